@@ -1,0 +1,16 @@
+# Warnings and sanitizers shared by every target of the project.
+add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+                    -Woverloaded-virtual -Wnull-dereference)
+if(TALLYFOX_WERROR)
+  add_compile_options(-Werror)
+endif()
+
+if(TALLYFOX_SANITIZE)
+  set(_flags "")
+  foreach(_s IN LISTS TALLYFOX_SANITIZE)
+    list(APPEND _flags "-fsanitize=${_s}")
+  endforeach()
+  list(APPEND _flags -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_compile_options(${_flags})
+  add_link_options(${_flags})
+endif()

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
+# runs every test, then runs the threaded tests again under ThreadSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh build
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan.supp:print_suppressions=0}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DTALLYFOX_SANITIZE="address;undefined" -DTALLYFOX_WERROR=ON
+cmake --build build/asan -j "$jobs"
+ctest --test-dir build/asan --output-on-failure -j "$jobs"
+
+cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYFOX_GUI=OFF \
+      -DTALLYFOX_SANITIZE=thread -DTALLYFOX_WERROR=ON
+cmake --build build/tsan -j "$jobs"
+TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1} \
+  ctest --test-dir build/tsan --output-on-failure -j "$jobs" -L threads

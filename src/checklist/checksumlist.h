@@ -1,0 +1,77 @@
+#pragma once
+
+#include "checksumlistcontent.h"
+#include "listtypes.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+// The state of the one opened checksum list: its rows (name, size text, status),
+// expected checksums, kind, run state, byte totals, resume point and counters.
+//
+// Threads: Replace and the row set change only on the GUI thread while no worker
+// runs. During a run one worker writes statuses, size texts, counters, run state,
+// BytesDone and CurrentIndex while the GUI thread reads them; every such accessor
+// is safe for that. Names and expected checksums are immutable between loads.
+class ChecksumList {
+public:
+    ChecksumList();
+
+    // Replaces rows, expected checksums, path, base folder and kind; sets run state
+    // Stopped, BytesDone and CurrentIndex 0, every status Unchecked, no selection and
+    // the counters (0, 0, 0, rows).
+    void Replace(ChecksumListContent content);
+
+    [[nodiscard]] const std::string& ListPath() const noexcept { return m_content.listPath; }
+    [[nodiscard]] const std::string& BaseFolder() const noexcept { return m_content.baseFolder; }
+    [[nodiscard]] ListKind Kind() const noexcept { return m_content.kind; }
+    [[nodiscard]] std::uint64_t TotalBytes() const noexcept { return m_content.totalBytes; }
+
+    [[nodiscard]] int RowCount() const noexcept;
+    [[nodiscard]] const std::string& RowName(int row) const;
+    [[nodiscard]] const std::string& ExpectedChecksum(int row) const;
+    [[nodiscard]] const ExpectedChecksums& Expected() const noexcept { return m_content.expected; }
+
+    // A status outside 0..4 (or a row out of range) changes nothing and returns false.
+    bool SetRowStatus(int row, int status) noexcept;
+    [[nodiscard]] EntryStatus RowStatus(int row) const noexcept;
+    void SetSizeText(int row, std::string text);
+    [[nodiscard]] std::string SizeText(int row) const;
+
+    // The GUI mirrors its selection here; a selected-rows run reads it row by row.
+    void SetRowSelected(int row, bool selected) noexcept;
+    void ClearSelection() noexcept;
+    [[nodiscard]] bool IsRowSelected(int row) const noexcept;
+    [[nodiscard]] int SelectedCount() const noexcept;
+
+    // Stores the four counters; a negative value is stored as 0.
+    void SetCounters(int ok, int bad, int missing, int unchecked) noexcept;
+    [[nodiscard]] Counters GetCounters() const noexcept;
+
+    [[nodiscard]] RunState GetRunState() const noexcept { return m_runState.load(std::memory_order_acquire); }
+    void SetRunState(RunState state) noexcept { m_runState.store(state, std::memory_order_release); }
+    [[nodiscard]] std::uint64_t BytesDone() const noexcept { return m_bytesDone.load(std::memory_order_relaxed); }
+    void SetBytesDone(std::uint64_t bytes) noexcept { m_bytesDone.store(bytes, std::memory_order_relaxed); }
+    [[nodiscard]] int CurrentIndex() const noexcept { return m_currentIndex.load(std::memory_order_relaxed); }
+    void SetCurrentIndex(int row) noexcept { m_currentIndex.store(row, std::memory_order_relaxed); }
+
+private:
+    ChecksumListContent m_content;
+    std::unique_ptr<std::atomic<std::uint8_t>[]> m_statuses;
+    std::unique_ptr<std::atomic<bool>[]> m_selected;
+    std::atomic<int> m_selectedCount{0};
+    mutable std::mutex m_sizeTextMutex;
+    mutable std::mutex m_countersMutex;
+    Counters m_counters;
+    std::atomic<RunState> m_runState{RunState::Stopped};
+    std::atomic<std::uint64_t> m_bytesDone{0};
+    std::atomic<int> m_currentIndex{0};
+};
+
+// The four status-bar texts: "OK: %d", "Bad: %d", "Missing: %d", "Unchecked: %d".
+[[nodiscard]] std::array<std::string, 4> StatusBarTexts(const Counters& counters);

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class ProgressSink;
+
+// Result codes of CCrc32Engine::ChecksumFile besides the errno of a failed open.
+inline constexpr int kChecksumOk = 0;
+inline constexpr int kChecksumFileNotFound = 2;  // ENOENT: the run calls the entry Missing
+inline constexpr int kChecksumNoTable = 23;
+
+// Which fold the engine uses; Auto picks the fastest the CPU supports.
+enum class Crc32Path { Auto, Table, Slicing16, Pclmul, Vpclmul };
+
+[[nodiscard]] bool Crc32PathSupported(Crc32Path path) noexcept;
+[[nodiscard]] const char* Crc32PathName(Crc32Path path) noexcept;
+
+struct Crc32Tables;
+
+// CRC-32 (ISO 3309 / ITU-T V.42, reflected polynomial 0xEDB88320) of whole files.
+// The lookup table is built at run time by BuildTable; every faster fold is derived
+// from it there. One engine belongs to one run and is never shared between threads.
+class CCrc32Engine {
+public:
+    CCrc32Engine() noexcept;
+    virtual ~CCrc32Engine();
+    CCrc32Engine(const CCrc32Engine&) = delete;
+    CCrc32Engine& operator=(const CCrc32Engine&) = delete;
+
+    void BuildTable();
+    void FreeTable() noexcept;
+    [[nodiscard]] bool HasTable() const noexcept;
+    [[nodiscard]] const std::uint32_t* Table() const noexcept;
+
+    // Forces a fold (tests and benchmarks); an unsupported path falls back to Auto.
+    void SetPath(Crc32Path path) noexcept;
+    [[nodiscard]] Crc32Path ActivePath() const noexcept;
+
+    // Folds `length` bytes into the register (not complemented) and returns it.
+    [[nodiscard]] std::uint32_t Fold(std::uint32_t reg, const unsigned char* data, std::size_t length) const noexcept;
+
+    // CRC-32 of the file at `path` into `crc`. Reads through a large buffer but folds,
+    // reports progress, pumps and checks g_abort once per 4096-byte block. Returns 0,
+    // the errno of a failed open (2 when the file does not exist), or 23 without a table.
+    int ChecksumFile(const std::string& path, std::uint32_t& crc, ProgressSink& progress,
+                     std::int64_t totalBytes, std::uint64_t& bytesDone) const;
+
+private:
+    std::unique_ptr<Crc32Tables> m_tables;
+    Crc32Path m_requestedPath = Crc32Path::Auto;
+};
