@@ -33,6 +33,8 @@ public:
     [[nodiscard]] std::uint64_t TotalBytes() const noexcept { return m_content.totalBytes; }
 
     [[nodiscard]] int RowCount() const noexcept;
+    // Row accessors treat a row out of range as an empty, unchecked, unselected row
+    // and ignore writes to it.
     [[nodiscard]] const std::string& RowName(int row) const;
     [[nodiscard]] const std::string& ExpectedChecksum(int row) const;
     [[nodiscard]] const ExpectedChecksums& Expected() const noexcept { return m_content.expected; }
@@ -61,6 +63,8 @@ public:
     void SetCurrentIndex(int row) noexcept { m_currentIndex.store(row, std::memory_order_relaxed); }
 
 private:
+    [[nodiscard]] bool IsRow(int row) const noexcept;
+
     ChecksumListContent m_content;
     std::unique_ptr<std::atomic<std::uint8_t>[]> m_statuses;
     std::unique_ptr<std::atomic<bool>[]> m_selected;

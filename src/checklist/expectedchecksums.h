@@ -11,6 +11,7 @@ public:
     void Reset(std::size_t presize, std::size_t growBy);
     // Stores `text` at `index`, growing by at least the growth step when needed.
     void SetAt(std::size_t index, std::string text);
+    // The text at `index`; an index beyond the size gives an empty text.
     [[nodiscard]] const std::string& At(std::size_t index) const;
     [[nodiscard]] std::size_t Size() const noexcept { return m_texts.size(); }
 

@@ -1,0 +1,142 @@
+#include "checksumlist.h"
+
+#include <mutex>
+#include <utility>
+
+namespace {
+
+constexpr int kStatusCount = 5;
+
+const std::string& EmptyText()
+{
+    static const std::string empty;
+    return empty;
+}
+
+}  // namespace
+
+ChecksumList::ChecksumList() = default;
+
+void ChecksumList::Replace(ChecksumListContent content)
+{
+    const std::size_t rows = content.names.size();
+    content.sizeTexts.resize(rows);
+    auto statuses = std::make_unique<std::atomic<std::uint8_t>[]>(rows);
+    auto selected = std::make_unique<std::atomic<bool>[]>(rows);
+    for (std::size_t i = 0; i < rows; ++i) {
+        statuses[i].store(static_cast<std::uint8_t>(EntryStatus::Unchecked), std::memory_order_relaxed);
+        selected[i].store(false, std::memory_order_relaxed);
+    }
+
+    const std::scoped_lock lock(m_sizeTextMutex, m_countersMutex);
+    m_content = std::move(content);
+    m_statuses = std::move(statuses);
+    m_selected = std::move(selected);
+    m_selectedCount.store(0, std::memory_order_relaxed);
+    m_counters = Counters{0, 0, 0, RowCount()};
+    m_runState.store(RunState::Stopped, std::memory_order_release);
+    m_bytesDone.store(0, std::memory_order_relaxed);
+    m_currentIndex.store(0, std::memory_order_relaxed);
+}
+
+int ChecksumList::RowCount() const noexcept
+{
+    return static_cast<int>(m_content.names.size());
+}
+
+bool ChecksumList::IsRow(int row) const noexcept
+{
+    return row >= 0 && row < RowCount();
+}
+
+const std::string& ChecksumList::RowName(int row) const
+{
+    return IsRow(row) ? m_content.names[static_cast<std::size_t>(row)] : EmptyText();
+}
+
+const std::string& ChecksumList::ExpectedChecksum(int row) const
+{
+    return IsRow(row) ? m_content.expected.At(static_cast<std::size_t>(row)) : EmptyText();
+}
+
+bool ChecksumList::SetRowStatus(int row, int status) noexcept
+{
+    if (status < 0 || status >= kStatusCount || !IsRow(row)) {
+        return false;
+    }
+    m_statuses[static_cast<std::size_t>(row)].store(static_cast<std::uint8_t>(status), std::memory_order_release);
+    return true;
+}
+
+EntryStatus ChecksumList::RowStatus(int row) const noexcept
+{
+    if (!IsRow(row)) {
+        return EntryStatus::Unchecked;
+    }
+    return static_cast<EntryStatus>(m_statuses[static_cast<std::size_t>(row)].load(std::memory_order_acquire));
+}
+
+void ChecksumList::SetSizeText(int row, std::string text)
+{
+    if (!IsRow(row)) {
+        return;
+    }
+    const std::lock_guard lock(m_sizeTextMutex);
+    m_content.sizeTexts[static_cast<std::size_t>(row)] = std::move(text);
+}
+
+std::string ChecksumList::SizeText(int row) const
+{
+    if (!IsRow(row)) {
+        return {};
+    }
+    const std::lock_guard lock(m_sizeTextMutex);
+    return m_content.sizeTexts[static_cast<std::size_t>(row)];
+}
+
+void ChecksumList::SetRowSelected(int row, bool selected) noexcept
+{
+    if (!IsRow(row)) {
+        return;
+    }
+    const bool was = m_selected[static_cast<std::size_t>(row)].exchange(selected, std::memory_order_acq_rel);
+    if (was != selected) {
+        m_selectedCount.fetch_add(selected ? 1 : -1, std::memory_order_acq_rel);
+    }
+}
+
+void ChecksumList::ClearSelection() noexcept
+{
+    for (int row = 0; row < RowCount(); ++row) {
+        SetRowSelected(row, false);
+    }
+}
+
+bool ChecksumList::IsRowSelected(int row) const noexcept
+{
+    return IsRow(row) && m_selected[static_cast<std::size_t>(row)].load(std::memory_order_acquire);
+}
+
+int ChecksumList::SelectedCount() const noexcept
+{
+    return m_selectedCount.load(std::memory_order_acquire);
+}
+
+void ChecksumList::SetCounters(int ok, int bad, int missing, int unchecked) noexcept
+{
+    const auto notNegative = [](int value) { return value < 0 ? 0 : value; };
+    const std::lock_guard lock(m_countersMutex);
+    m_counters = Counters{notNegative(ok), notNegative(bad), notNegative(missing), notNegative(unchecked)};
+}
+
+Counters ChecksumList::GetCounters() const noexcept
+{
+    const std::lock_guard lock(m_countersMutex);
+    return m_counters;
+}
+
+std::array<std::string, 4> StatusBarTexts(const Counters& counters)
+{
+    return {"OK: " + std::to_string(counters.ok), "Bad: " + std::to_string(counters.bad),
+            "Missing: " + std::to_string(counters.missing), "Unchecked: " + std::to_string(counters.unchecked)};
+}

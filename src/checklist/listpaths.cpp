@@ -1,0 +1,34 @@
+#include "listpaths.h"
+
+#include <algorithm>
+
+ListKindDetection DetectListKind(const std::string& path)
+{
+    ListKindDetection detection;
+    const std::size_t slash = path.rfind('/');
+    if (slash != std::string::npos) {
+        detection.baseFolder = path.substr(0, slash + 1);
+    }
+
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos) {
+        return detection;
+    }
+    std::string extension = path.substr(dot);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    if (extension == ".sfv") {
+        detection.kind = ListKind::Sfv;
+    } else if (extension == ".md5") {
+        detection.kind = ListKind::Md5;
+    }
+    detection.known = detection.kind != ListKind::None;
+    return detection;
+}
+
+std::string ResolveEntryPath(const std::string& baseFolder, const std::string& name)
+{
+    std::string path = baseFolder + name;
+    std::replace(path.begin() + static_cast<std::ptrdiff_t>(baseFolder.size()), path.end(), '\\', '/');
+    return path;
+}

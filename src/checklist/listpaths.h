@@ -1,0 +1,19 @@
+#pragma once
+
+#include "listtypes.h"
+
+#include <string>
+
+struct ListKindDetection {
+    std::string baseFolder;  // the path up to and including its last '/', or empty
+    ListKind kind = ListKind::None;
+    bool known = false;      // ".sfv" or ".md5", compared in lower case
+};
+
+// Kind by extension (from the path's last '.' to its end, in lower case) and base
+// folder of a list path; touches no file.
+[[nodiscard]] ListKindDetection DetectListKind(const std::string& path);
+
+// The file an entry names: base folder + name, each '\' of the name read as '/'
+// (names written on Windows separate sub-folders with '\').
+[[nodiscard]] std::string ResolveEntryPath(const std::string& baseFolder, const std::string& name);
