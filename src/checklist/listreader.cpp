@@ -3,7 +3,9 @@
 #include "filesize.h"
 #include "sizetext.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <memory>
@@ -16,17 +18,27 @@ struct FileCloser {
 };
 using FilePointer = std::unique_ptr<std::FILE, FileCloser>;
 
-// Opens a list for reading in binary mode; only a regular file qualifies (a folder
-// opens on Linux but is no list, and a device could be read without end).
+// Opens a list for reading in binary mode. Only a regular file qualifies: a folder
+// opens on Linux but is no list, a device could be read without end, and the open
+// does not block, so a FIFO named like a list cannot hang the load.
 FilePointer OpenListFile(const std::string& path)
 {
-    FilePointer file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
         return nullptr;
     }
     struct stat status {};
-    if (::fstat(::fileno(file.get()), &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
         return nullptr;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) {
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    }
+    FilePointer file(::fdopen(fd, "rb"));
+    if (!file) {
+        ::close(fd);
     }
     return file;
 }

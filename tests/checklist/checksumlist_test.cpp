@@ -1,0 +1,187 @@
+#include "checksumlist.h"
+#include "expectedchecksums.h"
+#include "listmessages.h"
+
+#include "rowname.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <utility>
+
+namespace {
+
+ChecksumListContent ThreeRowContent()
+{
+    ChecksumListContent content;
+    content.listPath = "/lists/set.sfv";
+    content.baseFolder = "/lists/";
+    content.kind = ListKind::Sfv;
+    content.totalBytes = 4096;
+    content.names = {"a.bin", "", "sub\\c.bin"};
+    content.sizeTexts = {"4 KB", "Not Found.", "Not Found."};
+    content.expected.Reset(50'000, 1'000);
+    content.expected.SetAt(0, "0000000A");
+    content.expected.SetAt(1, "");
+    content.expected.SetAt(2, "0000000C");
+    return content;
+}
+
+TEST(ChecksumListTest, StartsEmptyAndStopped)
+{
+    const ChecksumList list;
+    EXPECT_EQ(list.RowCount(), 0);
+    EXPECT_EQ(list.Kind(), ListKind::None);
+    EXPECT_EQ(list.GetRunState(), RunState::Stopped);
+    EXPECT_EQ(list.TotalBytes(), 0u);
+    EXPECT_EQ(list.GetCounters(), (Counters{0, 0, 0, 0}));
+}
+
+TEST(ChecksumListTest, ReplaceResetsEverythingALoadSets)
+{
+    ChecksumList list;
+    list.Replace(ThreeRowContent());
+    ASSERT_TRUE(list.SetRowStatus(0, 3));
+    list.SetRowSelected(1, true);
+    list.SetCounters(1, 1, 1, 0);
+    list.SetRunState(RunState::Paused);
+    list.SetBytesDone(100);
+    list.SetCurrentIndex(2);
+    list.SetSizeText(0, "changed");
+
+    list.Replace(ThreeRowContent());
+
+    EXPECT_EQ(list.ListPath(), "/lists/set.sfv");
+    EXPECT_EQ(list.BaseFolder(), "/lists/");
+    EXPECT_EQ(list.Kind(), ListKind::Sfv);
+    EXPECT_EQ(list.TotalBytes(), 4096u);
+    ASSERT_EQ(list.RowCount(), 3);
+    EXPECT_EQ(list.RowName(1), "");
+    EXPECT_EQ(list.RowName(2), "sub\\c.bin");
+    EXPECT_EQ(list.SizeText(0), "4 KB");
+    EXPECT_EQ(list.ExpectedChecksum(2), "0000000C");
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(list.RowStatus(row), EntryStatus::Unchecked) << row;
+        EXPECT_FALSE(list.IsRowSelected(row)) << row;
+    }
+    EXPECT_EQ(list.SelectedCount(), 0);
+    EXPECT_EQ(list.GetCounters(), (Counters{0, 0, 0, 3}));
+    EXPECT_EQ(list.GetRunState(), RunState::Stopped);
+    EXPECT_EQ(list.BytesDone(), 0u);
+    EXPECT_EQ(list.CurrentIndex(), 0);
+}
+
+TEST(ChecksumListTest, ReplaceWithNoRowsGivesZeroCounters)
+{
+    ChecksumList list;
+    list.Replace(ThreeRowContent());
+    list.Replace(ChecksumListContent{});
+    EXPECT_EQ(list.RowCount(), 0);
+    EXPECT_EQ(list.GetCounters(), (Counters{0, 0, 0, 0}));
+}
+
+struct StatusCase {
+    const char* name;
+    int row;
+    int status;
+    bool accepted;
+};
+
+class SetRowStatusTest : public testing::TestWithParam<StatusCase> {};
+
+TEST_P(SetRowStatusTest, SetsOnlyKnownStatusesOfExistingRows)
+{
+    const StatusCase& row = GetParam();
+    ChecksumList list;
+    list.Replace(ThreeRowContent());
+    ASSERT_TRUE(list.SetRowStatus(1, static_cast<int>(EntryStatus::Checking)));
+
+    EXPECT_EQ(list.SetRowStatus(row.row, row.status), row.accepted);
+
+    const EntryStatus expected = row.accepted ? static_cast<EntryStatus>(row.status) : EntryStatus::Checking;
+    EXPECT_EQ(list.RowStatus(1), expected);
+    EXPECT_EQ(list.RowStatus(0), EntryStatus::Unchecked);
+    EXPECT_EQ(list.RowStatus(2), EntryStatus::Unchecked);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statuses, SetRowStatusTest,
+    testing::Values(StatusCase{"Unchecked", 1, 0, true}, StatusCase{"Bad", 1, 2, true},
+                    StatusCase{"OK", 1, 3, true}, StatusCase{"Missing", 1, 4, true},
+                    StatusCase{"AboveRange", 1, 5, false}, StatusCase{"Negative", 1, -1, false},
+                    StatusCase{"RowBeyondEnd", 3, 3, false}, StatusCase{"NegativeRow", -1, 3, false}),
+    RowName{});
+
+TEST(ChecksumListTest, SetCountersStoresNegativeValuesAsZero)
+{
+    ChecksumList list;
+    list.SetCounters(-3, 2, 0, 7);
+    EXPECT_EQ(list.GetCounters(), (Counters{0, 2, 0, 7}));
+    list.SetCounters(4, -1, -2147483647 - 1, -5);
+    EXPECT_EQ(list.GetCounters(), (Counters{4, 0, 0, 0}));
+}
+
+TEST(ChecksumListTest, StatusBarTextsNameEachCounter)
+{
+    const std::array<std::string, 4> expected{"OK: 0", "Bad: 2", "Missing: 0", "Unchecked: 7"};
+    EXPECT_EQ(StatusBarTexts(Counters{0, 2, 0, 7}), expected);
+}
+
+TEST(ChecksumListTest, SelectionCountFollowsChanges)
+{
+    ChecksumList list;
+    list.Replace(ThreeRowContent());
+    list.SetRowSelected(0, true);
+    list.SetRowSelected(2, true);
+    list.SetRowSelected(2, true);
+    list.SetRowSelected(5, true);
+    EXPECT_EQ(list.SelectedCount(), 2);
+    list.SetRowSelected(0, false);
+    EXPECT_EQ(list.SelectedCount(), 1);
+    EXPECT_TRUE(list.IsRowSelected(2));
+    list.ClearSelection();
+    EXPECT_EQ(list.SelectedCount(), 0);
+    EXPECT_FALSE(list.IsRowSelected(2));
+}
+
+TEST(ChecksumListTest, RowsOutOfRangeReadAsEmpty)
+{
+    ChecksumList list;
+    list.Replace(ThreeRowContent());
+    list.SetSizeText(3, "ignored");
+    EXPECT_EQ(list.RowName(3), "");
+    EXPECT_EQ(list.SizeText(-1), "");
+    EXPECT_EQ(list.ExpectedChecksum(3), "");
+    EXPECT_EQ(list.RowStatus(7), EntryStatus::Unchecked);
+}
+
+TEST(ExpectedChecksumsTest, ResetPresizesWithEmptyTexts)
+{
+    ExpectedChecksums expected;
+    expected.SetAt(3, "OLD");
+    expected.Reset(50'000, 1'000);
+    EXPECT_EQ(expected.Size(), 50'000u);
+    EXPECT_EQ(expected.At(3), "");
+}
+
+TEST(ExpectedChecksumsTest, GrowsByAtLeastTheGrowthStep)
+{
+    ExpectedChecksums expected;
+    expected.Reset(10, 1'000);
+    expected.SetAt(10, "A");
+    EXPECT_EQ(expected.Size(), 1'010u);
+    expected.SetAt(5'000, "B");
+    EXPECT_EQ(expected.Size(), 5'001u);
+    EXPECT_EQ(expected.At(10), "A");
+    EXPECT_EQ(expected.At(5'000), "B");
+    EXPECT_EQ(expected.At(5'001), "");
+}
+
+TEST(ListMessagesTest, GiveTheFixedTextsWithThePath)
+{
+    EXPECT_EQ(UnknownFileTypeMessage("/d/x.txt"), "Unknow file type: [/d/x.txt].");
+    EXPECT_EQ(OpenFailedMessage("/d/x.sfv"), "Open [/d/x.sfv] failed.");
+}
+
+}  // namespace
