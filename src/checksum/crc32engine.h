@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -11,7 +12,9 @@ inline constexpr int kChecksumOk = 0;
 inline constexpr int kChecksumFileNotFound = 2;  // ENOENT: the run calls the entry Missing
 inline constexpr int kChecksumNoTable = 23;
 
-// Which fold the engine uses; Auto picks the fastest the CPU supports.
+// Which fold the engine uses; Auto picks the fastest the CPU supports. Table is the
+// plain byte-at-a-time loop, Slicing16 the portable sixteen-table loop, Pclmul and
+// Vpclmul the carry-less multiply folds on 128-bit and 512-bit vectors (x86-64).
 enum class Crc32Path { Auto, Table, Slicing16, Pclmul, Vpclmul };
 
 [[nodiscard]] bool Crc32PathSupported(Crc32Path path) noexcept;
@@ -24,30 +27,42 @@ struct Crc32Tables;
 // from it there. One engine belongs to one run and is never shared between threads.
 class CCrc32Engine {
 public:
+    // The logical block: folding, progress, pump and abort check happen once per block.
+    static constexpr std::size_t kBlockSize = 4096;
+
     CCrc32Engine() noexcept;
     virtual ~CCrc32Engine();
     CCrc32Engine(const CCrc32Engine&) = delete;
     CCrc32Engine& operator=(const CCrc32Engine&) = delete;
 
+    // Builds the table and everything derived from it, replacing any earlier table.
     void BuildTable();
     void FreeTable() noexcept;
     [[nodiscard]] bool HasTable() const noexcept;
+    // The 256-entry table, or null without one.
     [[nodiscard]] const std::uint32_t* Table() const noexcept;
 
     // Forces a fold (tests and benchmarks); an unsupported path falls back to Auto.
     void SetPath(Crc32Path path) noexcept;
-    [[nodiscard]] Crc32Path ActivePath() const noexcept;
+    // The fold in use: never Auto.
+    [[nodiscard]] Crc32Path ActivePath() const noexcept { return m_activePath; }
 
     // Folds `length` bytes into the register (not complemented) and returns it.
+    // Without a table the register comes back unchanged.
     [[nodiscard]] std::uint32_t Fold(std::uint32_t reg, const unsigned char* data, std::size_t length) const noexcept;
 
     // CRC-32 of the file at `path` into `crc`. Reads through a large buffer but folds,
     // reports progress, pumps and checks g_abort once per 4096-byte block. Returns 0,
-    // the errno of a failed open (2 when the file does not exist), or 23 without a table.
+    // the errno of a failed open (2 when the file does not exist, 21 for a folder),
+    // or 23 without a table; `crc` is 00000000 unless the result is 0.
     int ChecksumFile(const std::string& path, std::uint32_t& crc, ProgressSink& progress,
                      std::int64_t totalBytes, std::uint64_t& bytesDone) const;
 
 private:
+    using FoldFunction = std::uint32_t (*)(const Crc32Tables&, std::uint32_t, const unsigned char*,
+                                           std::size_t) noexcept;
+
     std::unique_ptr<Crc32Tables> m_tables;
-    Crc32Path m_requestedPath = Crc32Path::Auto;
+    Crc32Path m_activePath;
+    FoldFunction m_fold;
 };

@@ -5,7 +5,8 @@
 // and PumpMessages does nothing.
 void PumpMessages();
 
-// Installs a pump hook for the calling thread for the lifetime of the object.
+// Installs a pump hook for the calling thread for the lifetime of the object and
+// gives the previous one back afterwards; create and destroy it on the same thread.
 class ScopedPumpHook {
 public:
     using Hook = void (*)(void* context);

@@ -1,0 +1,3 @@
+#include "abortflag.h"
+
+std::atomic<int> g_abort{0};

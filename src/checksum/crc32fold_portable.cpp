@@ -1,0 +1,55 @@
+#include "crc32tables.h"
+
+#include <bit>
+#include <cstring>
+
+namespace {
+
+inline std::uint64_t LoadLittleEndian64(const unsigned char* p) noexcept
+{
+    std::uint64_t value;
+    std::memcpy(&value, p, sizeof value);
+    if constexpr (std::endian::native == std::endian::big) {
+        value = __builtin_bswap64(value);
+    }
+    return value;
+}
+
+inline std::uint32_t Byte(std::uint64_t word, int index) noexcept
+{
+    return static_cast<std::uint32_t>(word >> (8 * index)) & 0xFFu;
+}
+
+}  // namespace
+
+std::uint32_t Crc32FoldTable(const Crc32Tables& tables, std::uint32_t reg, const unsigned char* data,
+                             std::size_t length) noexcept
+{
+    const std::uint32_t* table = tables.slicing[0];
+    for (std::size_t i = 0; i < length; ++i) {
+        reg = (reg >> 8) ^ table[(reg ^ data[i]) & 0xFFu];
+    }
+    return reg;
+}
+
+std::uint32_t Crc32FoldSlicing16(const Crc32Tables& tables, std::uint32_t reg, const unsigned char* data,
+                                 std::size_t length) noexcept
+{
+    const auto& t = tables.slicing;
+    while (length >= 16) {
+        const std::uint64_t low = LoadLittleEndian64(data) ^ reg;
+        const std::uint64_t high = LoadLittleEndian64(data + 8);
+        reg = t[15][Byte(low, 0)] ^ t[14][Byte(low, 1)] ^ t[13][Byte(low, 2)] ^ t[12][Byte(low, 3)] ^
+              t[11][Byte(low, 4)] ^ t[10][Byte(low, 5)] ^ t[9][Byte(low, 6)] ^ t[8][Byte(low, 7)] ^
+              t[7][Byte(high, 0)] ^ t[6][Byte(high, 1)] ^ t[5][Byte(high, 2)] ^ t[4][Byte(high, 3)] ^
+              t[3][Byte(high, 4)] ^ t[2][Byte(high, 5)] ^ t[1][Byte(high, 6)] ^ t[0][Byte(high, 7)];
+        data += 16;
+        length -= 16;
+    }
+    return Crc32FoldTable(tables, reg, data, length);
+}
+
+std::uint32_t Crc32Reduce16(const Crc32Tables& tables, const unsigned char bytes[16]) noexcept
+{
+    return Crc32FoldSlicing16(tables, 0, bytes, 16);
+}
