@@ -1,0 +1,64 @@
+#pragma once
+
+#include "abortflag.h"
+#include "crc32engine.h"
+#include "progresssink.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// CRC-32 register update straight from the definition, one bit at a time
+// (reflected polynomial 0xEDB88320); independent of the engine's tables.
+inline std::uint32_t ReferenceCrcFold(std::uint32_t reg, const unsigned char* data, std::size_t length)
+{
+    for (std::size_t i = 0; i < length; ++i) {
+        reg ^= data[i];
+        for (int bit = 0; bit < 8; ++bit) {
+            reg = (reg & 1u) != 0 ? (reg >> 1) ^ 0xEDB88320u : reg >> 1;
+        }
+    }
+    return reg;
+}
+
+inline std::uint32_t ReferenceCrc(const std::string& bytes)
+{
+    return ReferenceCrcFold(0xFFFFFFFFu, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()) ^
+           0xFFFFFFFFu;
+}
+
+// Records every progress report; optionally runs an action on each one.
+class RecordingSink final : public ProgressSink {
+public:
+    void SetPosition(int percent) noexcept override
+    {
+        positions.push_back(percent);
+        if (onReport) {
+            onReport(positions.size());
+        }
+    }
+
+    std::vector<int> positions;
+    std::function<void(std::size_t reportCount)> onReport;
+};
+
+// Clears g_abort around every test so an abort test cannot leak into the next one.
+class AbortFlagTest : public ::testing::Test {
+protected:
+    void SetUp() override { g_abort.store(0); }
+    void TearDown() override { g_abort.store(0); }
+};
+
+// Test-name suffix of a fold path in parameterised tests.
+inline std::string PathTestName(const ::testing::TestParamInfo<Crc32Path>& param)
+{
+    return Crc32PathName(param.param);
+}
+
+// Every fold path; the tests skip the ones the CPU lacks.
+inline const auto kEveryCrc32Path =
+    ::testing::Values(Crc32Path::Table, Crc32Path::Slicing16, Crc32Path::Pclmul, Crc32Path::Vpclmul);
