@@ -1,0 +1,204 @@
+#include "iniprofile.h"
+
+#include "atomicfile.h"
+#include "profilestruct.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// Debian's libsimpleini is built with ICU conversion and holds the compiled parser;
+// the header must be read with the same setting. Only the narrow parser is used.
+#define SI_CONVERT_ICU
+#include <SimpleIni.h>
+
+namespace {
+
+// Far above any settings file; a bigger file is not ours and is left alone.
+constexpr off_t kMaxFileSize = 16 * 1024 * 1024;
+
+enum class LoadResult { Missing, Loaded, Unreadable };
+
+struct PendingWrite {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
+std::unique_ptr<CSimpleIniA> MakeParser()
+{
+    // Case-insensitive names, one value per key (a repeated key keeps the value of
+    // its last line), no multi-line values, "key=value" without spaces as the
+    // platform writes it, and surrounding quotes removed from a value as the platform
+    // reads it (which also lets a value keep leading or trailing spaces).
+    auto ini = std::make_unique<CSimpleIniA>(false, false, false);
+    ini->SetSpaces(false);
+    ini->SetQuotes(true);
+    ini->SetAllowKeyOnly(false);
+    return ini;
+}
+
+// The whole content of a regular file, or why there is none.
+LoadResult ReadWholeFile(const std::string& path, std::string& content)
+{
+    // O_NONBLOCK keeps a FIFO in place of the file from blocking the open.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return errno == ENOENT ? LoadResult::Missing : LoadResult::Unreadable;
+    }
+    struct stat status{};
+    LoadResult result = LoadResult::Loaded;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > kMaxFileSize) {
+        result = LoadResult::Unreadable;
+    } else {
+        content.clear();
+        char buffer[65536];
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got == 0) {
+                break;
+            }
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got < 0 || content.size() + static_cast<std::size_t>(got) > static_cast<std::size_t>(kMaxFileSize)) {
+                result = LoadResult::Unreadable;
+                break;
+            }
+            content.append(buffer, static_cast<std::size_t>(got));
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+LoadResult LoadFile(const std::string& path, CSimpleIniA& ini)
+{
+    std::string content;
+    const LoadResult result = ReadWholeFile(path, content);
+    if (result != LoadResult::Loaded) {
+        return result;
+    }
+    // The parser stops at a zero byte; read on past it instead.
+    std::replace(content.begin(), content.end(), '\0', ' ');
+    // In narrow mode the parser reports no syntax errors: bad lines are skipped.
+    ini.LoadData(content.data(), content.size());
+    return LoadResult::Loaded;
+}
+
+bool HasLineBreak(std::string_view text)
+{
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// A name that reads back as itself: not empty, on one line, without surrounding
+// spaces, not taken for a comment, and free of the characters that end it.
+bool IsValidName(std::string_view name, std::string_view forbidden)
+{
+    return !name.empty() && !HasLineBreak(name) && !IsSpace(name.front()) && !IsSpace(name.back()) &&
+           name.front() != ';' && name.front() != '#' && name.find_first_of(forbidden) == std::string_view::npos;
+}
+
+bool IsValidSection(std::string_view section)
+{
+    return IsValidName(section, "]");
+}
+
+bool IsValidKey(std::string_view key)
+{
+    return IsValidName(key, "=") && key.front() != '[';
+}
+
+} // namespace
+
+struct IniProfile::State {
+    std::unique_ptr<CSimpleIniA> ini = MakeParser();
+    std::vector<PendingWrite> pending;
+};
+
+IniProfile::IniProfile(std::string path) : m_path(std::move(path)), m_state(std::make_unique<State>())
+{
+    // Whatever the outcome, reading goes on with what could be parsed; Save() reads
+    // the file again and refuses to replace one that it cannot read.
+    LoadFile(m_path, *m_state->ini);
+}
+
+IniProfile::~IniProfile() = default;
+IniProfile::IniProfile(IniProfile&&) noexcept = default;
+IniProfile& IniProfile::operator=(IniProfile&&) noexcept = default;
+
+std::optional<std::string> IniProfile::ReadString(std::string_view section, std::string_view key) const
+{
+    const char* value = m_state->ini->GetValue(std::string(section).c_str(), std::string(key).c_str(), nullptr);
+    if (value == nullptr) {
+        return std::nullopt;
+    }
+    return std::string(value);
+}
+
+bool IniProfile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+{
+    if (!IsValidSection(section) || !IsValidKey(key) || HasLineBreak(value)) {
+        return false;
+    }
+    PendingWrite write{std::string(section), std::string(key), std::string(value)};
+    if (m_state->ini->SetValue(write.section.c_str(), write.key.c_str(), write.value.c_str()) < 0) {
+        return false;
+    }
+    m_state->pending.push_back(std::move(write));
+    return true;
+}
+
+std::optional<std::vector<std::uint8_t>> IniProfile::ReadStruct(std::string_view section, std::string_view key,
+                                                                std::size_t size) const
+{
+    const std::optional<std::string> text = ReadString(section, key);
+    if (!text) {
+        return std::nullopt;
+    }
+    return DecodeProfileStruct(*text, size);
+}
+
+bool IniProfile::WriteStruct(std::string_view section, std::string_view key, std::span<const std::uint8_t> bytes)
+{
+    return WriteString(section, key, EncodeProfileStruct(bytes));
+}
+
+bool IniProfile::Save()
+{
+    // Start from the file as it is now, so that what others wrote since it was read
+    // survives, and apply this profile's writes in their order.
+    std::unique_ptr<CSimpleIniA> merged = MakeParser();
+    if (LoadFile(m_path, *merged) == LoadResult::Unreadable) {
+        return false;
+    }
+    for (const PendingWrite& write : m_state->pending) {
+        if (merged->SetValue(write.section.c_str(), write.key.c_str(), write.value.c_str()) < 0) {
+            return false;
+        }
+    }
+    std::string text;
+    // A file that began with a UTF-8 byte-order mark keeps it.
+    if (merged->Save(text, merged->IsUnicode()) < 0) {
+        return false;
+    }
+    const std::size_t slash = m_path.rfind('/');
+    if (slash != std::string::npos && slash > 0 && !CreateFolders(m_path.substr(0, slash))) {
+        return false;
+    }
+    if (!WriteFileAtomically(m_path, text)) {
+        return false;
+    }
+    m_state->ini = std::move(merged);
+    m_state->pending.clear();
+    return true;
+}
