@@ -57,6 +57,11 @@ public:
 
     [[nodiscard]] RunState GetRunState() const noexcept { return m_runState.load(std::memory_order_acquire); }
     void SetRunState(RunState state) noexcept { m_runState.store(state, std::memory_order_release); }
+    // Changes the run state only when it is `from`; false when it was something else.
+    bool TryChangeRunState(RunState from, RunState to) noexcept
+    {
+        return m_runState.compare_exchange_strong(from, to, std::memory_order_acq_rel);
+    }
     [[nodiscard]] std::uint64_t BytesDone() const noexcept { return m_bytesDone.load(std::memory_order_relaxed); }
     void SetBytesDone(std::uint64_t bytes) noexcept { m_bytesDone.store(bytes, std::memory_order_relaxed); }
     [[nodiscard]] int CurrentIndex() const noexcept { return m_currentIndex.load(std::memory_order_relaxed); }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+class ChecksumList;
+class RunObserver;
+
+// The parameter block handed to a verification worker.
+struct VerifyJob {
+    std::string baseFolder;          // copy of the list's base folder at start time
+    ChecksumList* owner = nullptr;   // the list whose rows and fields the worker updates
+    RunObserver* observer = nullptr; // where the worker reports everything else
+    int startIndex = 0;              // first row (all-rows worker only)
+    int resetFlag = 1;               // 1: every row back to Unchecked first; 0: resume
+    int sizeType = 0;                // size display mode for refreshed size texts
+    bool autoScroll = true;          // keep the row being verified in view
+};

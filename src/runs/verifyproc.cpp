@@ -1,0 +1,224 @@
+#include "verifyproc.h"
+
+#include "abortflag.h"
+#include "checksumlist.h"
+#include "crc32engine.h"
+#include "filesize.h"
+#include "listreader.h"
+#include "md5file.h"
+#include "progresssink.h"
+#include "runobserver.h"
+#include "sizetext.h"
+
+#include <array>
+#include <cstdint>
+
+namespace {
+
+// Eight upper-case hex digits with leading zeros, the text form of a CRC-32.
+std::array<char, 8> Crc32Text(std::uint32_t crc) noexcept
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::array<char, 8> text{};
+    for (int i = 7; i >= 0; --i) {
+        text[static_cast<std::size_t>(i)] = kDigits[crc & 0xFu];
+        crc >>= 4;
+    }
+    return text;
+}
+
+bool SameText(const std::string& expected, const char* computed, std::size_t length) noexcept
+{
+    return expected.size() == length && expected.compare(0, length, computed, length) == 0;
+}
+
+enum class RowScope { All, Selected };
+
+// One run of a worker: the common beginning, the row loop and the common end.
+class VerifyRun {
+public:
+    VerifyRun(const VerifyJob& job, RowScope scope)
+        : m_job(job), m_list(*job.owner), m_observer(*job.observer), m_scope(scope)
+    {
+    }
+
+    void Execute()
+    {
+        const int rowCount = m_list.RowCount();
+        if (m_job.resetFlag == 1) {
+            for (int row = 0; row < rowCount; ++row) {
+                m_list.SetRowStatus(row, static_cast<int>(EntryStatus::Unchecked));
+            }
+            m_observer.RowChanged(kAllRowsChanged);
+        }
+        m_totalBytes = static_cast<std::int64_t>(m_scope == RowScope::Selected ? SelectedBytes(rowCount)
+                                                                                : m_list.TotalBytes());
+        m_observer.Progress().SetPosition(0);
+        m_observer.ShowProgressPanel(true);
+        if (m_scope == RowScope::All) {
+            m_list.SetCurrentIndex(0);
+        }
+        m_bytesDone = m_list.BytesDone();
+
+        const ListKind kind = m_list.Kind();
+        if (kind == ListKind::Sfv) {
+            m_engine.BuildTable();
+        }
+        bool completed = true;
+        if (kind == ListKind::Sfv || kind == ListKind::Md5) {
+            const int first = m_scope == RowScope::All ? m_job.startIndex : 0;
+            for (int row = first; row < rowCount; ++row) {
+                if (m_scope == RowScope::Selected && !m_list.IsRowSelected(row)) {
+                    continue;
+                }
+                if (!VerifyRow(row, kind)) {
+                    completed = false;
+                    break;
+                }
+            }
+        }
+        m_engine.FreeTable();
+        // An interrupted run that was paused keeps its resume point and its panel. A run
+        // that verified every row ends normally even when a Pause arrived after its last
+        // row, so that a resume never counts a row twice.
+        if (completed || m_list.GetRunState() != RunState::Paused) {
+            for (CommandId button : {CommandId::StartPause, CommandId::ViewToggle, CommandId::Open,
+                                     CommandId::Properties}) {
+                m_observer.SetButtonState(button, ButtonState::Enabled);
+            }
+            m_list.SetBytesDone(0);
+            m_list.SetRunState(RunState::Stopped);
+            m_list.SetCurrentIndex(0);
+            m_observer.ShowProgressPanel(false);
+        }
+        m_observer.RunFinished();
+    }
+
+private:
+    std::uint64_t SelectedBytes(int rowCount) const
+    {
+        std::uint64_t total = 0;
+        for (int row = 0; row < rowCount; ++row) {
+            std::uint64_t size = 0;
+            if (m_list.IsRowSelected(row) && QueryFileSize(EntryPath(row), size)) {
+                total += size;
+            }
+        }
+        return total;
+    }
+
+    std::string EntryPath(int row) const { return ResolveEntryPath(m_job.baseFolder, m_list.RowName(row)); }
+
+    // Returns false when the run was interrupted while on this row.
+    bool VerifyRow(int row, ListKind kind)
+    {
+        const std::string path = EntryPath(row);
+        const bool present = RefreshRowSize(row, path);
+        if (m_job.autoScroll) {
+            m_observer.AutoScrollToRow(row);
+        }
+        if (m_scope == RowScope::All) {
+            m_list.SetCurrentIndex(row);
+        }
+        SetStatus(row, EntryStatus::Checking);
+
+        const EntryStatus verdict = kind == ListKind::Sfv ? CheckCrc32(row, path) : CheckMd5(row, path, present);
+
+        if (Interrupted()) {
+            SetStatus(row, EntryStatus::Checking);
+            return false;
+        }
+        if (m_scope == RowScope::All) {
+            m_list.SetBytesDone(m_bytesDone);
+        }
+        SetStatus(row, verdict);
+        Count(verdict);
+        return true;
+    }
+
+    bool RefreshRowSize(int row, const std::string& path)
+    {
+        std::uint64_t size = 0;
+        const bool found = QueryFileSize(path, size);
+        m_list.SetSizeText(row, found ? FormatSizeText(size, m_job.sizeType) : std::string(kNotFoundText));
+        return found;
+    }
+
+    EntryStatus CheckCrc32(int row, const std::string& path)
+    {
+        std::uint32_t crc = 0;
+        const int result = m_engine.ChecksumFile(path, crc, m_observer.Progress(), m_totalBytes, m_bytesDone);
+        if (result == kChecksumFileNotFound) {
+            return EntryStatus::Missing;
+        }
+        if (result != kChecksumOk) {
+            return EntryStatus::Bad;
+        }
+        const std::array<char, 8> text = Crc32Text(crc);
+        return SameText(m_list.ExpectedChecksum(row), text.data(), text.size()) ? EntryStatus::OK
+                                                                                 : EntryStatus::Bad;
+    }
+
+    // `present` is the size query made for the row's Size column a moment before: a
+    // file that could not be opened for reading then is missing.
+    EntryStatus CheckMd5(int row, const std::string& path, bool present)
+    {
+        if (!present) {
+            return EntryStatus::Missing;
+        }
+        try {
+            const std::string digest = Md5File(path, m_observer.Progress(), m_totalBytes, m_bytesDone);
+            return SameText(m_list.ExpectedChecksum(row), digest.data(), digest.size()) ? EntryStatus::OK
+                                                                                         : EntryStatus::Bad;
+        } catch (const FileError&) {
+            // Opened for the size query but not readable now: unreadable is bad.
+            return EntryStatus::Bad;
+        }
+    }
+
+    bool Interrupted() const noexcept
+    {
+        const RunState state = m_list.GetRunState();
+        return state == RunState::Paused || state == RunState::Stopped || AbortRequested();
+    }
+
+    void SetStatus(int row, EntryStatus status)
+    {
+        m_list.SetRowStatus(row, static_cast<int>(status));
+        m_observer.RowChanged(row);
+    }
+
+    void Count(EntryStatus verdict)
+    {
+        Counters counters = m_list.GetCounters();
+        switch (verdict) {
+        case EntryStatus::OK: ++counters.ok; break;
+        case EntryStatus::Bad: ++counters.bad; break;
+        case EntryStatus::Missing: ++counters.missing; break;
+        default: return;
+        }
+        --counters.unchecked;
+        m_list.SetCounters(counters.ok, counters.bad, counters.missing, counters.unchecked);
+        m_observer.UpdateStatusBar();
+    }
+
+    const VerifyJob& m_job;
+    ChecksumList& m_list;
+    RunObserver& m_observer;
+    RowScope m_scope;
+    CCrc32Engine m_engine;
+    std::int64_t m_totalBytes = 0;
+    std::uint64_t m_bytesDone = 0;
+};
+
+}  // namespace
+
+void VerifyAllProc(const VerifyJob& job)
+{
+    VerifyRun(job, RowScope::All).Execute();
+}
+
+void VerifySelectedProc(const VerifyJob& job)
+{
+    VerifyRun(job, RowScope::Selected).Execute();
+}
