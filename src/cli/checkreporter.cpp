@@ -1,0 +1,40 @@
+#include "checkreporter.h"
+
+#include "checksumlist.h"
+
+#include <chrono>
+
+CheckReporter::CheckReporter(const ChecksumList& list, std::FILE* out) : m_list(list), m_out(out) {}
+
+void CheckReporter::RowChanged(int row)
+{
+    if (row < 0) {
+        return;
+    }
+    const char* verdict = nullptr;
+    switch (m_list.RowStatus(row)) {
+    case EntryStatus::OK: verdict = "OK"; break;
+    case EntryStatus::Bad: verdict = "BAD"; break;
+    case EntryStatus::Missing: verdict = "MISSING"; break;
+    default: return;
+    }
+    const std::string& name = m_list.RowName(row);
+    std::fwrite(name.data(), 1, name.size(), m_out);
+    std::fputs(": ", m_out);
+    std::fputs(verdict, m_out);
+    std::fputc('\n', m_out);
+}
+
+void CheckReporter::RunFinished()
+{
+    std::fflush(m_out);
+    const std::lock_guard lock(m_mutex);
+    m_finished = true;
+    m_finishedChanged.notify_all();
+}
+
+bool CheckReporter::WaitFinished(int milliseconds)
+{
+    std::unique_lock lock(m_mutex);
+    return m_finishedChanged.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return m_finished; });
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "progresssink.h"
+#include "runobserver.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+
+class ChecksumList;
+
+// The command-line front end's view of a run: prints "name: OK|BAD|MISSING" as each
+// row gets its verdict (rows are verified in list order), keeps the latest progress
+// position for the progress line, and signals the end of the run.
+class CheckReporter final : public RunObserver, private ProgressSink {
+public:
+    CheckReporter(const ChecksumList& list, std::FILE* out);
+
+    void SetButtonState(CommandId, ButtonState) override {}
+    void ShowProgressPanel(bool) override {}
+    [[nodiscard]] ProgressSink& Progress() override { return *this; }
+    void RowChanged(int row) override;
+    void AutoScrollToRow(int) override {}
+    void UpdateStatusBar() override {}
+    void RunFinished() override;
+
+    [[nodiscard]] int ProgressPosition() const noexcept { return m_percent.load(std::memory_order_relaxed); }
+    // Waits up to `milliseconds` for the run to finish; true when it has.
+    [[nodiscard]] bool WaitFinished(int milliseconds);
+
+private:
+    void SetPosition(int percent) noexcept override { m_percent.store(percent, std::memory_order_relaxed); }
+
+    const ChecksumList& m_list;
+    std::FILE* m_out;
+    std::atomic<int> m_percent{0};
+    std::mutex m_mutex;
+    std::condition_variable m_finishedChanged;
+    bool m_finished = false;
+};

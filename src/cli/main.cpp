@@ -1,0 +1,133 @@
+// tallyfox-check: verifies an .sfv or .md5 list from the command line with the same
+// verification run as the window.
+
+#include "abortflag.h"
+#include "checkreporter.h"
+#include "checksumlist.h"
+#include "listmessages.h"
+#include "listreader.h"
+#include "verifycontroller.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kExitAllOk = 0;
+constexpr int kExitFailures = 1;
+constexpr int kExitUnreadable = 2;
+constexpr int kExitInterrupted = 130;
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+extern "C" void OnInterrupt(int)
+{
+    g_interrupted = 1;
+    g_abort.store(1, std::memory_order_relaxed);
+}
+
+void PrintHelp(std::FILE* out)
+{
+    std::fputs("Usage: tallyfox-check LIST\n"
+               "Verify every file named in an .sfv (CRC-32) or .md5 list.\n"
+               "\n"
+               "Prints one line per entry in list order (name: OK, name: BAD or name: MISSING)\n"
+               "and then the totals. Names are relative to the list's folder.\n"
+               "\n"
+               "Exit status: 0 every entry is OK; 1 an entry is bad or missing; 2 the list\n"
+               "cannot be read or its type is unknown; 130 interrupted (Ctrl-C stops at the\n"
+               "current block and prints the totals so far).\n"
+               "\n"
+               "Options:\n"
+               "  -h, --help   show this help and exit\n",
+               out);
+}
+
+void PrintProgress(const CheckReporter& reporter, const ChecksumList& list)
+{
+    const Counters counters = list.GetCounters();
+    const int done = counters.ok + counters.bad + counters.missing;
+    std::fprintf(stderr, "\r%3d%%  %d/%d", reporter.ProgressPosition() > 100 ? 100 : reporter.ProgressPosition(),
+                 done, list.RowCount());
+    std::fflush(stderr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::string listPath;
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0) {
+            PrintHelp(stdout);
+            return kExitAllOk;
+        }
+        if (arg[0] == '-' && arg[1] != '\0' && std::strcmp(arg, "--") != 0) {
+            std::fprintf(stderr, "tallyfox-check: unknown option '%s'\n", arg);
+            PrintHelp(stderr);
+            return kExitUnreadable;
+        }
+        if (std::strcmp(arg, "--") == 0 && i + 1 < argc) {
+            arg = argv[++i];
+        }
+        if (!listPath.empty()) {
+            std::fputs("tallyfox-check: give one list\n", stderr);
+            return kExitUnreadable;
+        }
+        listPath = arg;
+    }
+    if (listPath.empty()) {
+        PrintHelp(stderr);
+        return kExitUnreadable;
+    }
+
+    const ListKindDetection detection = DetectListKind(listPath);
+    if (!detection.known) {
+        std::fprintf(stderr, "%s\n", UnknownFileTypeMessage(listPath).c_str());
+        return kExitUnreadable;
+    }
+    LoadOutcome outcome = LoadChecksumList(listPath, detection.baseFolder, detection.kind, 0);
+    if (outcome.status != LoadStatus::Loaded) {
+        std::fprintf(stderr, "%s\n", OpenFailedMessage(listPath).c_str());
+        return kExitUnreadable;
+    }
+    ChecksumList list;
+    list.Replace(std::move(outcome.content));
+
+    static char outputBuffer[1 << 16];
+    std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+
+    const bool showProgress = ::isatty(STDERR_FILENO) != 0;
+    CheckReporter reporter(list, stdout);
+    {
+        VerifyController controller(list, reporter);
+        controller.StartAutoVerification();
+        while (!reporter.WaitFinished(200)) {
+            if (showProgress) {
+                PrintProgress(reporter, list);
+            }
+        }
+        controller.WaitForWorker();
+    }
+    if (showProgress) {
+        std::fputs("\r\033[K", stderr);
+    }
+
+    const Counters counters = list.GetCounters();
+    const auto texts = StatusBarTexts(counters);
+    std::printf("%s, %s, %s, %s\n", texts[0].c_str(), texts[1].c_str(), texts[2].c_str(), texts[3].c_str());
+    std::fflush(stdout);
+    if (g_interrupted != 0) {
+        return kExitInterrupted;
+    }
+    return counters.bad > 0 || counters.missing > 0 ? kExitFailures : kExitAllOk;
+}

@@ -1,0 +1,182 @@
+// tallyfox-check as scripts use it: output lines, totals, exit status, Ctrl-C.
+
+#include "tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class CheckProcess {
+public:
+    CheckProcess(const TempDir& dir, std::vector<std::string> args) : m_dir(dir)
+    {
+        args.insert(args.begin(), TALLYFOX_CHECK_PATH);
+        std::vector<char*> argv;
+        for (std::string& arg : args) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, OutPath().c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, ErrPath().c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        if (posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+            m_pid = -1;
+        }
+        posix_spawn_file_actions_destroy(&actions);
+    }
+
+    [[nodiscard]] pid_t Pid() const noexcept { return m_pid; }
+
+    Outcome Wait()
+    {
+        Outcome outcome;
+        int status = 0;
+        if (m_pid > 0 && waitpid(m_pid, &status, 0) == m_pid && WIFEXITED(status)) {
+            outcome.exitCode = WEXITSTATUS(status);
+        }
+        outcome.out = ReadAll(OutPath());
+        outcome.err = ReadAll(ErrPath());
+        return outcome;
+    }
+
+private:
+    std::string OutPath() const { return m_dir.Folder() + "stdout.txt"; }
+    std::string ErrPath() const { return m_dir.Folder() + "stderr.txt"; }
+
+    const TempDir& m_dir;
+    pid_t m_pid = -1;
+};
+
+Outcome RunCheck(const TempDir& dir, std::vector<std::string> args)
+{
+    return CheckProcess(dir, std::move(args)).Wait();
+}
+
+TEST(CheckCommand, PrintsOneLinePerEntryInListOrderAndTheTotals)
+{
+    TempDir dir;
+    dir.WriteFile("digits.txt", "123456789");
+    dir.WriteFile("changed.txt", "12345678X");
+    const std::string list = dir.WriteFile(
+        "set.sfv", "; comment\r\ndigits.txt cbf43926\r\nabsent.txt 00000000\r\nchanged.txt CBF43926\r\n");
+
+    const Outcome outcome = RunCheck(dir, {list});
+
+    EXPECT_EQ(outcome.out, "digits.txt: OK\nabsent.txt: MISSING\nchanged.txt: BAD\n"
+                           "OK: 1, Bad: 1, Missing: 1, Unchecked: 0\n");
+    EXPECT_EQ(outcome.exitCode, 1);
+}
+
+TEST(CheckCommand, ExitsZeroWhenEveryEntryIsOk)
+{
+    TempDir dir;
+    dir.WriteFile("abc.txt", "abc");
+    const std::string list = dir.WriteFile("set.md5", "900150983cd24fb0d6963f7d28e17f72  abc.txt\n");
+
+    const Outcome outcome = RunCheck(dir, {list});
+
+    EXPECT_EQ(outcome.out, "abc.txt: OK\nOK: 1, Bad: 0, Missing: 0, Unchecked: 0\n");
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.err, "");  // no progress line when stderr is not a terminal
+}
+
+TEST(CheckCommand, UnreadableOrUnknownListsExitTwoWithTheMessage)
+{
+    TempDir dir;
+    const std::string text = dir.WriteFile("notes.txt", "abc.txt 00000000\n");
+    std::filesystem::create_directory(dir.Path() / "folder.sfv");
+    struct Case {
+        std::string path;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {text, "Unknow file type: [" + text + "].\n"},
+        {dir.Folder() + "missing.sfv", "Open [" + dir.Folder() + "missing.sfv] failed.\n"},
+        {dir.Folder() + "folder.sfv", "Open [" + dir.Folder() + "folder.sfv] failed.\n"},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = RunCheck(dir, {c.path});
+        EXPECT_EQ(outcome.exitCode, 2) << c.path;
+        EXPECT_EQ(outcome.err, c.message);
+        EXPECT_EQ(outcome.out, "");
+    }
+}
+
+TEST(CheckCommand, UsageErrorsAndHelp)
+{
+    TempDir dir;
+    EXPECT_EQ(RunCheck(dir, {}).exitCode, 2);
+    EXPECT_EQ(RunCheck(dir, {"--bogus"}).exitCode, 2);
+    EXPECT_EQ(RunCheck(dir, {"a.sfv", "b.sfv"}).exitCode, 2);
+    const Outcome help = RunCheck(dir, {"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("Usage: tallyfox-check LIST"), std::string::npos);
+}
+
+bool ProcessHasOpen(pid_t pid, const std::string& path)
+{
+    std::error_code error;
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
+        if (std::filesystem::read_symlink(fd.path(), error) == path) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(CheckCommand, InterruptStopsInTheCurrentFileAndPrintsTheTotalsSoFar)
+{
+    TempDir dir;
+    dir.WriteFile("first.txt", "123456789");
+    // Far too large to finish: a sparse file of 64 GiB.
+    const std::string huge = dir.WriteFile("huge.bin", "");
+    std::filesystem::resize_file(huge, std::uintmax_t{64} << 30);
+    const std::string list = dir.WriteFile("set.sfv", "first.txt CBF43926\nhuge.bin 00000000\nlast.txt 00000000\n");
+
+    CheckProcess process(dir, {list});
+    ASSERT_GT(process.Pid(), 0);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!ProcessHasOpen(process.Pid(), huge) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::yield();
+    }
+    ASSERT_TRUE(ProcessHasOpen(process.Pid(), huge));
+    kill(process.Pid(), SIGINT);
+    const Outcome outcome = process.Wait();
+
+    EXPECT_EQ(outcome.exitCode, 130);
+    EXPECT_EQ(outcome.out, "first.txt: OK\nOK: 1, Bad: 0, Missing: 0, Unchecked: 2\n");
+}
+
+}  // namespace
