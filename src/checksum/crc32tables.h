@@ -9,6 +9,10 @@ struct Crc32Tables {
     // register contribution of byte b followed by k zero bytes.
     std::uint32_t slicing[16][256];
 
+    // shiftLane[k][b]: byte b at byte position k of the register, moved past
+    // kCrc32LaneBytes zero bytes; joins the lanes of the portable fold.
+    std::uint32_t shiftLane[4][256];
+
     // Carry-less multiply constants that move a 128-bit chunk forward by 16 * n bytes
     // (n = 1..16): low qword (x^(128n+63) mod P) << 32, high qword (x^(128n-1) mod P) << 32,
     // in the reflected bit order of the register.
@@ -17,6 +21,9 @@ struct Crc32Tables {
     // Fills every member from the polynomial.
     void Build() noexcept;
 };
+
+// The portable fold runs four independent lanes of this many bytes side by side.
+inline constexpr std::size_t kCrc32LaneBytes = 256;
 
 // x^power mod P in the register's reflected bit order.
 [[nodiscard]] std::uint32_t Crc32PowerOfX(const std::uint32_t table[256], std::uint64_t power) noexcept;

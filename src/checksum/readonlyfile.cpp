@@ -7,8 +7,8 @@
 
 ReadOnlyFile::ReadOnlyFile(const std::string& path) noexcept
 {
-    // O_NONBLOCK keeps open() from waiting for a FIFO's writer; it is cleared below
-    // for the kinds of file where it means nothing.
+    // O_NONBLOCK keeps open() from waiting for a FIFO's writer; Fill clears it for the
+    // kinds of file where it means nothing (regular files, block devices).
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         m_openError = errno;
@@ -25,13 +25,8 @@ ReadOnlyFile::ReadOnlyFile(const std::string& path) noexcept
         ::close(fd);
         return;
     }
-    if (S_ISREG(info.st_mode) || S_ISBLK(info.st_mode)) {
-        const int flags = ::fcntl(fd, F_GETFL);
-        if (flags >= 0 && (flags & O_NONBLOCK) != 0) {
-            ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-        }
-    }
     m_fd = fd;
+    m_blockingReads = S_ISREG(info.st_mode) || S_ISBLK(info.st_mode);
     m_size = info.st_size > 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
 }
 
@@ -52,6 +47,11 @@ void ReadOnlyFile::AdviseSequential() const noexcept
 ReadOnlyFile::FillResult ReadOnlyFile::Fill(unsigned char* buffer, std::size_t capacity) noexcept
 {
     FillResult result;
+    if (m_blockingReads) {
+        // Only the flags open() set can be on; clearing them all clears O_NONBLOCK.
+        ::fcntl(m_fd, F_SETFL, 0);
+        m_blockingReads = false;
+    }
     while (result.bytes < capacity) {
         const ssize_t got = ::read(m_fd, buffer + result.bytes, capacity - result.bytes);
         if (got > 0) {

@@ -40,4 +40,5 @@ private:
     int m_fd = -1;
     int m_openError = 0;
     std::uint64_t m_size = 0;
+    bool m_blockingReads = false;  // a regular file or block device, still non-blocking until read
 };

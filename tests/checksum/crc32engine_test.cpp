@@ -1,6 +1,7 @@
 #include "checksumtesthelpers.h"
 #include "crc32engine.h"
 #include "pumpmessages.h"
+#include "readbuffer.h"
 #include "tempdir.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,7 @@
 namespace {
 
 constexpr std::size_t kBlock = CCrc32Engine::kBlockSize;
-constexpr std::size_t kBufferBytes = 256 * 1024;  // the engines' read-ahead buffer
+constexpr std::size_t kBufferBytes = ReadBuffer::kCapacity;  // the engines' read-ahead buffer
 
 std::string ReadAll(const std::string& path)
 {

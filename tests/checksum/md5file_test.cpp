@@ -1,6 +1,7 @@
 #include "checksumtesthelpers.h"
 #include "md5.h"
 #include "md5file.h"
+#include "readbuffer.h"
 #include "tempdir.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +42,7 @@ struct SizeCase {
 
 TEST_F(Md5FileTest, OneReportPerBlockAtEverySize)
 {
-    constexpr std::size_t kBufferBytes = 256 * 1024;
+    constexpr std::size_t kBufferBytes = ReadBuffer::kCapacity;
     static constexpr SizeCase kCases[] = {
         {"empty", 0},
         {"one block", kMd5BlockSize},
