@@ -11,15 +11,6 @@
 
 namespace {
 
-TEST(AtomicFile, ReplacesTheFileAndLeavesNoTemporaryFile)
-{
-    TempDir dir;
-    const std::string path = dir.WriteFile("tallyfox.ini", "old content that is longer");
-    ASSERT_TRUE(WriteFileAtomically(path, "new"));
-    EXPECT_EQ(FileText(path), "new");
-    EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"tallyfox.ini"});
-}
-
 struct FailureCase {
     const char* name;
     void (*prepare)(const TempDir& dir);

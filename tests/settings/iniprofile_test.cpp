@@ -98,16 +98,6 @@ TEST(IniProfile, MissingFileIsEmptyAndSaveCreatesIt)
     EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"tallyfox.ini"}) << "no temporary file lingers";
 }
 
-TEST(IniProfile, StructReadFailsOnAMissingKeyOrAWrongSize)
-{
-    TempDir dir;
-    IniProfile profile(dir.WriteFile("tallyfox.ini", "[Setup]\nSizeType=0200000002\n"));
-    EXPECT_EQ(profile.ReadStruct("setup", "SIZETYPE", 4), (std::vector<std::uint8_t>{2, 0, 0, 0}));
-    EXPECT_FALSE(profile.ReadStruct("Setup", "SizeType", 8).has_value());
-    EXPECT_FALSE(profile.ReadStruct("Setup", "Missing", 4).has_value());
-    EXPECT_FALSE(profile.ReadStruct("Nowhere", "SizeType", 4).has_value());
-}
-
 TEST(IniProfile, WritingInOtherCaseReplacesTheExistingKey)
 {
     TempDir dir;

@@ -230,15 +230,4 @@ TEST(SettingsStore, SavingWhileMinimizedKeepsTheOldWindowPos)
     EXPECT_EQ(loaded.recentFiles, settings.recentFiles);
 }
 
-TEST(SettingsStore, SavingWhileMinimizedWithoutAStoredPositionStoresNone)
-{
-    TempDir dir;
-    const std::string path = dir.Folder() + "tallyfox.ini";
-    IniProfile profile(path);
-    ASSERT_TRUE(SaveSettings(profile, ChangedSettings(), true));
-    const Settings loaded = LoadFrom(path);
-    EXPECT_FALSE(loaded.windowPosStored);
-    EXPECT_EQ(loaded.sizeType, 1);
-}
-
 } // namespace
