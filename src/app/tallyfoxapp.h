@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QApplication>
+
+// The application object: sets up Qt, builds the main window, shows it and runs the
+// event loop until the window is closed; then the program ends.
+class CTallyfoxApp {
+public:
+    CTallyfoxApp(int& argc, char** argv);
+    CTallyfoxApp(const CTallyfoxApp&) = delete;
+    CTallyfoxApp& operator=(const CTallyfoxApp&) = delete;
+
+    // Runs the main window; the result is the program's exit status.
+    int InitInstance();
+
+private:
+    QApplication m_application;
+};

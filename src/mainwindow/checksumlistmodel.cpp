@@ -1,0 +1,105 @@
+#include "checksumlistmodel.h"
+
+#include "checksumlist.h"
+#include "colorref.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+ChecksumListModel::ChecksumListModel(const ChecksumList& list, QObject* parent)
+    : QAbstractTableModel(parent), m_list(list)
+{
+    SetRowColours(ListViewColorRecord{});
+}
+
+int ChecksumListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_list.RowCount();
+}
+
+int ChecksumListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_list.RowCount()) {
+        return {};
+    }
+    const int row = index.row();
+    const bool filename = index.column() == kFilenameColumn;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return filename ? QFile::decodeName(m_list.RowName(row).c_str())
+                        : QString::fromUtf8(m_list.SizeText(row).c_str());
+    case Qt::DecorationRole:
+        if (filename) {
+            return m_icons.Icon(m_list.RowStatus(row));
+        }
+        return {};
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(filename ? Qt::AlignLeft | Qt::AlignVCenter
+                                                          : Qt::AlignRight | Qt::AlignVCenter));
+    case Qt::BackgroundRole:
+        return RowColour(row);
+    case Qt::ForegroundRole:
+        return m_textColour;
+    default:
+        return {};
+    }
+}
+
+QVariant ChecksumListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) {
+        return section == kFilenameColumn ? QStringLiteral("Filename") : QStringLiteral("Size");
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(Qt::Alignment(section == kFilenameColumn ? Qt::AlignLeft | Qt::AlignVCenter
+                                                                           : Qt::AlignRight | Qt::AlignVCenter));
+    }
+    return {};
+}
+
+Qt::ItemFlags ChecksumListModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren : Qt::NoItemFlags;
+}
+
+void ChecksumListModel::RowsChanged(int first, int last)
+{
+    const int rows = m_list.RowCount();
+    if (rows == 0 || first >= rows || last < first) {
+        return;
+    }
+    emit dataChanged(index(std::max(first, 0), kFilenameColumn), index(std::min(last, rows - 1), kSizeColumn));
+}
+
+void ChecksumListModel::AllRowsChanged()
+{
+    RowsChanged(0, m_list.RowCount() - 1);
+}
+
+void ChecksumListModel::SetRowColours(const ListViewColorRecord& colours)
+{
+    m_firstColour = ColourFromColorRef(colours.firstColour);
+    m_secondColour = ColourFromColorRef(colours.secondColour);
+    AllRowsChanged();
+}
+
+void ChecksumListModel::SetTextColour(const QColor& colour)
+{
+    m_textColour = colour;
+    AllRowsChanged();
+}
+
+QColor ChecksumListModel::RowColour(int row) const
+{
+    return row % 2 == 0 ? m_secondColour : m_firstColour;
+}

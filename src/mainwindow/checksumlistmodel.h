@@ -1,0 +1,47 @@
+#pragma once
+
+#include "listviewcolorrecord.h"
+#include "stateicons.h"
+
+#include <QAbstractTableModel>
+#include <QColor>
+
+class ChecksumList;
+
+// The checksum list as a table: "Filename" with the row's state icon, and "Size"
+// (right-aligned). Cells read the ChecksumList at paint time, so a run's changes show
+// by repainting; the window reports changed rows in batches.
+class ChecksumListModel final : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column { kFilenameColumn = 0, kSizeColumn = 1, kColumnCount = 2 };
+
+    explicit ChecksumListModel(const ChecksumList& list, QObject* parent = nullptr);
+
+    [[nodiscard]] int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    [[nodiscard]] int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    [[nodiscard]] QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
+                                      int role = Qt::DisplayRole) const override;
+    [[nodiscard]] Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Bracket a replacement of the list's content.
+    void BeginReplace() { beginResetModel(); }
+    void EndReplace() { endResetModel(); }
+    // Rows first to last changed status or size text.
+    void RowsChanged(int first, int last);
+    void AllRowsChanged();
+
+    // Row colours: the second for rows of even index (0, 2, ...), the first for odd.
+    void SetRowColours(const ListViewColorRecord& colours);
+    void SetTextColour(const QColor& colour);
+    [[nodiscard]] QColor RowColour(int row) const;
+
+private:
+    const ChecksumList& m_list;
+    StateIcons m_icons;
+    QColor m_firstColour;
+    QColor m_secondColour;
+    QColor m_textColour{Qt::black};
+};

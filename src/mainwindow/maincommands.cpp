@@ -1,0 +1,123 @@
+// The command dispatcher of the main window and the commands that live here.
+
+#include "maindialog.h"
+
+#include "checksumlistmodel.h"
+#include "filesize.h"
+#include "listpaths.h"
+#include "maintoolbar.h"
+#include "modaldialogs.h"
+#include "sizetext.h"
+
+#include <QAction>
+
+void CMainDialog::SetButtonState(CommandId id, ButtonState state)
+{
+    // Through the run's store, so a state set here and one a finishing worker has
+    // reported are applied in the order they were requested.
+    m_observer.SetButtonState(id, state);
+    ApplyRunReports();
+}
+
+void CMainDialog::OnCommand(CommandId id)
+{
+    if (const QAction* action = m_toolbar->Action(id); action != nullptr && !action->isEnabled()) {
+        return;  // a greyed button does nothing, also when its command comes another way
+    }
+    const int value = static_cast<int>(id);
+    if (value >= static_cast<int>(CommandId::RecentFile0) && value <= static_cast<int>(CommandId::RecentFile9)) {
+        OpenRecentFile(value - static_cast<int>(CommandId::RecentFile0));
+        return;
+    }
+    switch (id) {
+    case CommandId::Open:
+        OnOpenCommand();
+        break;
+    case CommandId::ViewToggle:
+        m_checksumView = !m_checksumView;
+        ShowView();
+        break;
+    case CommandId::StartPause: {
+        // A state reported just before the click (a run that has just ended) counts as
+        // set before it: the click's own toggle then applies on top of it.
+        const WindowRunObserver::Reports pending = m_observer.Take();
+        ApplyReports(pending);
+        const auto& reported = pending.buttons[static_cast<std::size_t>(value - static_cast<int>(CommandId::Open))];
+        if (reported && *reported != ButtonState::Disabled) {
+            m_toolbar->Action(id)->setChecked(*reported != ButtonState::EnabledChecked);
+        }
+        m_controller.StartPause();
+        ApplyRunReports();
+        break;
+    }
+    case CommandId::Stop:
+        m_controller.Stop();
+        ApplyRunReports();
+        break;
+    case CommandId::Properties:
+        OnPropertiesCommand();
+        break;
+    case CommandId::AlwaysOnTop:
+        ToggleAlwaysOnTop();
+        break;
+    case CommandId::About:
+        m_dialogs->ShowAbout(this);
+        break;
+    case CommandId::EmptyRecentList:
+        m_recentFiles.Clear();
+        break;
+    case CommandId::Generate:
+    case CommandId::GenerateSfv:
+    case CommandId::GenerateMd5:
+        // Generating a list from the browser's selection arrives with the generation run.
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainDialog::OnOpenCommand()
+{
+    const QString path = m_dialogs->AskListToOpen(this);
+    if (!path.isEmpty()) {
+        OpenChecksumList(path);
+    }
+}
+
+void CMainDialog::OnPropertiesCommand()
+{
+    const int sizeTypeBefore = m_settings.sizeType;
+    // The settings dialog, which changes the settings in place, opens here once it
+    // exists; what follows applies whatever it changed.
+    ApplyFullRowSelect();
+    m_controller.SetSizeType(m_settings.sizeType);
+    m_controller.SetAutoScroll(m_settings.autoScroll != 0);
+    if (m_settings.sizeType != sizeTypeBefore) {
+        RefreshAllRowSizes();
+    }
+}
+
+void CMainDialog::RefreshAllRowSizes()
+{
+    const int rows = m_list.RowCount();
+    for (int row = 0; row < rows; ++row) {
+        std::uint64_t size = 0;
+        const bool found = QueryFileSize(ResolveEntryPath(m_list.BaseFolder(), m_list.RowName(row)), size);
+        m_list.SetSizeText(row, found ? FormatSizeText(size, m_settings.sizeType) : std::string(kNotFoundText));
+    }
+    m_model->AllRowsChanged();
+}
+
+void CMainDialog::ToggleAlwaysOnTop()
+{
+    m_alwaysOnTop = !m_alwaysOnTop;
+    // Changing the flag re-creates the native window; it comes back where it was.
+    const QRect place = geometry();
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, m_alwaysOnTop);
+    setGeometry(place);
+    if (wasVisible) {
+        show();
+    }
+    SetButtonState(CommandId::AlwaysOnTop, m_alwaysOnTop ? ButtonState::EnabledChecked : ButtonState::Enabled);
+}

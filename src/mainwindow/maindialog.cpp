@@ -1,0 +1,179 @@
+#include "maindialog.h"
+
+#include "abortflag.h"
+#include "checksumlistmodel.h"
+#include "checksumlistview.h"
+#include "commandline.h"
+#include "listloader.h"
+#include "mainlayout.h"
+#include "maintoolbar.h"
+#include "modaldialogs.h"
+#include "progresspanel.h"
+#include "statusbarparts.h"
+#include "toolbaricons.h"
+#include "windowtitle.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QHeaderView>
+#include <QTableView>
+#include <QTreeView>
+
+namespace {
+
+// The first size of the window before any stored position applies.
+constexpr int kInitialWidth = 588;
+constexpr int kInitialHeight = 500;
+constexpr int kStartupTimerMs = 100;  // timer 1001
+constexpr int kReportIntervalMs = 33; // about 30 refreshes a second during a run
+
+}  // namespace
+
+CMainDialog::CMainDialog(MainDialogOptions options, QWidget* parent)
+    : QWidget(parent), m_options(std::move(options)), m_splitterPos(kInitialSplitterPos),
+      m_observer([this] { WakeForRunReports(); }), m_controller(m_list, m_observer)
+{
+    if (m_options.dialogs == nullptr) {
+        m_ownDialogs = std::make_unique<QtModalDialogs>();
+        m_dialogs = m_ownDialogs.get();
+    } else {
+        m_dialogs = m_options.dialogs;
+    }
+    setObjectName(QStringLiteral("mainDialog"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setAcceptDrops(true);
+
+    // Title and icon. Linux desktops have no window menu to add "About" to; the About
+    // command of the toolbar is the way there.
+    setWindowIcon(ApplicationIcon());
+    setWindowTitle(MainWindowTitle());
+    resize(kInitialWidth, kInitialHeight);
+    setMinimumSize(kMinWindowWidth, kMinWindowHeight);
+
+    SetUpChecksumList();
+    // Fonts: the stored list font or the default, and the default for the header.
+    m_defaultFont = DefaultFontRecord(logicalDpiY());
+    m_settings = ReadSettings();
+    ApplyListFont(m_settings.listFontStored ? m_settings.listFont : m_defaultFont);
+    ApplyHeaderFont(m_defaultFont);
+    SetUpToolbar();
+    SetUpProgressPanel();
+    SetUpStatusBar();
+    SetUpBrowser();
+    m_checksumView = true;
+    ShowView();
+    LoadSettings();
+
+    m_reportTimer.setInterval(kReportIntervalMs);
+    connect(&m_reportTimer, &QTimer::timeout, this, &CMainDialog::ApplyRunReports);
+    m_sinceReports.start();
+
+    m_startupTimer.setInterval(kStartupTimerMs);
+    connect(&m_startupTimer, &QTimer::timeout, this, &CMainDialog::OnStartupTimer);
+    m_startupTimer.start();
+    LayoutChildren();
+}
+
+CMainDialog::~CMainDialog()
+{
+    m_closing = true;
+    m_controller.Shutdown();
+    if (m_loader != nullptr) {
+        m_loader->Wait();
+    }
+}
+
+void CMainDialog::ShowInitially()
+{
+    const WindowPosRecord& pos = m_settings.windowPos;
+    if (m_settings.windowPosStored && pos.savePosition != 0 && pos.maximized != 0) {
+        showMaximized();
+    } else {
+        show();
+    }
+}
+
+bool CMainDialog::IsLoading() const noexcept
+{
+    return m_loader != nullptr && m_loader->IsRunning();
+}
+
+void CMainDialog::SetUpChecksumList()
+{
+    m_listView = new ChecksumListView(m_list, this);
+    m_model = new ChecksumListModel(m_list, this);
+    m_model->setObjectName(QStringLiteral("checksumListModel"));
+    m_listView->setModel(m_model);
+    m_listView->SetFullRowSelect(true);
+    m_listView->setVisible(m_checksumView);
+}
+
+void CMainDialog::SetUpToolbar()
+{
+    m_toolbar = new MainToolbar(this);
+    connect(m_toolbar, &MainToolbar::CommandTriggered, this, &CMainDialog::OnCommand);
+    connect(m_toolbar->RecentFilesMenu(), &QMenu::aboutToShow, this,
+            [this] { BuildRecentFilesMenu(*m_toolbar->RecentFilesMenu(), m_recentFiles); });
+}
+
+void CMainDialog::SetUpProgressPanel()
+{
+    m_progressPanel = new ProgressPanel(this);
+    m_progressPanel->setVisible(m_panelShown && m_checksumView);
+}
+
+void CMainDialog::SetUpStatusBar()
+{
+    m_statusBar = new StatusBarParts(this);
+    m_list.SetCounters(0, 0, 0, 0);
+    UpdateStatusBar();
+}
+
+void CMainDialog::SetUpBrowser()
+{
+    // The folder browser's places: the tree on the left, the file list on the right.
+    m_folderTree = new QTreeView(this);
+    m_folderTree->setObjectName(QStringLiteral("folderTree"));
+    m_folderTree->setHeaderHidden(true);
+    m_folderTree->hide();
+    m_fileList = new QTableView(this);
+    m_fileList->setObjectName(QStringLiteral("fileList"));
+    m_fileList->verticalHeader()->hide();
+    m_fileList->setShowGrid(false);
+    m_fileList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_fileList->hide();
+    m_folderTreeReady = true;
+}
+
+void CMainDialog::OnStartupTimer()
+{
+    if (!isVisible()) {
+        return;
+    }
+    m_startupTimer.stop();
+    const QString path = CommandLineListPath(m_options.arguments);
+    if (!path.isEmpty()) {
+        OpenList(path, true);
+    }
+}
+
+void CMainDialog::closeEvent(QCloseEvent* event)
+{
+    // Whatever runs stops at its next check; the settings are saved; then the worker
+    // and a list still being read are waited for, before anything they use goes away.
+    g_abort.store(1, std::memory_order_relaxed);
+    SaveSettings();
+    m_closing = true;
+    m_startupTimer.stop();
+    m_controller.Shutdown();
+    if (m_loader != nullptr) {
+        m_loader->Wait();
+    }
+    if (QGuiApplication::overrideCursor() != nullptr && !m_loadingPath.isEmpty()) {
+        QGuiApplication::restoreOverrideCursor();
+        m_loadingPath.clear();
+    }
+    event->accept();
+}

@@ -1,0 +1,185 @@
+#pragma once
+
+// The main window. How its pieces fit together:
+//   maindialog.cpp      start-up in its fixed order, the command-line timer, close
+//   maincommands.cpp    the command dispatcher (4999-5011, 32771-32788) and commands
+//   mainopen.cpp        opening a list (read off the GUI thread), recent files, drops
+//   mainview.cpp        layout, the two views, splitter, progress panel, status bar
+//   mainrunreports.cpp  applying what the verification run reports, in batches
+//   mainsettings.cpp    reading and saving the settings, fonts and row colours
+// The verification run itself lives in src/runs; the window is its observer.
+
+#include "checksumlist.h"
+#include "commandid.h"
+#include "recentfiles.h"
+#include "settings.h"
+#include "verifycontroller.h"
+#include "windowrunobserver.h"
+
+#include <QElapsedTimer>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+class ChecksumListModel;
+class ChecksumListView;
+class ListLoader;
+class MainToolbar;
+class ModalDialogs;
+class ProgressPanel;
+class QMimeData;
+class QTableView;
+class QTreeView;
+class StatusBarParts;
+
+struct MainDialogOptions {
+    QString iniPath;                  // the settings file; empty: none is read or written
+    QStringList arguments;            // the command line, program name first
+    ModalDialogs* dialogs = nullptr;  // not owned; nullptr: the Qt dialogs
+};
+
+class CMainDialog final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CMainDialog(MainDialogOptions options, QWidget* parent = nullptr);
+    ~CMainDialog() override;
+    CMainDialog(const CMainDialog&) = delete;
+    CMainDialog& operator=(const CMainDialog&) = delete;
+
+    // Shows the window, maximized when the stored window position asks for it.
+    void ShowInitially();
+
+    // The one dispatcher of toolbar and menu commands; other ids do nothing.
+    void OnCommand(CommandId id);
+    // Checks the kind, sets the title, records the path as the newest recent file and
+    // reads the list (off the GUI thread; the list commands wait meanwhile).
+    void OpenChecksumList(const QString& path);
+    void OpenRecentFile(int n);
+    void AddRecentFile(const QString& path);
+    // Shows the controls of the current view and sets the toolbar states that go with it.
+    void ShowView();
+    void ShowProgressPanel(bool show);
+    void UpdateStatusBar();
+    // Moves the browser view's splitter, within its limits.
+    void SetSplitterPos(int x);
+
+    // What tests and the benchmark look at.
+    [[nodiscard]] const ChecksumList& List() const noexcept { return m_list; }
+    [[nodiscard]] const RecentFiles& Recent() const noexcept { return m_recentFiles; }
+    [[nodiscard]] const Settings& CurrentSettings() const noexcept { return m_settings; }
+    [[nodiscard]] MainToolbar* Toolbar() const noexcept { return m_toolbar; }
+    [[nodiscard]] ChecksumListView* ListView() const noexcept { return m_listView; }
+    [[nodiscard]] ChecksumListModel* ListModel() const noexcept { return m_model; }
+    [[nodiscard]] StatusBarParts* StatusBar() const noexcept { return m_statusBar; }
+    [[nodiscard]] ProgressPanel* Panel() const noexcept { return m_progressPanel; }
+    [[nodiscard]] bool IsLoading() const noexcept;
+    [[nodiscard]] bool StartupTimerActive() const noexcept { return m_startupTimer.isActive(); }
+    [[nodiscard]] bool ChecksumViewShown() const noexcept { return m_checksumView; }
+    [[nodiscard]] bool PanelShown() const noexcept { return m_panelShown; }
+    [[nodiscard]] bool AlwaysOnTop() const noexcept { return m_alwaysOnTop; }
+    [[nodiscard]] int SplitterPos() const noexcept { return m_splitterPos; }
+    [[nodiscard]] int FinishedRuns() const noexcept { return m_finishedRuns; }
+    [[nodiscard]] const QFont& HeaderFont() const noexcept { return m_headerFont; }
+
+signals:
+    // A list read ended (loaded or failed).
+    void ListLoadEnded();
+    // A verification worker ended.
+    void RunEnded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Start-up (maindialog.cpp).
+    void SetUpChecksumList();
+    void SetUpToolbar();
+    void SetUpProgressPanel();
+    void SetUpStatusBar();
+    void SetUpBrowser();
+    void OnStartupTimer();
+
+    // Layout (mainview.cpp).
+    [[nodiscard]] int ToolbarHeight() const;
+    void LayoutChildren();
+    void LayoutChecksumList(int cx, int cy);
+    [[nodiscard]] bool SplitterUsable() const;
+    [[nodiscard]] QRect SplitterHitArea() const;
+
+    // Commands (maincommands.cpp).
+    void SetButtonState(CommandId id, ButtonState state);
+    void OnOpenCommand();
+    void OnPropertiesCommand();
+    void ToggleAlwaysOnTop();
+    void RefreshAllRowSizes();
+
+    // Opening lists (mainopen.cpp).
+    void OpenList(const QString& path, bool verifyAfter);
+    void OnListLoaded();
+    [[nodiscard]] QString DroppedListPath(const QMimeData* mime) const;
+
+    // Run reports (mainrunreports.cpp).
+    void WakeForRunReports();
+    void ApplyRunReports();
+    void ApplyReports(const WindowRunObserver::Reports& reports);
+
+    // Settings (mainsettings.cpp).
+    [[nodiscard]] Settings ReadSettings() const;
+    void LoadSettings();
+    void SaveSettings();
+    void ApplyListFont(const FontRecord& record);
+    void ApplyHeaderFont(const FontRecord& record);
+    void ApplyFullRowSelect();
+    void RefreshListLayout();
+
+    MainDialogOptions m_options;
+    std::unique_ptr<ModalDialogs> m_ownDialogs;
+    ModalDialogs* m_dialogs;
+
+    Settings m_settings;
+    RecentFiles m_recentFiles;
+    FontRecord m_defaultFont;
+    QFont m_headerFont;
+
+    MainToolbar* m_toolbar = nullptr;
+    ChecksumListView* m_listView = nullptr;
+    ChecksumListModel* m_model = nullptr;
+    ProgressPanel* m_progressPanel = nullptr;
+    StatusBarParts* m_statusBar = nullptr;
+    QTreeView* m_folderTree = nullptr;
+    QTableView* m_fileList = nullptr;
+    ListLoader* m_loader = nullptr;
+
+    int m_splitterPos;
+    bool m_splitterDragging = false;
+    bool m_checksumView = true;
+    bool m_folderTreeReady = false;
+    bool m_panelShown = false;
+    bool m_alwaysOnTop = false;
+    bool m_closing = false;
+
+    QString m_loadingPath;
+    bool m_verifyAfterLoad = false;
+
+    QTimer m_startupTimer;   // timer 1001: opens the command-line list once visible
+    QTimer m_reportTimer;    // applies run reports about 30 times a second
+    QElapsedTimer m_sinceReports;
+    int m_finishedRuns = 0;
+
+    // The list, the run's observer and the controller, in this order: the controller
+    // goes first and joins the worker before the others are destroyed.
+    ChecksumList m_list;
+    WindowRunObserver m_observer;
+    VerifyController m_controller;
+};

@@ -1,0 +1,151 @@
+// Opening checksum lists: the Open command's path, recent files, the command line
+// and files dropped on the window all end here.
+
+#include "maindialog.h"
+
+#include "checksumlistmodel.h"
+#include "listloader.h"
+#include "listmessages.h"
+#include "listpaths.h"
+#include "maintoolbar.h"
+#include "modaldialogs.h"
+#include "windowtitle.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QUrl>
+
+#include <utility>
+
+namespace {
+
+std::string NarrowPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString WideText(const std::string& text)
+{
+    return QFile::decodeName(QByteArray::fromStdString(text));
+}
+
+}  // namespace
+
+void CMainDialog::OpenChecksumList(const QString& path)
+{
+    OpenList(path, false);
+}
+
+void CMainDialog::OpenRecentFile(int n)
+{
+    if (const std::optional<QString> path = m_recentFiles.At(n)) {
+        OpenChecksumList(*path);
+    }
+}
+
+void CMainDialog::AddRecentFile(const QString& path)
+{
+    m_recentFiles.Add(path);
+}
+
+void CMainDialog::OpenList(const QString& path, bool verifyAfter)
+{
+    if (m_closing || IsLoading()) {
+        return;
+    }
+    const std::string narrow = NarrowPath(path);
+    const ListKindDetection detection = DetectListKind(narrow);
+    if (!detection.known) {
+        m_dialogs->ShowError(this, WideText(UnknownFileTypeMessage(narrow)));
+        if (verifyAfter) {
+            m_controller.StartAutoVerification();
+            ApplyRunReports();
+        }
+        return;
+    }
+    // Title and recent files first: a list that cannot be read still becomes both.
+    setWindowTitle(MainWindowTitle(path));
+    AddRecentFile(path);
+
+    if (m_loader == nullptr) {
+        m_loader = new ListLoader(this);
+        connect(m_loader, &ListLoader::Finished, this, &CMainDialog::OnListLoaded);
+    }
+    m_loadingPath = path;
+    m_verifyAfterLoad = verifyAfter;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_toolbar->SetListCommandsHeld(true);
+    m_loader->Start(narrow, detection.baseFolder, detection.kind, m_settings.sizeType);
+}
+
+void CMainDialog::OnListLoaded()
+{
+    if (m_closing) {
+        return;
+    }
+    LoadOutcome outcome = m_loader->TakeOutcome();
+    const QString path = std::exchange(m_loadingPath, QString());
+    QGuiApplication::restoreOverrideCursor();
+    m_toolbar->SetListCommandsHeld(false);
+
+    if (outcome.status == LoadStatus::OpenFailed) {
+        // The list on screen stays as it was.
+        m_dialogs->ShowError(this, WideText(OpenFailedMessage(NarrowPath(path))));
+    } else {
+        // No run is active while Open is available; a paused or stopped worker may
+        // still be finishing its last block.
+        m_controller.WaitForWorker();
+        m_model->BeginReplace();
+        m_list.Replace(std::move(outcome.content));
+        m_model->EndReplace();
+        UpdateStatusBar();
+        RefreshListLayout();
+    }
+    if (std::exchange(m_verifyAfterLoad, false)) {
+        // The command-line start verifies at once, also when the read failed: the run
+        // then covers the rows there are.
+        m_controller.StartAutoVerification();
+        ApplyRunReports();
+    }
+    emit ListLoadEnded();
+}
+
+QString CMainDialog::DroppedListPath(const QMimeData* mime) const
+{
+    if (mime == nullptr || !mime->hasUrls() || IsLoading() || m_toolbar->State(CommandId::Open) == ButtonState::Disabled) {
+        return {};
+    }
+    for (const QUrl& url : mime->urls()) {
+        if (!url.isLocalFile()) {
+            continue;
+        }
+        const QString path = url.toLocalFile();
+        if (DetectListKind(NarrowPath(path)).known) {
+            return path;
+        }
+    }
+    return {};
+}
+
+void CMainDialog::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedListPath(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void CMainDialog::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedListPath(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    OpenChecksumList(path);
+}

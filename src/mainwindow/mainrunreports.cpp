@@ -1,0 +1,62 @@
+// Applying what the verification run reports, on the GUI thread, in batches.
+
+#include "maindialog.h"
+
+#include "checksumlistmodel.h"
+#include "checksumlistview.h"
+#include "maintoolbar.h"
+#include "progresspanel.h"
+
+void CMainDialog::WakeForRunReports()
+{
+    // Any thread: the first report after a take schedules the next one. Reports that
+    // follow while the refresh timer runs wait for its next tick.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!m_reportTimer.isActive()) {
+                ApplyRunReports();
+                m_reportTimer.start();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void CMainDialog::ApplyRunReports()
+{
+    ApplyReports(m_observer.Take());
+}
+
+void CMainDialog::ApplyReports(const WindowRunObserver::Reports& reports)
+{
+    for (int index = 0; index < WindowRunObserver::Reports::kButtonCount; ++index) {
+        if (const auto& state = reports.buttons[static_cast<std::size_t>(index)]) {
+            m_toolbar->SetButtonState(static_cast<CommandId>(static_cast<int>(CommandId::Open) + index), *state);
+        }
+    }
+    if (reports.panelShown) {
+        ShowProgressPanel(*reports.panelShown);
+    }
+    if (reports.allRowsChanged) {
+        m_model->AllRowsChanged();
+    } else if (reports.firstChangedRow >= 0) {
+        m_model->RowsChanged(reports.firstChangedRow, reports.lastChangedRow);
+    }
+    if (reports.scrollRow >= 0) {
+        m_listView->ScrollToRunRow(reports.scrollRow);
+    }
+    if (reports.statusBar) {
+        UpdateStatusBar();
+    }
+    if (m_panelShown) {
+        m_progressPanel->SetPosition(m_observer.ProgressPosition());
+    }
+    if (reports.runsFinished > 0) {
+        m_finishedRuns += reports.runsFinished;
+        emit RunEnded();
+    }
+    // The timer keeps the progress bar moving while a run is running; idle, it stops.
+    if (reports.Empty() && m_list.GetRunState() != RunState::Running) {
+        m_reportTimer.stop();
+    }
+}

@@ -1,0 +1,115 @@
+// Reading and saving the settings, and applying the list's fonts, colours and
+// selection style.
+
+#include "maindialog.h"
+
+#include "checksumlistmodel.h"
+#include "checksumlistview.h"
+#include "colorref.h"
+#include "fontconversion.h"
+#include "iniprofile.h"
+#include "placeonscreen.h"
+#include "settingsstore.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QScreen>
+
+#include <vector>
+
+namespace {
+
+ScreenRect ToScreenRect(const QRect& rect)
+{
+    return {rect.left(), rect.top(), rect.x() + rect.width(), rect.y() + rect.height()};
+}
+
+}  // namespace
+
+Settings CMainDialog::ReadSettings() const
+{
+    if (m_options.iniPath.isEmpty()) {
+        Settings defaults;
+        defaults.listFont = m_defaultFont;
+        return defaults;
+    }
+    const IniProfile profile(QFile::encodeName(m_options.iniPath).toStdString());
+    return ::LoadSettings(profile, logicalDpiY());
+}
+
+void CMainDialog::LoadSettings()
+{
+    m_model->SetRowColours(m_settings.rowColours);
+    m_controller.SetSizeType(m_settings.sizeType);
+    m_controller.SetAutoScroll(m_settings.autoScroll != 0);
+    ApplyFullRowSelect();
+
+    const WindowPosRecord& pos = m_settings.windowPos;
+    if (m_settings.windowPosStored && pos.savePosition != 0) {
+        // A rectangle stored on a screen that is gone comes back onto the primary one.
+        std::vector<ScreenRect> screens;
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            screens.push_back(ToScreenRect(screen->availableGeometry()));
+        }
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        const ScreenRect place = PlaceOnScreen({pos.left, pos.top, pos.right, pos.bottom}, screens,
+                                               primary != nullptr ? ToScreenRect(primary->availableGeometry())
+                                                                  : ScreenRect{});
+        setGeometry(place.left, place.top, place.right - place.left, place.bottom - place.top);
+    }
+
+    QStringList recent;
+    for (const std::string& path : m_settings.recentFiles) {
+        recent.append(QFile::decodeName(QByteArray::fromStdString(path)));
+    }
+    m_recentFiles.Assign(recent);
+}
+
+void CMainDialog::SaveSettings()
+{
+    if (m_options.iniPath.isEmpty()) {
+        return;
+    }
+    m_settings.recentFiles.clear();
+    for (const QString& path : m_recentFiles.Entries()) {
+        m_settings.recentFiles.push_back(QFile::encodeName(path).toStdString());
+    }
+    // The window's own rectangle (without the window manager's frame), so that the
+    // window comes back exactly where it was.
+    const QRect place = geometry();
+    WindowPosRecord& pos = m_settings.windowPos;
+    pos.left = place.left();
+    pos.top = place.top();
+    pos.right = place.x() + place.width();
+    pos.bottom = place.y() + place.height();
+    pos.maximized = isMaximized() ? 1 : 0;
+
+    IniProfile profile(QFile::encodeName(m_options.iniPath).toStdString());
+    ::SaveSettings(profile, m_settings, isMinimized());
+}
+
+void CMainDialog::ApplyListFont(const FontRecord& record)
+{
+    m_settings.listFont = record;
+    m_listView->setFont(FontFromRecord(record));
+    m_model->SetTextColour(ColourFromColorRef(record.colour));
+}
+
+void CMainDialog::ApplyHeaderFont(const FontRecord& record)
+{
+    // Set on the header itself, so it keeps this font whatever the list's font becomes.
+    m_headerFont = FontFromRecord(record);
+    m_listView->horizontalHeader()->setFont(m_headerFont);
+}
+
+void CMainDialog::ApplyFullRowSelect()
+{
+    m_listView->SetFullRowSelect(m_settings.fullRowSelect != 0);
+}
+
+void CMainDialog::RefreshListLayout()
+{
+    m_listView->viewport()->update();
+    LayoutChildren();
+}

@@ -1,0 +1,168 @@
+#include "maintoolbar.h"
+
+#include "toolbaricons.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolButton>
+
+namespace {
+
+enum class PositionKind { Separator, DropDown, Check, Plain };
+
+struct Position {
+    CommandId id;
+    PositionKind kind;
+    ToolbarPicture picture;
+    const char* tooltip;
+};
+
+constexpr Position kToolbarPositions[] = {
+    {CommandId::Open, PositionKind::DropDown, ToolbarPicture::OpenFolder, "Open "},
+    {CommandId::Separator1, PositionKind::Separator, ToolbarPicture::BlankPage, ""},
+    {CommandId::ViewToggle, PositionKind::Check, ToolbarPicture::BlankPage, "Create .SFV/.MD5 File"},
+    {CommandId::Generate, PositionKind::DropDown, ToolbarPicture::FloppyDisk, "Generate"},
+    {CommandId::Separator2, PositionKind::Separator, ToolbarPicture::BlankPage, ""},
+    {CommandId::StartPause, PositionKind::Check, ToolbarPicture::StartPause, "Start/Pause"},
+    {CommandId::Stop, PositionKind::Plain, ToolbarPicture::RedSquare, "Stop"},
+    {CommandId::Separator3, PositionKind::Separator, ToolbarPicture::BlankPage, ""},
+    {CommandId::Properties, PositionKind::Plain, ToolbarPicture::CheckListWindow, "Properties"},
+    {CommandId::AlwaysOnTop, PositionKind::Check, ToolbarPicture::PushPin, "Always on Top"},
+    {CommandId::Separator4, PositionKind::Separator, ToolbarPicture::BlankPage, ""},
+    {CommandId::About, PositionKind::Plain, ToolbarPicture::AbcTile, "About"},
+};
+
+bool IsListCommand(CommandId id) noexcept
+{
+    return id == CommandId::Open || id == CommandId::ViewToggle || id == CommandId::StartPause ||
+           id == CommandId::Stop || id == CommandId::Properties;
+}
+
+}  // namespace
+
+const char* ToolbarTooltip(CommandId id) noexcept
+{
+    for (const Position& position : kToolbarPositions) {
+        if (position.id == id) {
+            return position.tooltip;
+        }
+    }
+    return "";
+}
+
+MainToolbar::MainToolbar(QWidget* parent)
+    : QToolBar(parent), m_recentMenu(new QMenu(this)), m_generateMenu(new QMenu(this))
+{
+    setObjectName(QStringLiteral("mainToolbar"));
+    setMovable(false);
+    setFloatable(false);
+    setIconSize(QSize(16, 16));
+    setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_recentMenu->setObjectName(QStringLiteral("recentFilesMenu"));
+    m_generateMenu->setObjectName(QStringLiteral("generateMenu"));
+    m_states.fill(ButtonState::Enabled);
+    for (const Position& position : kToolbarPositions) {
+        AddPosition(position.id);
+    }
+    for (QMenu* menu : {m_recentMenu, m_generateMenu}) {
+        connect(menu, &QMenu::triggered, this, [this](QAction* item) {
+            bool ok = false;
+            const int id = item->data().toInt(&ok);
+            if (ok) {
+                emit CommandTriggered(static_cast<CommandId>(id));
+            }
+        });
+    }
+    // The generate menu's two items; the recent-files menu is filled when it opens.
+    m_generateMenu->addAction(QStringLiteral("Generate With &SFV"))->setData(static_cast<int>(CommandId::GenerateSfv));
+    m_generateMenu->addAction(QStringLiteral("Generate With &MD5"))->setData(static_cast<int>(CommandId::GenerateMd5));
+}
+
+int MainToolbar::Index(CommandId id) noexcept
+{
+    const int index = static_cast<int>(id) - static_cast<int>(CommandId::Open);
+    return index >= 0 && index < kPositions ? index : -1;
+}
+
+void MainToolbar::AddPosition(CommandId id)
+{
+    const int index = Index(id);
+    const Position& position = kToolbarPositions[index];
+    QAction* action = nullptr;
+    if (position.kind == PositionKind::Separator) {
+        action = addSeparator();
+    } else {
+        action = addAction(ToolbarIcon(position.picture), QString());
+        action->setToolTip(QString::fromLatin1(position.tooltip));
+        action->setCheckable(position.kind == PositionKind::Check);
+        connect(action, &QAction::triggered, this, [this, id] { emit CommandTriggered(id); });
+    }
+    action->setData(static_cast<int>(id));
+    action->setObjectName(QStringLiteral("action%1").arg(static_cast<int>(id)));
+    m_actions[static_cast<std::size_t>(index)] = action;
+
+    if (QToolButton* button = Button(id)) {
+        button->setObjectName(QStringLiteral("button%1").arg(static_cast<int>(id)));
+        if (position.kind == PositionKind::DropDown) {
+            button->setMenu(id == CommandId::Open ? m_recentMenu : m_generateMenu);
+            button->setPopupMode(QToolButton::MenuButtonPopup);
+        }
+    }
+}
+
+QAction* MainToolbar::Action(CommandId id) const
+{
+    const int index = Index(id);
+    return index < 0 ? nullptr : m_actions[static_cast<std::size_t>(index)];
+}
+
+QToolButton* MainToolbar::Button(CommandId id) const
+{
+    QAction* action = Action(id);
+    return action == nullptr ? nullptr : qobject_cast<QToolButton*>(widgetForAction(action));
+}
+
+void MainToolbar::SetButtonState(CommandId id, ButtonState state)
+{
+    const int index = Index(id);
+    if (index < 0) {
+        return;
+    }
+    m_states[static_cast<std::size_t>(index)] = state;
+    QAction* action = m_actions[static_cast<std::size_t>(index)];
+    if (action->isCheckable()) {
+        action->setChecked(state == ButtonState::EnabledChecked);
+    }
+    ApplyEnabled(id);
+}
+
+ButtonState MainToolbar::State(CommandId id) const
+{
+    const int index = Index(id);
+    if (index < 0) {
+        return ButtonState::Enabled;
+    }
+    const ButtonState state = m_states[static_cast<std::size_t>(index)];
+    if (state == ButtonState::Disabled) {
+        return state;
+    }
+    // A check button changes its checked look by itself when clicked.
+    const QAction* action = m_actions[static_cast<std::size_t>(index)];
+    return action->isChecked() ? ButtonState::EnabledChecked : ButtonState::Enabled;
+}
+
+void MainToolbar::SetListCommandsHeld(bool held)
+{
+    m_listCommandsHeld = held;
+    for (const Position& position : kToolbarPositions) {
+        ApplyEnabled(position.id);
+    }
+}
+
+void MainToolbar::ApplyEnabled(CommandId id)
+{
+    const int index = Index(id);
+    const bool held = m_listCommandsHeld && IsListCommand(id);
+    m_actions[static_cast<std::size_t>(index)]->setEnabled(m_states[static_cast<std::size_t>(index)] !=
+                                                                ButtonState::Disabled && !held);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every modal dialog the main window opens goes through this seam: the message boxes
+// with their fixed texts, the About box and the Open file dialog. The program uses the
+// Qt implementation; tests put in one that records and answers without blocking.
+class ModalDialogs {
+public:
+    virtual ~ModalDialogs() = default;
+
+    // A message box with the error icon and an OK button.
+    virtual void ShowError(QWidget* parent, const QString& text) = 0;
+    virtual void ShowAbout(QWidget* parent) = 0;
+    // The Open dialog for checksum lists; an empty text when the user cancels.
+    [[nodiscard]] virtual QString AskListToOpen(QWidget* parent) = 0;
+};
+
+class QtModalDialogs final : public ModalDialogs {
+public:
+    void ShowError(QWidget* parent, const QString& text) override;
+    void ShowAbout(QWidget* parent) override;
+    [[nodiscard]] QString AskListToOpen(QWidget* parent) override;
+};
+
+// The Open dialog's three filters: both kinds, SFV only, MD5 only (";;"-separated).
+[[nodiscard]] QString OpenListFilters();

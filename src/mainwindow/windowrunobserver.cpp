@@ -1,0 +1,85 @@
+#include "windowrunobserver.h"
+
+#include <algorithm>
+#include <utility>
+
+bool WindowRunObserver::Reports::Empty() const noexcept
+{
+    const bool noButtons = std::none_of(buttons.begin(), buttons.end(), [](const auto& b) { return b.has_value(); });
+    return noButtons && !panelShown && firstChangedRow < 0 && !allRowsChanged && scrollRow < 0 && !statusBar &&
+           runsFinished == 0;
+}
+
+WindowRunObserver::WindowRunObserver(std::function<void()> wake) : m_wake(std::move(wake)) {}
+
+template <typename Change>
+void WindowRunObserver::Report(Change&& change)
+{
+    bool wake = false;
+    {
+        const std::lock_guard lock(m_mutex);
+        change(m_reports);
+        wake = !m_wakePending;
+        m_wakePending = true;
+    }
+    if (wake && m_wake) {
+        m_wake();
+    }
+}
+
+void WindowRunObserver::SetButtonState(CommandId button, ButtonState state)
+{
+    const int index = static_cast<int>(button) - static_cast<int>(CommandId::Open);
+    if (index < 0 || index >= Reports::kButtonCount) {
+        return;
+    }
+    Report([&](Reports& r) { r.buttons[static_cast<std::size_t>(index)] = state; });
+}
+
+void WindowRunObserver::ShowProgressPanel(bool show)
+{
+    Report([&](Reports& r) { r.panelShown = show; });
+}
+
+void WindowRunObserver::RowChanged(int row)
+{
+    Report([&](Reports& r) {
+        if (row < 0) {
+            r.allRowsChanged = true;
+        } else if (r.firstChangedRow < 0) {
+            r.firstChangedRow = row;
+            r.lastChangedRow = row;
+        } else {
+            r.firstChangedRow = std::min(r.firstChangedRow, row);
+            r.lastChangedRow = std::max(r.lastChangedRow, row);
+        }
+    });
+}
+
+void WindowRunObserver::AutoScrollToRow(int row)
+{
+    Report([&](Reports& r) { r.scrollRow = row; });
+}
+
+void WindowRunObserver::UpdateStatusBar()
+{
+    Report([](Reports& r) { r.statusBar = true; });
+}
+
+void WindowRunObserver::RunFinished()
+{
+    Report([](Reports& r) { ++r.runsFinished; });
+}
+
+WindowRunObserver::Reports WindowRunObserver::Take()
+{
+    const std::lock_guard lock(m_mutex);
+    Reports taken = std::exchange(m_reports, Reports{});
+    m_wakePending = false;
+    return taken;
+}
+
+void WindowRunObserver::SetPosition(int percent) noexcept
+{
+    m_progress.store(std::max(percent, 0), std::memory_order_relaxed);
+}

@@ -1,0 +1,13 @@
+#include "windowtitle.h"
+
+QString MainWindowTitle()
+{
+    return QStringLiteral("Tallyfox %1").arg(QLatin1String(kVersionText));
+}
+
+QString MainWindowTitle(const QString& listPath)
+{
+    QString shown = listPath;
+    shown.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    return QStringLiteral("%1 - %2").arg(MainWindowTitle(), shown);
+}

@@ -1,0 +1,295 @@
+// What the main window shows: layout, status bar, list colours and fonts, and the
+// commands that are not about runs (Open, recent files, drops, Always on Top, About).
+
+#include "windowharness.h"
+
+#include "aboutbox.h"
+#include "checksumlistmodel.h"
+#include "checksumlistview.h"
+#include "colorref.h"
+#include "iniprofile.h"
+#include "progresspanel.h"
+#include "settingsstore.h"
+#include "statusbarparts.h"
+
+#include <gtest/gtest.h>
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+void StoreSettings(const WindowHarness& harness, const Settings& settings)
+{
+    IniProfile profile(harness.IniPath().toStdString());
+    ASSERT_TRUE(SaveSettings(profile, settings, false));
+}
+
+TEST(MainWindow, StatusPartsAtWidth435EndAt108_217_327)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start();
+    window.resize(435, 300);
+    const StatusBarParts& bar = *window.StatusBar();
+    EXPECT_EQ(bar.geometry(), QRect(0, 280, 435, 20));
+    EXPECT_EQ(bar.PartEdges(), (std::array<int, 4>{108, 217, 327, -1}));
+    EXPECT_EQ(bar.PartRect(0), QRect(0, 0, 108, 20));
+    EXPECT_EQ(bar.PartRect(1), QRect(108, 0, 109, 20));
+    EXPECT_EQ(bar.PartRect(2), QRect(217, 0, 110, 20));
+    EXPECT_EQ(bar.PartRect(3), QRect(327, 0, 108, 20));
+}
+
+TEST(MainWindow, CannotBeMadeSmallerThan435By280)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start();
+    window.resize(200, 100);
+    EXPECT_EQ(window.size(), QSize(435, 280));
+}
+
+TEST(MainWindow, ListColumnsAndPanelFollowTheLayout)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start(harness.WriteLongList());
+    window.resize(600, 400);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.PanelShown(); }, 10000));
+    const ChecksumListView& view = *window.ListView();
+    const int top = view.geometry().top();
+    EXPECT_EQ(view.geometry(), QRect(0, top, 600, 400 - top - 20 - 53));
+    EXPECT_EQ(window.Panel()->geometry(), QRect(0, 327, 600, 53));
+    EXPECT_TRUE(window.Panel()->isVisible());
+    EXPECT_EQ(window.Panel()->Bar()->geometry(), QRect(15, 23, 570, 15));
+    EXPECT_EQ(view.columnWidth(0), view.viewport()->width() - 100);
+    EXPECT_EQ(view.columnWidth(1), 100);
+    harness.Click(CommandId::Stop);
+    EXPECT_FALSE(window.Panel()->isVisible());
+    EXPECT_EQ(view.geometry().height(), 400 - top - 20);
+}
+
+TEST(MainWindow, RowsAlternateStartingWithTheSecondColour)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start();
+    window.OpenChecksumList(harness.WriteSmallList());
+    ASSERT_TRUE(harness.WaitForLoad());
+    const ChecksumListModel& model = *window.ListModel();
+    EXPECT_EQ(model.data(model.index(0, 0), Qt::BackgroundRole).value<QColor>(), ColourFromColorRef(0xFAF3F0));
+    EXPECT_EQ(model.data(model.index(1, 1), Qt::BackgroundRole).value<QColor>(), ColourFromColorRef(0xFCFBFA));
+    EXPECT_EQ(model.data(model.index(2, 0), Qt::BackgroundRole).value<QColor>(), ColourFromColorRef(0xFAF3F0));
+    EXPECT_EQ(ColourFromColorRef(0xFAF3F0), QColor(0xF0, 0xF3, 0xFA));
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Filename"));
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Size"));
+    EXPECT_EQ(model.data(model.index(0, 1), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
+              Qt::AlignRight);
+}
+
+TEST(MainWindow, StoredColoursFontAndSelectionStyleApplyAtStartUp)
+{
+    WindowHarness harness;
+    Settings stored;
+    stored.rowColours = {0x0000FF, 0x00FF00};
+    stored.fullRowSelect = 0;
+    stored.listFont = DefaultFontRecord(96);
+    stored.listFont.colour = 0xFF0000;  // blue text
+    stored.listFont.logFont.lfHeight = -20;
+    stored.listFont.logFont.lfWeight = 700;
+    StoreSettings(harness, stored);
+
+    CMainDialog& window = harness.Start();
+    window.OpenChecksumList(harness.WriteSmallList());
+    ASSERT_TRUE(harness.WaitForLoad());
+    const ChecksumListModel& model = *window.ListModel();
+    EXPECT_EQ(model.data(model.index(0, 0), Qt::BackgroundRole).value<QColor>(), QColor(0, 255, 0));
+    EXPECT_EQ(model.data(model.index(1, 0), Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
+    EXPECT_EQ(model.data(model.index(1, 0), Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
+    EXPECT_FALSE(window.ListView()->FullRowSelect());
+    EXPECT_TRUE(window.ListView()->showGrid());
+    EXPECT_EQ(window.ListView()->font().pixelSize(), 20);
+    EXPECT_EQ(window.ListView()->font().weight(), QFont::Bold);
+    // The header keeps the default font (9 points) whatever the list's font.
+    const QFont header = window.ListView()->horizontalHeader()->font();
+    EXPECT_EQ(header.pixelSize(), 12);
+    EXPECT_EQ(header.weight(), QFont::Normal);
+    EXPECT_GE(window.ListView()->verticalHeader()->defaultSectionSize(), 24);
+}
+
+TEST(MainWindow, AlwaysOnTopTwiceReturnsToNormal)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start();
+    window.setGeometry(30, 40, 520, 330);
+    harness.Click(CommandId::AlwaysOnTop);
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(harness.State(CommandId::AlwaysOnTop), ButtonState::EnabledChecked);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.geometry(), QRect(30, 40, 520, 330));
+    harness.Click(CommandId::AlwaysOnTop);
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(harness.State(CommandId::AlwaysOnTop), ButtonState::Enabled);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.AlwaysOnTop());
+}
+
+TEST(MainWindow, RecentFilesMenuOpensAndEmptiesTheList)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start();
+    const QString first = harness.WriteSmallList("first.sfv");
+    const QString second = harness.WriteSmallList("second.md5");
+    window.OpenChecksumList(first);
+    ASSERT_TRUE(harness.WaitForLoad());
+    window.OpenChecksumList(second);
+    ASSERT_TRUE(harness.WaitForLoad());
+    // Opening the same path in other letter case keeps one entry, spelled the new way.
+    window.OpenChecksumList(first.toUpper());
+    ASSERT_TRUE(harness.WaitForLoad());
+    EXPECT_EQ(window.Recent().Entries(), (QStringList{first.toUpper(), second}));
+    harness.dialogs.errors.clear();  // the upper-case path does not exist
+
+    // An unknown type leaves the recent files alone.
+    window.OpenChecksumList(harness.Path("readme.txt"));
+    EXPECT_EQ(window.Recent().Entries(), (QStringList{first.toUpper(), second}));
+
+    QMenu& menu = *window.Toolbar()->RecentFilesMenu();
+    QMetaObject::invokeMethod(&menu, "aboutToShow");
+    ASSERT_EQ(menu.actions().size(), 4);
+    EXPECT_EQ(menu.actions()[1]->text(), QStringLiteral("&1   ") + second);
+
+    menu.actions()[1]->trigger();  // &1 opens the second list and moves it to the head
+    ASSERT_TRUE(harness.WaitForLoad());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyfox 1.3 - ") + second);
+    EXPECT_EQ(window.Recent().Entries().first(), second);
+    EXPECT_EQ(window.List().Kind(), ListKind::Md5);
+    EXPECT_EQ(window.List().RowCount(), 3);
+
+    QMetaObject::invokeMethod(&menu, "aboutToShow");
+    menu.actions().last()->trigger();
+    EXPECT_TRUE(window.Recent().Entries().isEmpty());
+}
+
+TEST(MainWindow, OpenCommandReadsTheChosenListAndCancelChangesNothing)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start();
+    harness.Click(CommandId::Open);
+    EXPECT_EQ(harness.dialogs.openAsked, 1);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyfox 1.3"));
+
+    harness.dialogs.openAnswer = harness.WriteSmallList("chosen.sfv");
+    harness.Click(CommandId::Open);
+    ASSERT_TRUE(harness.WaitForLoad());
+    EXPECT_EQ(window.List().RowCount(), 3);
+    EXPECT_EQ(window.StatusBar()->Text(3), QStringLiteral("Unchecked: 3"));
+    EXPECT_EQ(window.FinishedRuns(), 0);  // opening does not start a run
+    const ChecksumListModel& model = *window.ListModel();
+    EXPECT_EQ(model.data(model.index(1, 0)).toString(), QStringLiteral("bad.txt"));
+    EXPECT_EQ(model.data(model.index(1, 1)).toString(), QStringLiteral("3 bytes"));
+}
+
+TEST(MainWindow, AFailedOpenKeepsTheListOnScreen)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start();
+    window.OpenChecksumList(harness.WriteSmallList());
+    ASSERT_TRUE(harness.WaitForLoad());
+    const QString gone = harness.Path("gone.md5");
+    window.OpenChecksumList(gone);
+    ASSERT_TRUE(harness.WaitForLoad());
+    EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("Open [%1] failed.").arg(gone)});
+    EXPECT_EQ(window.List().RowCount(), 3);
+    EXPECT_EQ(window.Recent().Entries().first(), gone);
+}
+
+bool Drop(CMainDialog& window, const QString& path)
+{
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    if (!enter.isAccepted()) {
+        return false;
+    }
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    return drop.isAccepted();
+}
+
+TEST(MainWindow, ADroppedListOpensAsOpenDoes)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start();
+    EXPECT_FALSE(Drop(window, QString::fromStdString(harness.Dir().WriteFile("notes.txt", "x"))));
+    const QString list = harness.WriteSmallList("dropped.MD5");
+    EXPECT_TRUE(Drop(window, list));
+    ASSERT_TRUE(harness.WaitForLoad());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyfox 1.3 - ") + list);
+    EXPECT_EQ(window.List().RowCount(), 3);
+    EXPECT_EQ(window.FinishedRuns(), 0);
+
+    // While a run holds Open greyed, drops are refused.
+    window.OpenChecksumList(harness.WriteLongList());
+    ASSERT_TRUE(harness.WaitForLoad());
+    harness.Click(CommandId::StartPause);
+    ASSERT_EQ(harness.State(CommandId::Open), ButtonState::Disabled);
+    EXPECT_FALSE(Drop(window, list));
+    harness.Click(CommandId::Stop);
+    EXPECT_TRUE(Drop(window, list));
+    ASSERT_TRUE(harness.WaitForLoad());
+    EXPECT_EQ(window.List().RowCount(), 3);
+}
+
+TEST(MainWindow, AboutBoxShowsNameAndVersion)
+{
+    WindowHarness harness;
+    harness.Start();
+    harness.Click(CommandId::About);
+    EXPECT_EQ(harness.dialogs.aboutShown, 1);
+
+    AboutBox box;
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("About Tallyfox"));
+    EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("aboutVersion"))->text(), QStringLiteral("Tallyfox Version 1.3"));
+    QPushButton* ok = box.findChild<QPushButton*>(QStringLiteral("aboutOk"));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+    box.show();
+    ok->click();
+    EXPECT_EQ(box.result(), QDialog::Accepted);
+    EXPECT_FALSE(box.isVisible());
+}
+
+TEST(MainWindow, BrowserSplitterKeepsItsLimits)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start();
+    window.resize(600, 400);
+    harness.Click(CommandId::ViewToggle);
+    QWidget* tree = window.findChild<QWidget*>(QStringLiteral("folderTree"));
+    QWidget* files = window.findChild<QWidget*>(QStringLiteral("fileList"));
+    ASSERT_TRUE(tree->isVisible() && files->isVisible());
+    EXPECT_EQ(tree->geometry().width(), 220);
+    EXPECT_EQ(files->geometry().left(), 223);
+
+    window.SetSplitterPos(80);
+    EXPECT_EQ(window.SplitterPos(), 220);
+    window.SetSplitterPos(450);
+    EXPECT_EQ(window.SplitterPos(), 220);
+    window.SetSplitterPos(300);
+    EXPECT_EQ(window.SplitterPos(), 300);
+    EXPECT_EQ(files->geometry(), QRect(303, files->geometry().top(), 297, files->geometry().height()));
+
+    // Dragging with the mouse over the 3-pixel gap.
+    const int y = tree->geometry().center().y();
+    QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, QPoint(301, y));
+    QTest::mouseMove(&window, QPoint(250, y));
+    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, QPoint(250, y));
+    EXPECT_EQ(window.SplitterPos(), 250);
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+// The recent-files list and its menu.
+
+#include "commandid.h"
+#include "recentfiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+
+QStringList Paths(int count)
+{
+    QStringList paths;
+    for (int i = 0; i < count; ++i) {
+        paths.append(QStringLiteral("/lists/%1.sfv").arg(i));
+    }
+    return paths;
+}
+
+TEST(RecentFiles, NewestFirstAndEqualPathsWithoutRegardToCaseMerge)
+{
+    RecentFiles recent;
+    recent.Add(QStringLiteral("/x/b.md5"));
+    recent.Add(QStringLiteral("c:/a.sfv"));
+    recent.Add(QStringLiteral("/x/c.sfv"));
+    recent.Add(QStringLiteral("C:/A.SFV"));
+    EXPECT_EQ(recent.Entries(),
+              (QStringList{QStringLiteral("C:/A.SFV"), QStringLiteral("/x/c.sfv"), QStringLiteral("/x/b.md5")}));
+    // Case folding is not limited to ASCII.
+    recent.Add(QStringLiteral("/Ärger/ö.sfv"));
+    recent.Add(QStringLiteral("/ärger/Ö.SFV"));
+    EXPECT_EQ(recent.Entries().size(), 4);
+    EXPECT_EQ(recent.Entries().first(), QStringLiteral("/ärger/Ö.SFV"));
+}
+
+TEST(RecentFiles, TheEleventhDropsTheOldest)
+{
+    RecentFiles recent;
+    for (const QString& path : Paths(11)) {
+        recent.Add(path);
+    }
+    ASSERT_EQ(recent.Entries().size(), RecentFiles::kMaxEntries);
+    EXPECT_EQ(recent.Entries().first(), QStringLiteral("/lists/10.sfv"));
+    EXPECT_EQ(recent.Entries().last(), QStringLiteral("/lists/1.sfv"));
+    EXPECT_EQ(recent.At(9), QStringLiteral("/lists/1.sfv"));
+    EXPECT_EQ(recent.At(10), std::nullopt);
+    EXPECT_EQ(recent.At(-1), std::nullopt);
+}
+
+TEST(RecentFiles, StoredPathsAreTakenAsTheyAreUpToTen)
+{
+    RecentFiles recent;
+    QStringList stored = Paths(12);
+    stored[1] = stored[0];
+    recent.Assign(stored);
+    EXPECT_EQ(recent.Entries().size(), 10);
+    EXPECT_EQ(recent.Entries()[1], stored[0]);
+}
+
+struct MenuItem {
+    QString text;
+    int id;  // 0: separator
+    bool enabled;
+    friend bool operator==(const MenuItem&, const MenuItem&) = default;
+};
+
+std::vector<MenuItem> Items(const QMenu& menu)
+{
+    std::vector<MenuItem> items;
+    for (const QAction* action : menu.actions()) {
+        items.push_back({action->text(), action->isSeparator() ? 0 : action->data().toInt(), action->isEnabled()});
+    }
+    return items;
+}
+
+TEST(RecentFilesMenu, EmptyListShowsOnlyTheGreyedEmptyItem)
+{
+    QMenu menu;
+    BuildRecentFilesMenu(menu, RecentFiles{});
+    EXPECT_EQ(Items(menu), (std::vector<MenuItem>{{QStringLiteral("-= &Empty Recently Viewed List =-"),
+                                                   static_cast<int>(CommandId::EmptyRecentList), false}}));
+}
+
+TEST(RecentFilesMenu, ThreeEntriesNewestFirstThenSeparatorAndEnabledEmptyItem)
+{
+    RecentFiles recent;
+    for (const QString& path : Paths(3)) {
+        recent.Add(path);
+    }
+    QMenu menu;
+    menu.addAction(QStringLiteral("left over from the last time"));
+    BuildRecentFilesMenu(menu, recent);
+    EXPECT_EQ(Items(menu),
+              (std::vector<MenuItem>{{QStringLiteral("&0   /lists/2.sfv"), 32772, true},
+                                     {QStringLiteral("&1   /lists/1.sfv"), 32773, true},
+                                     {QStringLiteral("&2   /lists/0.sfv"), 32774, true},
+                                     {QString(), 0, true},
+                                     {QStringLiteral("-= &Empty Recently Viewed List =-"), 32771, true}}));
+}
+
+TEST(RecentFilesMenu, AnAmpersandInAPathShowsAsItself)
+{
+    EXPECT_EQ(RecentMenuItemText(4, QStringLiteral("/a&b.sfv")), QStringLiteral("&4   /a&&b.sfv"));
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+#pragma once
+
+// A main window under test: its own temporary folder (list files, settings file), a
+// command line, and modal dialogs that record instead of blocking.
+
+#include "maindialog.h"
+#include "maintoolbar.h"
+#include "modaldialogs.h"
+#include "tempdir.h"
+
+#include <QAction>
+#include <QFile>
+#include <QStringList>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+class RecordingDialogs final : public ModalDialogs {
+public:
+    void ShowError(QWidget*, const QString& text) override { errors.append(text); }
+    void ShowAbout(QWidget*) override { ++aboutShown; }
+    QString AskListToOpen(QWidget*) override
+    {
+        ++openAsked;
+        return openAnswer;
+    }
+
+    QStringList errors;
+    int aboutShown = 0;
+    int openAsked = 0;
+    QString openAnswer;  // what the Open dialog answers; empty: cancelled
+};
+
+// A long run: a sparse file of 4 GiB reads as zeros for long enough that a test can
+// look at the window while the run is going, and then stop it.
+inline constexpr std::uintmax_t kLongFileSize = std::uintmax_t{4} << 30;
+
+class WindowHarness {
+public:
+    WindowHarness() : m_iniPath(QString::fromStdString(m_dir.Folder() + "tallyfox.ini")) {}
+    ~WindowHarness() { window.reset(); }
+
+    // Builds the window with the command line "tallyfox [argument]" and shows it.
+    CMainDialog& Start(const QString& argument = QString())
+    {
+        QStringList arguments{QStringLiteral("tallyfox")};
+        if (!argument.isEmpty()) {
+            arguments.append(argument);
+        }
+        MainDialogOptions options;
+        options.iniPath = m_iniPath;
+        options.arguments = arguments;
+        options.dialogs = &dialogs;
+        window = std::make_unique<CMainDialog>(options);
+        window->ShowInitially();
+        return *window;
+    }
+
+    [[nodiscard]] const TempDir& Dir() const noexcept { return m_dir; }
+    [[nodiscard]] const QString& IniPath() const noexcept { return m_iniPath; }
+    [[nodiscard]] QString Path(const std::string& name) const { return QString::fromStdString(m_dir.Folder() + name); }
+
+    // good.txt holds "123456789" (CRC-32 CBF43926, the CRC's check value; MD5
+    // 25F9E794323B453885F5181F1B624D0B), bad.txt holds "abc", missing.txt is absent.
+    // The list names them in that order; returns its path.
+    QString WriteSmallList(const std::string& name = "small.sfv") const
+    {
+        m_dir.WriteFile("good.txt", "123456789");
+        m_dir.WriteFile("bad.txt", "abc");
+        const bool md5 = QString::fromStdString(name).endsWith(QLatin1String(".md5"), Qt::CaseInsensitive);
+        const std::string lines = md5 ? "25f9e794323b453885f5181f1b624d0b good.txt\n"
+                                        "00000000000000000000000000000000 bad.txt\n"
+                                        "00000000000000000000000000000000 missing.txt\n"
+                                      : "good.txt CBF43926\nbad.txt 00000000\nmissing.txt 00000000\n";
+        return QString::fromStdString(m_dir.WriteFile(name, lines));
+    }
+
+    // A list of a huge sparse file followed by good.txt.
+    QString WriteLongList(const std::string& name = "long.sfv") const
+    {
+        m_dir.WriteFile("good.txt", "123456789");
+        const std::string huge = m_dir.WriteFile("huge.bin", "");
+        std::filesystem::resize_file(huge, kLongFileSize);
+        return QString::fromStdString(m_dir.WriteFile(name, "huge.bin 00000000\ngood.txt CBF43926\n"));
+    }
+
+    // Clicks a toolbar button (a greyed one does nothing, as on screen).
+    void Click(CommandId id) const { window->Toolbar()->Action(id)->trigger(); }
+
+    [[nodiscard]] ButtonState State(CommandId id) const { return window->Toolbar()->State(id); }
+
+    // Waits (bounded) until the list read that is under way has ended.
+    [[nodiscard]] bool WaitForLoad() const
+    {
+        return QTest::qWaitFor([this] { return !window->IsLoading(); }, 30000);
+    }
+    // Waits (bounded) until `runs` runs have ended since the window was built.
+    [[nodiscard]] bool WaitForRuns(int runs) const
+    {
+        return QTest::qWaitFor([this, runs] { return window->FinishedRuns() >= runs; }, 60000);
+    }
+
+    RecordingDialogs dialogs;
+    std::unique_ptr<CMainDialog> window;
+
+private:
+    TempDir m_dir;
+    QString m_iniPath;
+};
