@@ -44,7 +44,7 @@ best_ns() {
 }
 mbps() { awk -v b="$1" -v ns="$2" 'BEGIN { printf "%.0f", b / 1e6 / (ns / 1e9) }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
-row() { printf '%-34s %8s MB/s   %s\n' "$1" "$2" "${3:-}"; }
+row() { printf '%-40s %8s MB/s   %s\n' "$1" "$2" "${3:-}"; }
 
 # Our figures: "<MB/s> <files/s> <checksum> <fold>" from the throughput tool.
 ours() { "$tool" "$@" --repeat "$repeat"; }
