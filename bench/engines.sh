@@ -14,9 +14,17 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh bench
 
 build=build/bench
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLYFOX_BENCH=ON -DTALLYFOX_TESTS=OFF \
-      -DTALLYFOX_GUI=OFF >/dev/null
-cmake --build "$build" --target tallyfox_engine_throughput tallyfox_fold_bench -j "${JOBS:-2}" >/dev/null
+# Quiet unless something fails.
+quietly() {
+  local output
+  if ! output=$("$@" 2>&1); then
+    echo "$output" >&2
+    exit 1
+  fi
+}
+quietly cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLYFOX_BENCH=ON -DTALLYFOX_TESTS=OFF \
+        -DTALLYFOX_GUI=OFF
+quietly cmake --build "$build" --target tallyfox_engine_throughput tallyfox_fold_bench -j "${JOBS:-2}"
 tool=$build/bench/tallyfox_engine_throughput
 
 size_mib=${SIZE_MIB:-512}

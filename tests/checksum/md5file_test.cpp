@@ -124,6 +124,24 @@ TEST_F(Md5FileTest, OpenFailuresRaiseFileErrorWithTheReason)
     EXPECT_TRUE(m_sink.positions.empty());
 }
 
+TEST_F(Md5FileTest, ReadErrorRaisesFileErrorAndKeepsTheCounter)
+{
+    // Reading this process's memory file at offset 0 (never mapped) fails with EIO.
+    const std::string path = "/proc/self/mem";
+    if (::access(path.c_str(), R_OK) != 0) {
+        GTEST_SKIP() << path << " cannot be opened here";
+    }
+    m_done = 7;
+    try {
+        (void)Md5File(path, m_sink, 100, m_done);
+        ADD_FAILURE() << "no error raised";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.ErrorCode(), EIO);
+    }
+    EXPECT_EQ(m_done, 7u);
+    EXPECT_TRUE(m_sink.positions.empty());
+}
+
 TEST_F(Md5FileTest, UnreadableFileRaisesAccessDenied)
 {
     if (::geteuid() == 0) {
