@@ -4,3 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 ./engines.sh
+./window.sh

@@ -32,7 +32,7 @@ constexpr int kReportIntervalMs = 33; // about 30 refreshes a second during a ru
 
 CMainDialog::CMainDialog(MainDialogOptions options, QWidget* parent)
     : QWidget(parent), m_options(std::move(options)), m_splitterPos(kInitialSplitterPos),
-      m_observer([this] { WakeForRunReports(); }), m_controller(m_list, m_observer)
+      m_observer([this](bool urgent) { WakeForRunReports(urgent); }), m_controller(m_list, m_observer)
 {
     if (m_options.dialogs == nullptr) {
         m_ownDialogs = std::make_unique<QtModalDialogs>();
@@ -155,7 +155,7 @@ void CMainDialog::OnStartupTimer()
     m_startupTimer.stop();
     const QString path = CommandLineListPath(m_options.arguments);
     if (!path.isEmpty()) {
-        OpenList(path, true);
+        OpenAndVerifyChecksumList(path);
     }
 }
 

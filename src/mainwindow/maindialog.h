@@ -59,6 +59,9 @@ public:
     // Checks the kind, sets the title, records the path as the newest recent file and
     // reads the list (off the GUI thread; the list commands wait meanwhile).
     void OpenChecksumList(const QString& path);
+    // Opens a list and verifies all of it at once, as for a list named on the command
+    // line; the run starts also when the list cannot be read (it then covers no rows).
+    void OpenAndVerifyChecksumList(const QString& path);
     void OpenRecentFile(int n);
     void AddRecentFile(const QString& path);
     // Shows the controls of the current view and sets the toolbar states that go with it.
@@ -130,7 +133,7 @@ private:
     [[nodiscard]] QString DroppedListPath(const QMimeData* mime) const;
 
     // Run reports (mainrunreports.cpp).
-    void WakeForRunReports();
+    void WakeForRunReports(bool urgent);
     void ApplyRunReports();
     void ApplyReports(const WindowRunObserver::Reports& reports);
 

@@ -39,6 +39,11 @@ void CMainDialog::OpenChecksumList(const QString& path)
     OpenList(path, false);
 }
 
+void CMainDialog::OpenAndVerifyChecksumList(const QString& path)
+{
+    OpenList(path, true);
+}
+
 void CMainDialog::OpenRecentFile(int n)
 {
     if (const std::optional<QString> path = m_recentFiles.At(n)) {

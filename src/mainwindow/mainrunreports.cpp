@@ -7,15 +7,18 @@
 #include "maintoolbar.h"
 #include "progresspanel.h"
 
-void CMainDialog::WakeForRunReports()
+void CMainDialog::WakeForRunReports(bool urgent)
 {
     // Any thread: the first report after a take schedules the next one. Reports that
-    // follow while the refresh timer runs wait for its next tick.
+    // follow while the refresh timer runs wait for its next tick, except the end of a
+    // run, which is applied at once.
     QMetaObject::invokeMethod(
         this,
-        [this] {
-            if (!m_reportTimer.isActive()) {
+        [this, urgent] {
+            if (urgent || !m_reportTimer.isActive()) {
                 ApplyRunReports();
+            }
+            if (!m_reportTimer.isActive()) {
                 m_reportTimer.start();
             }
         },

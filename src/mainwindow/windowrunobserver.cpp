@@ -10,10 +10,10 @@ bool WindowRunObserver::Reports::Empty() const noexcept
            runsFinished == 0;
 }
 
-WindowRunObserver::WindowRunObserver(std::function<void()> wake) : m_wake(std::move(wake)) {}
+WindowRunObserver::WindowRunObserver(Wake wake) : m_wake(std::move(wake)) {}
 
 template <typename Change>
-void WindowRunObserver::Report(Change&& change)
+void WindowRunObserver::Report(Change&& change, bool urgent)
 {
     bool wake = false;
     {
@@ -22,8 +22,8 @@ void WindowRunObserver::Report(Change&& change)
         wake = !m_wakePending;
         m_wakePending = true;
     }
-    if (wake && m_wake) {
-        m_wake();
+    if ((wake || urgent) && m_wake) {
+        m_wake(urgent);
     }
 }
 
@@ -68,7 +68,7 @@ void WindowRunObserver::UpdateStatusBar()
 
 void WindowRunObserver::RunFinished()
 {
-    Report([](Reports& r) { ++r.runsFinished; });
+    Report([](Reports& r) { ++r.runsFinished; }, true);
 }
 
 WindowRunObserver::Reports WindowRunObserver::Take()

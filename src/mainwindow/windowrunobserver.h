@@ -17,7 +17,8 @@
 // made in order on any thread are applied in that order.
 //
 // The first report after a take calls the wake function once (on the reporting
-// thread); the window uses it to schedule its next take.
+// thread); the window uses it to schedule its next take. The end of a run wakes the
+// window at once in any case (urgent), so the run's end shows without delay.
 class WindowRunObserver final : public RunObserver, private ProgressSink {
 public:
     // What has been reported since the last take.
@@ -35,7 +36,8 @@ public:
         [[nodiscard]] bool Empty() const noexcept;
     };
 
-    explicit WindowRunObserver(std::function<void()> wake);
+    using Wake = std::function<void(bool urgent)>;
+    explicit WindowRunObserver(Wake wake);
 
     void SetButtonState(CommandId button, ButtonState state) override;
     void ShowProgressPanel(bool show) override;
@@ -55,9 +57,9 @@ private:
     // Runs `change` on the store under the lock and wakes the window when the store
     // was empty.
     template <typename Change>
-    void Report(Change&& change);
+    void Report(Change&& change, bool urgent = false);
 
-    std::function<void()> m_wake;
+    Wake m_wake;
     std::mutex m_mutex;
     Reports m_reports;
     bool m_wakePending = false;

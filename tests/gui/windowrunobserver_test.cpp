@@ -47,10 +47,11 @@ TEST(WindowRunObserver, ChangedRowsMergeIntoOneRange)
     EXPECT_TRUE(reports.allRowsChanged);
 }
 
-TEST(WindowRunObserver, WakesOncePerTakeFromAnyThread)
+TEST(WindowRunObserver, WakesOncePerTakeFromAnyThreadAndAtOnceAtTheEnd)
 {
     std::atomic<int> wakes{0};
-    WindowRunObserver observer([&wakes] { ++wakes; });
+    std::atomic<int> urgentWakes{0};
+    WindowRunObserver observer([&](bool urgent) { ++(urgent ? urgentWakes : wakes); });
     std::thread worker([&observer] {
         for (int row = 0; row < 1000; ++row) {
             observer.RowChanged(row);
@@ -60,6 +61,7 @@ TEST(WindowRunObserver, WakesOncePerTakeFromAnyThread)
     });
     worker.join();
     EXPECT_EQ(wakes.load(), 1);
+    EXPECT_EQ(urgentWakes.load(), 1);
     const WindowRunObserver::Reports reports = observer.Take();
     EXPECT_EQ(reports.lastChangedRow, 999);
     EXPECT_TRUE(reports.statusBar);

@@ -1,0 +1,208 @@
+// The main window under load, on the offscreen platform:
+//
+//   tallyfox_window_bench time LIST RUNS
+//       Opens LIST and verifies it through the window as the command-line start does,
+//       RUNS times; prints the best wall time from the open to the end of the run, and
+//       the longest time the event loop was held up meanwhile.
+//   tallyfox_window_bench respond LIST
+//       Opens and verifies LIST, and while it runs resizes the window, scrolls the list,
+//       pauses, resumes and stops; prints how long the event loop was held up while the
+//       list was read and while it ran, and how long each action took.
+
+#include "checksumlistview.h"
+#include "maindialog.h"
+#include "maintoolbar.h"
+#include "modaldialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+class SilentDialogs final : public ModalDialogs {
+public:
+    void ShowError(QWidget*, const QString& text) override
+    {
+        std::fprintf(stderr, "message: %s\n", text.toLocal8Bit().constData());
+    }
+    void ShowAbout(QWidget*) override {}
+    QString AskListToOpen(QWidget*) override { return {}; }
+};
+
+// The longest gap between ticks of a 2 ms timer: how long the event loop was held up.
+class StallMeter {
+public:
+    StallMeter()
+    {
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(2);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            m_longest = std::max(m_longest, m_sinceTick.restart());
+        });
+    }
+    void Start()
+    {
+        m_longest = 0;
+        m_sinceTick.start();
+        m_timer.start();
+    }
+    [[nodiscard]] qint64 LongestMs()
+    {
+        m_timer.stop();
+        return std::max(m_longest, m_sinceTick.elapsed());
+    }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_sinceTick;
+    qint64 m_longest = 0;
+};
+
+std::unique_ptr<CMainDialog> MakeWindow(SilentDialogs& dialogs)
+{
+    MainDialogOptions options;
+    options.arguments = QStringList{QStringLiteral("tallyfox")};
+    options.dialogs = &dialogs;
+    auto window = std::make_unique<CMainDialog>(options);
+    window->resize(800, 600);
+    window->show();
+    QTest::qWaitFor([&] { return !window->StartupTimerActive(); }, 5000);
+    return window;
+}
+
+bool Wait(const std::function<bool()>& condition)
+{
+    return QTest::qWaitFor(condition, 600'000);
+}
+
+double Seconds(const QElapsedTimer& timer)
+{
+    return static_cast<double>(timer.nsecsElapsed()) / 1e9;
+}
+
+// Runs the event loop until `window` signals `signal` (or ten minutes have passed).
+template <typename Signal>
+void RunUntil(CMainDialog& window, Signal signal)
+{
+    QEventLoop loop;
+    QObject::connect(&window, signal, &loop, &QEventLoop::quit);
+    QTimer::singleShot(600'000, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+int TimeRuns(const QString& list, int runs)
+{
+    SilentDialogs dialogs;
+    double best = 0;
+    double bestLoad = 0;
+    qint64 stall = 0;
+    for (int run = 0; run < runs; ++run) {
+        auto window = MakeWindow(dialogs);
+        StallMeter meter;
+        double loadSeconds = 0;
+        QElapsedTimer clock;
+        QObject::connect(window.get(), &CMainDialog::ListLoadEnded, [&] { loadSeconds = Seconds(clock); });
+        meter.Start();
+        clock.start();
+        window->OpenAndVerifyChecksumList(list);
+        RunUntil(*window, &CMainDialog::RunEnded);
+        const double seconds = Seconds(clock);
+        stall = std::max(stall, meter.LongestMs());
+        const Counters counters = window->List().GetCounters();
+        if (window->FinishedRuns() < 1 || counters.unchecked != 0 ||
+            counters.ok + counters.bad + counters.missing != window->List().RowCount()) {
+            std::fprintf(stderr, "the run did not end with every entry checked\n");
+            return 1;
+        }
+        if (run == 0 || seconds < best) {
+            best = seconds;
+            bestLoad = loadSeconds;
+        }
+    }
+    std::printf("window_seconds %.4f\nload_seconds %.4f\nlongest_stall_ms %lld\n", best, bestLoad,
+                static_cast<long long>(stall));
+    return 0;
+}
+
+// Time of one action on the GUI thread, in milliseconds.
+double ActionMs(const std::function<void()>& action)
+{
+    QElapsedTimer clock;
+    clock.start();
+    action();
+    QCoreApplication::processEvents();
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+int Respond(const QString& list)
+{
+    SilentDialogs dialogs;
+    auto window = MakeWindow(dialogs);
+    MainToolbar& toolbar = *window->Toolbar();
+    StallMeter meter;
+
+    meter.Start();
+    QElapsedTimer clock;
+    clock.start();
+    window->OpenAndVerifyChecksumList(list);
+    Wait([&] { return !window->IsLoading(); });
+    const double loadSeconds = Seconds(clock);
+    const qint64 loadStall = meter.LongestMs();
+    std::printf("entries %d\nload_seconds %.3f\nload_longest_stall_ms %lld\n", window->List().RowCount(), loadSeconds,
+                static_cast<long long>(loadStall));
+
+    // Let the run get going, then act on the window while it runs.
+    meter.Start();
+    Wait([&] {
+        const Counters c = window->List().GetCounters();
+        return c.ok + c.bad + c.missing >= window->List().RowCount() / 4 || window->FinishedRuns() > 0;
+    });
+    double resize = 0;
+    double scroll = 0;
+    for (int i = 0; i < 10; ++i) {
+        resize = std::max(resize, ActionMs([&] { window->resize(700 + (i % 2) * 200, 500 + (i % 3) * 60); }));
+        QScrollBar* bar = window->ListView()->verticalScrollBar();
+        scroll = std::max(scroll, ActionMs([&] { bar->setValue((bar->maximum() / 10) * i); }));
+    }
+    const qint64 runStall = meter.LongestMs();
+    const double pause = ActionMs([&] { toolbar.Action(CommandId::StartPause)->trigger(); });
+    const bool paused = Wait([&] { return window->List().GetRunState() == RunState::Paused; });
+    const double resume = ActionMs([&] { toolbar.Action(CommandId::StartPause)->trigger(); });
+    clock.restart();
+    const double stop = ActionMs([&] { toolbar.Action(CommandId::Stop)->trigger(); });
+    const bool ended = Wait([&] { return window->FinishedRuns() >= 2; });
+    const double stopToEnd = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    std::printf("run_longest_stall_ms %lld\nresize_ms %.1f\nscroll_ms %.1f\npause_ms %.1f\nresume_ms %.1f\n"
+                "stop_ms %.1f\nstop_to_worker_end_ms %.1f\n",
+                static_cast<long long>(runStall), resize, scroll, pause, resume, stop, stopToEnd);
+    return paused && ended ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() >= 4 && args[1] == QLatin1String("time")) {
+        return TimeRuns(args[2], std::max(1, args[3].toInt()));
+    }
+    if (args.size() >= 3 && args[1] == QLatin1String("respond")) {
+        return Respond(args[2]);
+    }
+    std::fprintf(stderr, "usage: tallyfox_window_bench time LIST RUNS | respond LIST\n");
+    return 2;
+}
