@@ -82,6 +82,7 @@ CMainDialog::~CMainDialog()
     if (m_loader != nullptr) {
         m_loader->Wait();
     }
+    (void)EndLoadWait();
 }
 
 void CMainDialog::ShowInitially()
@@ -171,9 +172,6 @@ void CMainDialog::closeEvent(QCloseEvent* event)
     if (m_loader != nullptr) {
         m_loader->Wait();
     }
-    if (QGuiApplication::overrideCursor() != nullptr && !m_loadingPath.isEmpty()) {
-        QGuiApplication::restoreOverrideCursor();
-        m_loadingPath.clear();
-    }
+    (void)EndLoadWait();
     event->accept();
 }

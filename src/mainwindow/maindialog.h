@@ -130,6 +130,9 @@ private:
     // Opening lists (mainopen.cpp).
     void OpenList(const QString& path, bool verifyAfter);
     void OnListLoaded();
+    // The wait cursor and the held list commands while a list is being read.
+    void BeginLoadWait(const QString& path);
+    [[nodiscard]] QString EndLoadWait();
     [[nodiscard]] QString DroppedListPath(const QMimeData* mime) const;
 
     // Run reports (mainrunreports.cpp).

@@ -79,10 +79,8 @@ void CMainDialog::OpenList(const QString& path, bool verifyAfter)
         m_loader = new ListLoader(this);
         connect(m_loader, &ListLoader::Finished, this, &CMainDialog::OnListLoaded);
     }
-    m_loadingPath = path;
     m_verifyAfterLoad = verifyAfter;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    m_toolbar->SetListCommandsHeld(true);
+    BeginLoadWait(path);
     m_loader->Start(narrow, detection.baseFolder, detection.kind, m_settings.sizeType);
 }
 
@@ -92,9 +90,7 @@ void CMainDialog::OnListLoaded()
         return;
     }
     LoadOutcome outcome = m_loader->TakeOutcome();
-    const QString path = std::exchange(m_loadingPath, QString());
-    QGuiApplication::restoreOverrideCursor();
-    m_toolbar->SetListCommandsHeld(false);
+    const QString path = EndLoadWait();
 
     if (outcome.status == LoadStatus::OpenFailed) {
         // The list on screen stays as it was.
@@ -116,6 +112,23 @@ void CMainDialog::OnListLoaded()
         ApplyRunReports();
     }
     emit ListLoadEnded();
+}
+
+void CMainDialog::BeginLoadWait(const QString& path)
+{
+    m_loadingPath = path;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_toolbar->SetListCommandsHeld(true);
+}
+
+QString CMainDialog::EndLoadWait()
+{
+    if (m_loadingPath.isEmpty()) {
+        return {};
+    }
+    QGuiApplication::restoreOverrideCursor();
+    m_toolbar->SetListCommandsHeld(false);
+    return std::exchange(m_loadingPath, QString());
 }
 
 QString CMainDialog::DroppedListPath(const QMimeData* mime) const

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace {
@@ -154,6 +155,19 @@ TEST(Close, ClosingDuringARunStopsTheWorkerAndSaves)
     // The worker has been joined: the huge file's row was left unfinished.
     EXPECT_NE(window.List().RowStatus(0), EntryStatus::OK);
     EXPECT_NE(window.List().GetRunState(), RunState::Running);
+}
+
+TEST(Close, ClosingWhileAListIsReadWaitsForItAndLeavesNoWaitCursor)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start();
+    window.OpenChecksumList(harness.WriteSmallList());
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    QCoreApplication::processEvents();  // the read's end arrives after the close: ignored
+    EXPECT_EQ(window.List().RowCount(), 0);
+    EXPECT_TRUE(harness.dialogs.errors.isEmpty());
 }
 
 }  // namespace
