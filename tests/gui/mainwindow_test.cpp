@@ -120,6 +120,33 @@ TEST(MainWindow, StoredColoursFontAndSelectionStyleApplyAtStartUp)
     EXPECT_GE(window.ListView()->verticalHeader()->defaultSectionSize(), 24);
 }
 
+TEST(MainWindow, StoredPlaceAndSizeModeApplyAtStartUp)
+{
+    WindowHarness harness;
+    Settings stored;
+    stored.sizeType = 2;  // Bytes
+    stored.windowPos = {0, 1, 60, 70, 560, 400};
+    StoreSettings(harness, stored);
+    CMainDialog& window = harness.Start();
+    EXPECT_EQ(window.geometry(), QRect(60, 70, 500, 330));
+    window.OpenChecksumList(harness.WriteSmallList());
+    ASSERT_TRUE(harness.WaitForLoad());
+    EXPECT_EQ(window.ListModel()->data(window.ListModel()->index(0, 1)).toString(), QStringLiteral("9"));
+
+    // Without the save-position flag the stored place is ignored; with the maximized
+    // flag as well the window starts maximized.
+    for (const auto& [savePosition, maximized] : {std::pair{0, 0}, std::pair{1, 1}}) {
+        WindowHarness other;
+        stored.windowPos = {maximized, savePosition, 60, 70, 560, 400};
+        StoreSettings(other, stored);
+        CMainDialog& next = other.Start();
+        EXPECT_EQ(next.isMaximized(), maximized != 0);
+        if (savePosition == 0) {
+            EXPECT_NE(next.geometry(), QRect(60, 70, 500, 330));
+        }
+    }
+}
+
 TEST(MainWindow, AlwaysOnTopTwiceReturnsToNormal)
 {
     WindowHarness harness;
