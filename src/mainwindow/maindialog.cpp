@@ -67,7 +67,6 @@ CMainDialog::CMainDialog(MainDialogOptions options, QWidget* parent)
 
     m_reportTimer.setInterval(kReportIntervalMs);
     connect(&m_reportTimer, &QTimer::timeout, this, &CMainDialog::ApplyRunReports);
-    m_sinceReports.start();
 
     m_startupTimer.setInterval(kStartupTimerMs);
     connect(&m_startupTimer, &QTimer::timeout, this, &CMainDialog::OnStartupTimer);

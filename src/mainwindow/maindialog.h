@@ -16,7 +16,6 @@
 #include "verifycontroller.h"
 #include "windowrunobserver.h"
 
-#include <QElapsedTimer>
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -180,7 +179,6 @@ private:
 
     QTimer m_startupTimer;   // timer 1001: opens the command-line list once visible
     QTimer m_reportTimer;    // applies run reports about 30 times a second
-    QElapsedTimer m_sinceReports;
     int m_finishedRuns = 0;
 
     // The list, the run's observer and the controller, in this order: the controller
