@@ -42,6 +42,8 @@ ChecksumListView::ChecksumListView(ChecksumList& list, QWidget* parent)
     setWordWrap(false);
     setIconSize(kStateIconSize);
     setCornerButtonEnabled(false);
+    // The columns always fill the viewport exactly, so there is nothing to scroll sideways.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setObjectName(QStringLiteral("checksumListHeader"));
@@ -83,6 +85,9 @@ void ChecksumListView::ScrollToRunRow(int row)
     if (model() == nullptr || row < 0 || row >= model()->rowCount()) {
         return;
     }
+    // A list that has just been replaced may not be laid out yet; the scroll range
+    // must be right before the row is brought into view.
+    executeDelayedItemsLayout();
     const int top = AutoScrollTopRow(row, TopRow(), RowsPerPage());
     if (top >= 0) {
         verticalScrollBar()->setValue(top);
@@ -93,6 +98,17 @@ void ChecksumListView::resizeEvent(QResizeEvent* event)
 {
     QTableView::resizeEvent(event);
     FitColumns();
+}
+
+bool ChecksumListView::viewportEvent(QEvent* event)
+{
+    // The viewport narrows without the view changing size when the vertical scroll bar
+    // appears; the columns follow it.
+    const bool handled = QTableView::viewportEvent(event);
+    if (event->type() == QEvent::Resize) {
+        FitColumns();
+    }
+    return handled;
 }
 
 void ChecksumListView::changeEvent(QEvent* event)

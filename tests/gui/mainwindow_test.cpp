@@ -147,6 +147,37 @@ TEST(MainWindow, StoredPlaceAndSizeModeApplyAtStartUp)
     }
 }
 
+TEST(MainWindow, AutoScrollKeepsTheRunInViewUnlessSwitchedOff)
+{
+    for (const int autoScroll : {1, 0}) {
+        SCOPED_TRACE(autoScroll);
+        WindowHarness harness;
+        Settings stored;
+        stored.autoScroll = autoScroll;
+        StoreSettings(harness, stored);
+        std::string lines;
+        for (int i = 0; i < 200; ++i) {
+            const std::string name = "f" + std::to_string(i) + ".txt";
+            harness.Dir().WriteFile(name, "123456789");
+            lines += name + " CBF43926\n";
+        }
+        const QString list = QString::fromStdString(harness.Dir().WriteFile("many.sfv", lines));
+        CMainDialog& window = harness.Start(list);
+        window.resize(500, 400);
+        ASSERT_TRUE(harness.WaitForRuns(1));
+        const ChecksumListView& view = *window.ListView();
+        if (autoScroll == 1) {
+            // The list followed the run down to its last row, which is in full view.
+            EXPECT_GT(view.TopRow(), 150);
+            const QRect last = view.visualRect(window.ListModel()->index(199, 0));
+            EXPECT_TRUE(view.viewport()->rect().contains(last)) << last.y() << " in " << view.viewport()->height();
+        } else {
+            EXPECT_EQ(view.TopRow(), 0);
+        }
+        EXPECT_EQ(window.List().GetCounters(), (Counters{200, 0, 0, 0}));
+    }
+}
+
 TEST(MainWindow, AlwaysOnTopTwiceReturnsToNormal)
 {
     WindowHarness harness;
