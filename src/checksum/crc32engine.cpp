@@ -118,22 +118,29 @@ std::uint32_t CCrc32Engine::Fold(std::uint32_t reg, const unsigned char* data, s
 int CCrc32Engine::ChecksumFile(const std::string& path, std::uint32_t& crc, ProgressSink& progress,
                                std::int64_t totalBytes, std::uint64_t& bytesDone) const
 {
+    if (!m_tables) {
+        crc = 0;  // the preset, complemented
+        return kChecksumNoTable;
+    }
+    ReadOnlyFile file(path);
+    return ChecksumFile(file, crc, progress, totalBytes, bytesDone);
+}
+
+int CCrc32Engine::ChecksumFile(ReadOnlyFile& file, std::uint32_t& crc, ProgressSink& progress,
+                               std::int64_t totalBytes, std::uint64_t& bytesDone) const
+{
     crc = 0xFFFFFFFFu;
     int result = kChecksumOk;
     if (!m_tables) {
         result = kChecksumNoTable;
+    } else if (file.IsOpen()) {
+        const auto fold = [this](std::uint32_t reg, const unsigned char* data, std::size_t length) {
+            return m_fold(*m_tables, reg, data, length);
+        };
+        FoldOpenFile(file, fold, crc, progress, totalBytes, bytesDone);
     } else {
-        ReadOnlyFile file(path);
-        if (file.IsOpen()) {
-            const auto fold = [this](std::uint32_t reg, const unsigned char* data, std::size_t length) {
-                return m_fold(*m_tables, reg, data, length);
-            };
-            FoldOpenFile(file, fold, crc, progress, totalBytes, bytesDone);
-        } else {
-            result = file.OpenError();
-        }
+        result = file.OpenError();
     }
     crc ^= 0xFFFFFFFFu;
     return result;
 }
-

@@ -6,6 +6,7 @@
 #include <string>
 
 class ProgressSink;
+class ReadOnlyFile;
 
 // Result codes of CCrc32Engine::ChecksumFile besides the errno of a failed open.
 inline constexpr int kChecksumOk = 0;
@@ -57,6 +58,10 @@ public:
     // or 23 without a table; `crc` is 00000000 unless the result is 0.
     int ChecksumFile(const std::string& path, std::uint32_t& crc, ProgressSink& progress,
                      std::int64_t totalBytes, std::uint64_t& bytesDone) const;
+    // The same for a file the caller has already opened (and whose size it has used);
+    // a file whose open failed gives its errno.
+    int ChecksumFile(ReadOnlyFile& file, std::uint32_t& crc, ProgressSink& progress, std::int64_t totalBytes,
+                     std::uint64_t& bytesDone) const;
 
 private:
     using FoldFunction = std::uint32_t (*)(const Crc32Tables&, std::uint32_t, const unsigned char*,

@@ -34,6 +34,12 @@ std::string Md5File(const std::string& path, ProgressSink& progress, std::int64_
                     std::uint64_t& bytesDone)
 {
     ReadOnlyFile file(path);
+    return Md5File(file, path, progress, totalBytes, bytesDone);
+}
+
+std::string Md5File(ReadOnlyFile& file, const std::string& path, ProgressSink& progress, std::int64_t totalBytes,
+                    std::uint64_t& bytesDone)
+{
     if (!file.IsOpen()) {
         throw FileError(path, file.OpenError());
     }

@@ -6,6 +6,7 @@
 #include <string>
 
 class ProgressSink;
+class ReadOnlyFile;
 
 // Raised by Md5File when the file cannot be opened or a read fails; carries the
 // system's reason (errno and its text). The file is always closed before it is raised.
@@ -34,3 +35,6 @@ inline constexpr std::size_t kMd5BlockSize = 1024;
 // the blocks processed before it.
 [[nodiscard]] std::string Md5File(const std::string& path, ProgressSink& progress, std::int64_t totalBytes,
                                   std::uint64_t& bytesDone);
+// The same for a file the caller has already opened; `path` names it in a FileError.
+[[nodiscard]] std::string Md5File(ReadOnlyFile& file, const std::string& path, ProgressSink& progress,
+                                  std::int64_t totalBytes, std::uint64_t& bytesDone);
