@@ -1,6 +1,6 @@
 #include "listreader.h"
 
-#include "filesize.h"
+#include "entrysizes.h"
 #include "sizetext.h"
 
 #include <fcntl.h>
@@ -71,19 +71,22 @@ LoadOutcome LoadChecksumList(const std::string& path, const std::string& baseFol
             continue;
         }
         SplitEntry entry = SplitEntryLine(trimmed, kind);
-
-        std::string sizeText = kNotFoundText;
-        std::uint64_t size = 0;
-        if (QueryFileSize(ResolveEntryPath(baseFolder, entry.name), size)) {
-            content.totalBytes += size;
-            sizeText = FormatSizeText(size, sizeType);
-        }
         content.expected.SetAt(content.names.size(), std::move(entry.checksum));
         content.names.push_back(std::move(entry.name));
-        content.sizeTexts.push_back(std::move(sizeText));
     }
     if (reader.Failed()) {
         return LoadOutcome{};
+    }
+
+    const std::vector<EntrySize> sizes = QueryEntrySizes(baseFolder, content.names);
+    content.sizeTexts.reserve(sizes.size());
+    for (const EntrySize& entry : sizes) {
+        if (entry.found) {
+            content.totalBytes += entry.size;
+            content.sizeTexts.push_back(FormatSizeText(entry.size, sizeType));
+        } else {
+            content.sizeTexts.emplace_back(kNotFoundText);
+        }
     }
     outcome.status = LoadStatus::Loaded;
     return outcome;
