@@ -3,6 +3,7 @@
 #include "abortflag.h"
 #include "checksumlist.h"
 #include "crc32engine.h"
+#include "fileopenahead.h"
 #include "filesize.h"
 #include "listreader.h"
 #include "md5file.h"
@@ -11,6 +12,7 @@
 #include "sizetext.h"
 
 #include <array>
+#include <optional>
 #include <cstdint>
 
 namespace {
@@ -33,6 +35,8 @@ bool SameText(const std::string& expected, const char* computed, std::size_t len
 }
 
 enum class RowScope { All, Selected };
+
+constexpr std::size_t kPreReadLimit = 64 * 1024;
 
 // One run of a worker: the common beginning, the row loop and the common end.
 class VerifyRun {
@@ -67,6 +71,14 @@ public:
         bool completed = true;
         if (kind == ListKind::Sfv || kind == ListKind::Md5) {
             const int first = m_scope == RowScope::All ? m_job.startIndex : 0;
+            // A selected-rows run reads each row's selection only when it gets there,
+            // so it cannot open ahead.
+            std::optional<FileOpenAhead> openAhead;
+            if (m_scope == RowScope::All) {
+                // Reading small files ahead pays where hashing is the slower part (MD5).
+                const std::size_t preReadLimit = kind == ListKind::Md5 ? kPreReadLimit : 0;
+                m_openAhead = &openAhead.emplace(m_list, m_job.baseFolder, first, rowCount, preReadLimit);
+            }
             for (int row = first; row < rowCount; ++row) {
                 if (m_scope == RowScope::Selected && !m_list.IsRowSelected(row)) {
                     continue;
@@ -76,6 +88,7 @@ public:
                     break;
                 }
             }
+            m_openAhead = nullptr;
         }
         m_engine.FreeTable();
         // An interrupted run that was paused keeps its resume point and its panel. A run
@@ -113,7 +126,9 @@ private:
     bool VerifyRow(int row, ListKind kind)
     {
         const std::string path = EntryPath(row);
-        const bool present = RefreshRowSize(row, path);
+        // One open serves the Size column and the checksum.
+        ReadOnlyFile file = m_openAhead != nullptr ? m_openAhead->Take(row) : ReadOnlyFile(path);
+        const bool present = RefreshRowSize(row, file);
         if (m_job.autoScroll) {
             m_observer.AutoScrollToRow(row);
         }
@@ -122,7 +137,8 @@ private:
         }
         SetStatus(row, EntryStatus::Checking);
 
-        const EntryStatus verdict = kind == ListKind::Sfv ? CheckCrc32(row, path) : CheckMd5(row, path, present);
+        const EntryStatus verdict =
+            kind == ListKind::Sfv ? CheckCrc32(row, file) : CheckMd5(row, file, path, present);
 
         if (Interrupted()) {
             SetStatus(row, EntryStatus::Checking);
@@ -136,18 +152,18 @@ private:
         return true;
     }
 
-    bool RefreshRowSize(int row, const std::string& path)
+    // The file's size as the size query gives it: known when it could be opened.
+    bool RefreshRowSize(int row, const ReadOnlyFile& file)
     {
-        std::uint64_t size = 0;
-        const bool found = QueryFileSize(path, size);
-        m_list.SetSizeText(row, found ? FormatSizeText(size, m_job.sizeType) : std::string(kNotFoundText));
+        const bool found = file.IsOpen();
+        m_list.SetSizeText(row, found ? FormatSizeText(file.Size(), m_job.sizeType) : std::string(kNotFoundText));
         return found;
     }
 
-    EntryStatus CheckCrc32(int row, const std::string& path)
+    EntryStatus CheckCrc32(int row, ReadOnlyFile& file)
     {
         std::uint32_t crc = 0;
-        const int result = m_engine.ChecksumFile(path, crc, m_observer.Progress(), m_totalBytes, m_bytesDone);
+        const int result = m_engine.ChecksumFile(file, crc, m_observer.Progress(), m_totalBytes, m_bytesDone);
         if (result == kChecksumFileNotFound) {
             return EntryStatus::Missing;
         }
@@ -159,19 +175,18 @@ private:
                                                                                  : EntryStatus::Bad;
     }
 
-    // `present` is the size query made for the row's Size column a moment before: a
-    // file that could not be opened for reading then is missing.
-    EntryStatus CheckMd5(int row, const std::string& path, bool present)
+    // A file that could not be opened for reading is missing.
+    EntryStatus CheckMd5(int row, ReadOnlyFile& file, const std::string& path, bool present)
     {
         if (!present) {
             return EntryStatus::Missing;
         }
         try {
-            const std::string digest = Md5File(path, m_observer.Progress(), m_totalBytes, m_bytesDone);
+            const std::string digest = Md5File(file, path, m_observer.Progress(), m_totalBytes, m_bytesDone);
             return SameText(m_list.ExpectedChecksum(row), digest.data(), digest.size()) ? EntryStatus::OK
                                                                                          : EntryStatus::Bad;
         } catch (const FileError&) {
-            // Opened for the size query but not readable now: unreadable is bad.
+            // Opened, but a read failed part-way: unreadable is bad.
             return EntryStatus::Bad;
         }
     }
@@ -207,6 +222,7 @@ private:
     RunObserver& m_observer;
     RowScope m_scope;
     CCrc32Engine m_engine;
+    FileOpenAhead* m_openAhead = nullptr;  // set during an all-rows loop
     std::int64_t m_totalBytes = 0;
     std::uint64_t m_bytesDone = 0;
 };

@@ -113,23 +113,23 @@ TEST_F(VerdictTest, Md5VerdictsAndSubFolderNames)
     EXPECT_EQ(m_list.GetCounters(), (Counters{2, 1, 1, 0}));
 }
 
-TEST_F(VerdictTest, Md5FileThatVanishesAfterItsSizeQueryIsBadAndTheRunGoesOn)
+TEST_F(VerdictTest, FileThatOpensButCannotBeReadIsBadAndTheRunGoesOn)
 {
-    const std::string vanishing = WriteFile("vanishing.txt", "abc");
+    // Opening this process's memory file succeeds; reading it from offset 0 fails (EIO).
+    std::filesystem::create_symlink("/proc/self/mem", m_dir.Path() / "unreadable.bin");
     WriteFile("after.txt", "abc");
-    LoadMd5({{"vanishing.txt", "900150983CD24FB0D6963F7D28E17F72"},
+    LoadMd5({{"unreadable.bin", "D41D8CD98F00B204E9800998ECF8427E"},
              {"after.txt", "900150983CD24FB0D6963F7D28E17F72"}});
-    // The row turns Checking after its size query and before it is hashed.
-    m_observer.m_onRowChanged = [&](int row, EntryStatus status) {
-        if (row == 0 && status == EntryStatus::Checking) {
-            std::filesystem::remove(vanishing);
-        }
-    };
 
     VerifyAll();
 
     EXPECT_EQ(Statuses(), (std::vector{Status::Bad, Status::OK}));
     EXPECT_EQ(m_list.GetCounters(), (Counters{1, 1, 0, 0}));
+
+    // The CRC of what could be read before the error is no match either.
+    LoadSfv({{"unreadable.bin", "12345678"}, {"after.txt", "352441C2"}});
+    VerifyAll();
+    EXPECT_EQ(Statuses(), (std::vector{Status::Bad, Status::OK}));
 }
 
 TEST_F(VerdictTest, EmptyListAndNoListEndAtOnceWithTheCommonEnd)
