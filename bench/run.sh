@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs every benchmark of the project.
+# Runs every benchmark of the project; each compares Tallyfox with a peer in the same run.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 ./engines.sh
+./verify.sh
 ./window.sh
