@@ -1,6 +1,6 @@
 # Warnings and sanitizers shared by every target of the project.
 add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
-                    -Woverloaded-virtual -Wnull-dereference)
+                    -Woverloaded-virtual)
 if(TALLYFOX_WERROR)
   add_compile_options(-Werror)
 endif()
