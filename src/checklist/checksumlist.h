@@ -36,6 +36,7 @@ public:
     // Row accessors treat a row out of range as an empty, unchecked, unselected row
     // and ignore writes to it.
     [[nodiscard]] const std::string& RowName(int row) const;
+    [[nodiscard]] const std::vector<std::string>& RowNames() const noexcept { return m_content.names; }
     [[nodiscard]] const std::string& ExpectedChecksum(int row) const;
     [[nodiscard]] const ExpectedChecksums& Expected() const noexcept { return m_content.expected; }
 

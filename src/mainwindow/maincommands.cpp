@@ -3,8 +3,7 @@
 #include "maindialog.h"
 
 #include "checksumlistmodel.h"
-#include "filesize.h"
-#include "listpaths.h"
+#include "entrysizes.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
 #include "sizetext.h"
@@ -86,9 +85,26 @@ void CMainDialog::OnOpenCommand()
 
 void CMainDialog::OnPropertiesCommand()
 {
+    // The settings dialog, which edits a copy of the settings, opens here once it
+    // exists; what it returns is applied as it stands.
+    ApplySettings(m_settings);
+}
+
+void CMainDialog::ApplySettings(const Settings& changed)
+{
     const int sizeTypeBefore = m_settings.sizeType;
-    // The settings dialog, which changes the settings in place, opens here once it
-    // exists; what follows applies whatever it changed.
+    const bool fontChanged = !(changed.listFont == m_settings.listFont);
+    m_settings.sizeType = changed.sizeType;
+    m_settings.autoScroll = changed.autoScroll;
+    m_settings.fullRowSelect = changed.fullRowSelect;
+    m_settings.rowColours = changed.rowColours;
+    m_settings.windowPos.savePosition = changed.windowPos.savePosition;
+
+    m_model->SetRowColours(m_settings.rowColours);
+    if (fontChanged) {
+        ApplyListFont(changed.listFont);  // the header keeps its own font
+        RefreshListLayout();
+    }
     ApplyFullRowSelect();
     m_controller.SetSizeType(m_settings.sizeType);
     m_controller.SetAutoScroll(m_settings.autoScroll != 0);
@@ -99,11 +115,11 @@ void CMainDialog::OnPropertiesCommand()
 
 void CMainDialog::RefreshAllRowSizes()
 {
-    const int rows = m_list.RowCount();
-    for (int row = 0; row < rows; ++row) {
-        std::uint64_t size = 0;
-        const bool found = QueryFileSize(ResolveEntryPath(m_list.BaseFolder(), m_list.RowName(row)), size);
-        m_list.SetSizeText(row, found ? FormatSizeText(size, m_settings.sizeType) : std::string(kNotFoundText));
+    const std::vector<EntrySize> sizes = QueryEntrySizes(m_list.BaseFolder(), m_list.RowNames());
+    for (std::size_t row = 0; row < sizes.size(); ++row) {
+        const EntrySize& entry = sizes[row];
+        m_list.SetSizeText(static_cast<int>(row), entry.found ? FormatSizeText(entry.size, m_settings.sizeType)
+                                                              : std::string(kNotFoundText));
     }
     m_model->AllRowsChanged();
 }

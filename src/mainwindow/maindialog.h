@@ -69,6 +69,10 @@ public:
     void UpdateStatusBar();
     // Moves the browser view's splitter, within its limits.
     void SetSplitterPos(int x);
+    // Applies settings edited elsewhere (the settings dialog): size display, auto-scroll,
+    // full-row selection, row colours, list font and the save-position flag. The size
+    // cells are rewritten when the size display changed.
+    void ApplySettings(const Settings& changed);
 
     // What tests and the benchmark look at.
     [[nodiscard]] const ChecksumList& List() const noexcept { return m_list; }

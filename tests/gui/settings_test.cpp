@@ -1,0 +1,153 @@
+// Settings through the real window: what one run of the program saves, the next one
+// shows; a damaged settings file never stops it.
+
+#include "windowharness.h"
+
+#include "checksumlistmodel.h"
+#include "checksumlistview.h"
+#include "iniprofile.h"
+#include "settingsstore.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstring>
+
+namespace {
+
+QString SizeCell(const CMainDialog& window, int row)
+{
+    const ChecksumListModel& model = *window.ListModel();
+    return model.data(model.index(row, 1)).toString();
+}
+
+QColor Background(const CMainDialog& window, int row)
+{
+    const ChecksumListModel& model = *window.ListModel();
+    return model.data(model.index(row, 0), Qt::BackgroundRole).value<QColor>();
+}
+
+TEST(SettingsRoundTrip, WhatTheWindowSavesTheNextStartShows)
+{
+    WindowHarness harness;
+    const QString first = harness.WriteSmallList("first.sfv");
+    const QString second = harness.WriteSmallList("second.md5");
+    {
+        CMainDialog& window = harness.Start();
+        for (const QString& list : {first, second}) {
+            window.OpenChecksumList(list);
+            ASSERT_TRUE(harness.WaitForLoad());
+        }
+        Settings changed = window.CurrentSettings();
+        changed.sizeType = 1;  // KB
+        changed.rowColours = {0x00112233, 0x00445566};
+        changed.fullRowSelect = 0;
+        changed.autoScroll = 0;
+        changed.windowPos.savePosition = 1;
+        changed.listFont.colour = 0x000000FF;  // red text
+        changed.listFont.logFont.lfHeight = -17;
+        changed.listFont.logFont.lfItalic = 1;
+        window.ApplySettings(changed);
+        EXPECT_EQ(SizeCell(window, 0), QStringLiteral("1 KB"));  // rewritten at once
+        window.setGeometry(30, 40, 520, 330);
+        ASSERT_TRUE(window.close());
+    }
+
+    CMainDialog& window = harness.Start();  // the next run of the program, same settings file
+    EXPECT_EQ(window.geometry(), QRect(30, 40, 520, 330));
+    EXPECT_EQ(window.Recent().Entries(), (QStringList{second, first}));
+    const Settings& restored = window.CurrentSettings();
+    EXPECT_EQ(restored.sizeType, 1);
+    EXPECT_EQ(restored.autoScroll, 0);
+    EXPECT_FALSE(window.ListView()->FullRowSelect());
+    EXPECT_TRUE(window.ListView()->font().italic());
+    EXPECT_EQ(window.ListView()->font().pixelSize(), 17);
+
+    window.OpenRecentFile(1);
+    ASSERT_TRUE(harness.WaitForLoad());
+    EXPECT_EQ(SizeCell(window, 0), QStringLiteral("1 KB"));
+    EXPECT_EQ(Background(window, 0), QColor(0x66, 0x55, 0x44));  // row 0: the second colour
+    EXPECT_EQ(Background(window, 1), QColor(0x33, 0x22, 0x11));
+    const ChecksumListModel& model = *window.ListModel();
+    EXPECT_EQ(model.data(model.index(0, 0), Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
+}
+
+TEST(SettingsRoundTrip, SizeCellsChangeOnlyWhenTheSizeDisplayChanges)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start();
+    window.OpenChecksumList(harness.WriteSmallList());
+    ASSERT_TRUE(harness.WaitForLoad());
+    EXPECT_EQ(SizeCell(window, 0), QStringLiteral("9 bytes"));
+    harness.Dir().WriteFile("good.txt", "1234567890");  // grows on disk
+
+    window.ApplySettings(window.CurrentSettings());  // nothing changed
+    EXPECT_EQ(SizeCell(window, 0), QStringLiteral("9 bytes"));
+
+    Settings bytes = window.CurrentSettings();
+    bytes.sizeType = 2;
+    window.ApplySettings(bytes);
+    EXPECT_EQ(SizeCell(window, 0), QStringLiteral("10"));
+    EXPECT_EQ(SizeCell(window, 2), QStringLiteral("Not Found."));
+}
+
+TEST(SettingsRoundTrip, DamagedSettingsFileNeverStopsStartUp)
+{
+    WindowHarness harness;
+    std::string damaged = "[Setup]\r\nSizeType=020000\r\nListViewColor=ZZ\r\nAutoScroll=0000000000\r\n";
+    damaged += std::string("\x01\x02\xff\xfe garbage\0[Recent\r\n", 22);
+    damaged += "[Recent Files]\r\nMenu0=/lists/a.sfv\r\nMenu1";
+    harness.Dir().WriteFile("tallyfox.ini", damaged);
+
+    CMainDialog& window = harness.Start();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.CurrentSettings().sizeType, 0);  // truncated: the default
+    EXPECT_EQ(window.CurrentSettings().autoScroll, 0);  // intact: read
+    EXPECT_EQ(window.Recent().Entries(), QStringList{QStringLiteral("/lists/a.sfv")});
+    ASSERT_TRUE(window.close());
+    // The next save writes a file that reads back whole.
+    const Settings saved = LoadSettings(IniProfile(harness.IniPath().toStdString()));
+    EXPECT_EQ(saved.recentFiles, std::vector<std::string>{"/lists/a.sfv"});
+    EXPECT_TRUE(saved.windowPosStored);
+}
+
+TEST(SettingsRoundTrip, StoredPlaceOffEveryScreenComesBackOnTheScreen)
+{
+    WindowHarness harness;
+    {
+        IniProfile profile(harness.IniPath().toStdString());
+        Settings stored;
+        stored.windowPos = {0, 1, -9000, -9000, -8500, -8700};
+        ASSERT_TRUE(SaveSettings(profile, stored, false));
+    }
+    CMainDialog& window = harness.Start();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.intersects(window.geometry()));
+    EXPECT_EQ(window.size(), QSize(500, 300));
+}
+
+TEST(SettingsRoundTrip, ClosingWhileMinimizedKeepsTheStoredPlace)
+{
+    WindowHarness harness;
+    {
+        IniProfile profile(harness.IniPath().toStdString());
+        Settings stored;
+        stored.windowPos = {0, 1, 60, 70, 560, 400};
+        ASSERT_TRUE(SaveSettings(profile, stored, false));
+    }
+    CMainDialog& window = harness.Start();
+    window.OpenChecksumList(harness.WriteSmallList());
+    ASSERT_TRUE(harness.WaitForLoad());
+    window.setGeometry(10, 20, 600, 400);
+    window.setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(window.close());
+
+    const Settings saved = LoadSettings(IniProfile(harness.IniPath().toStdString()));
+    EXPECT_EQ(saved.windowPos.left, 60);
+    EXPECT_EQ(saved.windowPos.bottom, 400);
+    EXPECT_EQ(saved.recentFiles.size(), 1u);  // the rest is written
+}
+
+}  // namespace
