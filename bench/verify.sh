@@ -47,33 +47,24 @@ best_of() {
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 rate() { awk -v n="$1" -v t="$2" 'BEGIN { printf "%.0f", n / t }'; }
 
-report() {  # label files tallyfox_time peer_name peer_time
-  printf '  %-28s tallyfox %8.4f s  %-12s %8.4f s  speed-up x%s\n' "$1" "$3" "$4" "$5" "$(ratio "$5" "$3")"
+# compare DIR AMOUNT UNIT: times every tool on DIR's lists; AMOUNT units make one run.
+compare() {
+  local dir=$1 amount=$2 unit=$3
+  local sfv rhash cksfv md5 md5sum
+  sfv=$(best_of "$dir" "$check" list.sfv)
+  rhash=$(best_of "$dir" rhash -c list.sfv)
+  cksfv=$(best_of "$dir" cksfv -q -f list.sfv)
+  md5=$(best_of "$dir" "$check" list.md5)
+  md5sum=$(best_of "$dir" md5sum -c --quiet list.md5)
+  printf '  tallyfox-check SFV %8s %s   rhash -c %8s %s   cksfv -f %8s %s\n' \
+    "$(rate "$amount" "$sfv")" "$unit" "$(rate "$amount" "$rhash")" "$unit" "$(rate "$amount" "$cksfv")" "$unit"
+  printf '  tallyfox-check MD5 %8s %s   md5sum -c %8s %s\n' "$(rate "$amount" "$md5")" "$unit" \
+    "$(rate "$amount" "$md5sum")" "$unit"
+  printf '  speed-up: SFV x%s over rhash -c, x%s over cksfv -f; MD5 x%s over md5sum -c\n' \
+    "$(ratio "$rhash" "$sfv")" "$(ratio "$cksfv" "$sfv")" "$(ratio "$md5sum" "$md5")"
 }
 
-echo "(a) 20,000 files of 4 KiB (files/s)"
-t_sfv=$(best_of "$small" "$check" list.sfv)
-t_rhash=$(best_of "$small" rhash -c list.sfv)
-t_cksfv=$(best_of "$small" cksfv -q -f list.sfv)
-t_md5=$(best_of "$small" "$check" list.md5)
-t_md5sum=$(best_of "$small" md5sum -c --quiet list.md5)
-printf '  tallyfox-check SFV %7s/s   rhash -c %7s/s   cksfv -f %7s/s\n' \
-  "$(rate 20000 "$t_sfv")" "$(rate 20000 "$t_rhash")" "$(rate 20000 "$t_cksfv")"
-printf '  tallyfox-check MD5 %7s/s   md5sum -c %7s/s\n' "$(rate 20000 "$t_md5")" "$(rate 20000 "$t_md5sum")"
-report "SFV vs rhash -c" 20000 "$t_sfv" "rhash -c" "$t_rhash"
-report "SFV vs cksfv -f" 20000 "$t_sfv" "cksfv -f" "$t_cksfv"
-report "MD5 vs md5sum -c" 20000 "$t_md5" "md5sum -c" "$t_md5sum"
-
-echo "(b) one cached file of 1 GiB (MB/s)"
-t_sfv=$(best_of "$big" "$check" list.sfv)
-t_rhash=$(best_of "$big" rhash -c list.sfv)
-t_cksfv=$(best_of "$big" cksfv -q -f list.sfv)
-t_md5=$(best_of "$big" "$check" list.md5)
-t_md5sum=$(best_of "$big" md5sum -c --quiet list.md5)
-mb=1073.741824
-printf '  tallyfox-check SFV %6s MB/s   rhash -c %6s MB/s   cksfv -f %6s MB/s\n' \
-  "$(rate $mb "$t_sfv")" "$(rate $mb "$t_rhash")" "$(rate $mb "$t_cksfv")"
-printf '  tallyfox-check MD5 %6s MB/s   md5sum -c %6s MB/s\n' "$(rate $mb "$t_md5")" "$(rate $mb "$t_md5sum")"
-report "SFV vs rhash -c" 1 "$t_sfv" "rhash -c" "$t_rhash"
-report "SFV vs cksfv -f" 1 "$t_sfv" "cksfv -f" "$t_cksfv"
-report "MD5 vs md5sum -c" 1 "$t_md5" "md5sum -c" "$t_md5sum"
+echo "(a) 20,000 files of 4 KiB"
+compare "$small" 20000 files/s
+echo "(b) one cached file of 1 GiB"
+compare "$big" 1073.741824 MB/s
