@@ -11,20 +11,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh bench
-
-build=build/bench
-# Quiet unless something fails.
-quietly() {
-  local output
-  if ! output=$("$@" 2>&1); then
-    echo "$output" >&2
-    exit 1
-  fi
-}
-quietly cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLYFOX_BENCH=ON -DTALLYFOX_TESTS=OFF \
-        -DTALLYFOX_GUI=OFF
-quietly cmake --build "$build" --target tallyfox_engine_throughput tallyfox_fold_bench -j "${JOBS:-2}"
+. bench/common.sh
+bench_build OFF tallyfox_engine_throughput tallyfox_fold_bench
 tool=$build/bench/tallyfox_engine_throughput
 
 size_mib=${SIZE_MIB:-512}
@@ -39,17 +27,6 @@ fi
 cat "$file" >/dev/null  # warm the page cache
 cat "$file" >/dev/null
 
-# Best wall time in nanoseconds of a command over $repeat runs (output discarded).
-best_ns() {
-  local best="" start end
-  for _ in $(seq "$repeat"); do
-    start=$(date +%s%N)
-    "$@" >/dev/null
-    end=$(date +%s%N)
-    if [ -z "$best" ] || [ $((end - start)) -lt "$best" ]; then best=$((end - start)); fi
-  done
-  echo "$best"
-}
 mbps() { awk -v b="$1" -v ns="$2" 'BEGIN { printf "%.0f", b / 1e6 / (ns / 1e9) }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
 row() { printf '%-40s %8s MB/s   %s\n' "$1" "$2" "${3:-}"; }
@@ -70,10 +47,10 @@ read -r read_mbps _ _ _ < <(ours read "$file")
 row "read() alone (engine buffer)" "$read_mbps"
 
 rhash_crc=$(rhash --crc32 --simple "$file" | awk '{print $1}')
-rhash_mbps=$(mbps "$bytes" "$(best_ns rhash --crc32 "$file")")
-cksfv_mbps=$(mbps "$bytes" "$(best_ns cksfv -b "$file")")
+rhash_mbps=$(mbps "$bytes" "$(best_ns "$repeat" rhash --crc32 "$file")")
+cksfv_mbps=$(mbps "$bytes" "$(best_ns "$repeat" cksfv -b "$file")")
 md5sum_hex=$(md5sum "$file" | awk '{print $1}')
-md5sum_mbps=$(mbps "$bytes" "$(best_ns md5sum "$file")")
+md5sum_mbps=$(mbps "$bytes" "$(best_ns "$repeat" md5sum "$file")")
 
 for path in auto table slicing16 pclmul vpclmul; do
   read -r our_mbps _ our_crc used < <(ours crc32 "$file" --path "$path")
@@ -105,12 +82,12 @@ if [ "${SMALL_FILES:-1}" != 0 ]; then
   cat "$small"/* >/dev/null
   echo
   read -r small_mbps small_fps _ _ < <(ours crc32 --files "$build/engines-small-files.list")
-  rhash_small_ns=$(best_ns rhash --crc32 -r "$small")
+  rhash_small_ns=$(best_ns "$repeat" rhash --crc32 -r "$small")
   rhash_fps=$(awk -v ns="$rhash_small_ns" 'BEGIN { printf "%.0f", 20000 / (ns / 1e9) }')
   row "CRC-32 tallyfox, 20000 small files" "$small_mbps" "$small_fps files/s, $(ratio "$small_fps" "$rhash_fps") rhash --crc32 -r"
   row "CRC-32 rhash -r, 20000 small files" "$(mbps "$small_bytes" "$rhash_small_ns")" "$rhash_fps files/s"
   read -r small_md5_mbps small_md5_fps _ _ < <(ours md5 --files "$build/engines-small-files.list")
-  md5sum_small_ns=$(best_ns sh -c "cd '$small' && md5sum -- *")
+  md5sum_small_ns=$(best_ns "$repeat" sh -c "cd '$small' && md5sum -- *")
   md5sum_fps=$(awk -v ns="$md5sum_small_ns" 'BEGIN { printf "%.0f", 20000 / (ns / 1e9) }')
   row "MD5 tallyfox, 20000 small files" "$small_md5_mbps" "$small_md5_fps files/s, $(ratio "$small_md5_fps" "$md5sum_fps") md5sum"
   row "MD5 md5sum, 20000 small files" "$(mbps "$small_bytes" "$md5sum_small_ns")" "$md5sum_fps files/s"

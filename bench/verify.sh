@@ -6,63 +6,40 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-5}
-scripts/install-deps.sh bench >/dev/null
+. bench/common.sh
 
-build=build/bench
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLYFOX_BENCH=ON -DTALLYFOX_TESTS=OFF \
-      -DTALLYFOX_GUI=OFF >/dev/null
-cmake --build "$build" --target tallyfox-check >/dev/null
+bench_build OFF tallyfox-check
 check=$PWD/$build/src/cli/tallyfox-check
 
-data=$PWD/build/bench-data
-small=$data/small
+small=$(small_files)
 big=$data/big
-if [ ! -f "$small/list.md5" ]; then
-  rm -rf "$small"; mkdir -p "$small"
-  (cd "$small" && head -c $((20000 * 4096)) /dev/urandom | split -b 4096 -a 5 -d - f
-   cksfv -b f* > list.sfv && md5sum f* > list.md5)
-fi
 if [ ! -f "$big/list.md5" ]; then
   rm -rf "$big"; mkdir -p "$big"
   (cd "$big" && head -c $((1024 * 1024 * 1024)) /dev/urandom > big.bin && cksfv -b big.bin > list.sfv \
    && md5sum big.bin > list.md5)
 fi
-cat "$small"/f* "$big/big.bin" > /dev/null   # into the page cache
-
-# best_of DIR COMMAND...: the best wall time in seconds over $runs runs, run in DIR.
-best_of() {
-  local dir=$1; shift
-  local best=""
-  for _ in $(seq "$runs"); do
-    local start end
-    start=$(date +%s%N)
-    (cd "$dir" && "$@" >/dev/null 2>&1) || true
-    end=$(date +%s%N)
-    local t=$(( end - start ))
-    if [ -z "$best" ] || [ "$t" -lt "$best" ]; then best=$t; fi
-  done
-  awk -v ns="$best" 'BEGIN { printf "%.4f", ns / 1e9 }'
-}
+cat "$big/big.bin" > /dev/null   # into the page cache
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 rate() { awk -v n="$1" -v t="$2" 'BEGIN { printf "%.0f", n / t }'; }
 
 # compare DIR AMOUNT UNIT: times every tool on DIR's lists; AMOUNT units make one run.
-compare() {
+compare() (
   local dir=$1 amount=$2 unit=$3
   local sfv rhash cksfv md5 md5sum
-  sfv=$(best_of "$dir" "$check" list.sfv)
-  rhash=$(best_of "$dir" rhash -c list.sfv)
-  cksfv=$(best_of "$dir" cksfv -q -f list.sfv)
-  md5=$(best_of "$dir" "$check" list.md5)
-  md5sum=$(best_of "$dir" md5sum -c --quiet list.md5)
+  cd "$dir"
+  sfv=$(best_seconds "$runs" "$check" list.sfv)
+  rhash=$(best_seconds "$runs" rhash -c list.sfv)
+  cksfv=$(best_seconds "$runs" cksfv -q -f list.sfv)
+  md5=$(best_seconds "$runs" "$check" list.md5)
+  md5sum=$(best_seconds "$runs" md5sum -c --quiet list.md5)
   printf '  tallyfox-check SFV %8s %s   rhash -c %8s %s   cksfv -f %8s %s\n' \
     "$(rate "$amount" "$sfv")" "$unit" "$(rate "$amount" "$rhash")" "$unit" "$(rate "$amount" "$cksfv")" "$unit"
   printf '  tallyfox-check MD5 %8s %s   md5sum -c %8s %s\n' "$(rate "$amount" "$md5")" "$unit" \
     "$(rate "$amount" "$md5sum")" "$unit"
   printf '  speed-up: SFV x%s over rhash -c, x%s over cksfv -f; MD5 x%s over md5sum -c\n' \
     "$(ratio "$rhash" "$sfv")" "$(ratio "$cksfv" "$sfv")" "$(ratio "$md5sum" "$md5")"
-}
+)
 
 echo "(a) 20,000 files of 4 KiB"
 compare "$small" 20000 files/s

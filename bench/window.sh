@@ -10,37 +10,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-3}
-scripts/install-deps.sh bench >/dev/null
+. bench/common.sh
 
-build=build/bench
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLYFOX_BENCH=ON -DTALLYFOX_TESTS=OFF \
-      -DTALLYFOX_GUI=ON >/dev/null
-cmake --build "$build" --target tallyfox-check tallyfox_window_bench -j "${JOBS:-2}" >/dev/null
+bench_build ON tallyfox-check tallyfox_window_bench
 check=$PWD/$build/src/cli/tallyfox-check
 window=$PWD/$build/bench/tallyfox_window_bench
 export QT_QPA_PLATFORM=offscreen
 
-data=$PWD/build/bench-data
-small=$data/window-small
-if [ ! -f "$small/list.sfv" ]; then
-  rm -rf "$small"; mkdir -p "$small"
-  (cd "$small" && head -c $((20000 * 4096)) /dev/urandom | split -b 4096 -a 5 -d - f && cksfv -b f* > list.sfv)
-fi
-cat "$small"/f* > /dev/null   # into the page cache
-
-best_of() {  # best wall time in seconds of a command over $runs runs
-  local best="" start end
-  for _ in $(seq "$runs"); do
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 || true
-    end=$(date +%s%N)
-    if [ -z "$best" ] || [ $((end - start)) -lt "$best" ]; then best=$((end - start)); fi
-  done
-  awk -v ns="$best" 'BEGIN { printf "%.4f", ns / 1e9 }'
-}
+small=$(small_files)
 
 echo "(a) 20,000 files of 4 KiB, SFV; best of $runs; $(nproc) CPUs, load $(cut -d' ' -f1 /proc/loadavg)"
-t_cli=$(best_of "$check" "$small/list.sfv")
+t_cli=$(best_seconds "$runs" "$check" "$small/list.sfv")
 result=$("$window" time "$small/list.sfv" "$runs")
 t_window=$(awk '/^window_seconds/ { print $2 }' <<<"$result")
 t_load=$(awk '/^load_seconds/ { print $2 }' <<<"$result")

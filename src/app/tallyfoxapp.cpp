@@ -2,9 +2,9 @@
 
 #include "iniplace.h"
 #include "maindialog.h"
+#include "pathtext.h"
 #include "toolbaricons.h"
 
-#include <QFile>
 
 CTallyfoxApp::CTallyfoxApp(int& argc, char** argv) : m_application(argc, argv)
 {
@@ -16,8 +16,8 @@ CTallyfoxApp::CTallyfoxApp(int& argc, char** argv) : m_application(argc, argv)
 int CTallyfoxApp::InitInstance()
 {
     MainDialogOptions options;
-    const std::string program = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
-    options.iniPath = QFile::decodeName(QByteArray::fromStdString(LocateIniFile(program)));
+    const std::string program = NarrowPath(QCoreApplication::applicationFilePath());
+    options.iniPath = WidePath(LocateIniFile(program));
     options.arguments = QCoreApplication::arguments();
 
     CMainDialog dialog(std::move(options));

@@ -2,8 +2,8 @@
 
 #include "checksumlist.h"
 #include "colorref.h"
+#include "pathtext.h"
 
-#include <QFile>
 
 #include <algorithm>
 
@@ -33,7 +33,7 @@ QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-        return filename ? QFile::decodeName(m_list.RowName(row).c_str())
+        return filename ? WidePath(m_list.RowName(row))
                         : QString::fromUtf8(m_list.SizeText(row).c_str());
     case Qt::DecorationRole:
         if (filename) {

@@ -9,30 +9,16 @@
 #include "listpaths.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
+#include "pathtext.h"
 #include "windowtitle.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QUrl>
 
 #include <utility>
-
-namespace {
-
-std::string NarrowPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-QString WideText(const std::string& text)
-{
-    return QFile::decodeName(QByteArray::fromStdString(text));
-}
-
-}  // namespace
 
 void CMainDialog::OpenChecksumList(const QString& path)
 {
@@ -64,7 +50,7 @@ void CMainDialog::OpenList(const QString& path, bool verifyAfter)
     const std::string narrow = NarrowPath(path);
     const ListKindDetection detection = DetectListKind(narrow);
     if (!detection.known) {
-        m_dialogs->ShowError(this, WideText(UnknownFileTypeMessage(narrow)));
+        m_dialogs->ShowError(this, WidePath(UnknownFileTypeMessage(narrow)));
         if (verifyAfter) {
             m_controller.StartAutoVerification();
             ApplyRunReports();
@@ -94,7 +80,7 @@ void CMainDialog::OnListLoaded()
 
     if (outcome.status == LoadStatus::OpenFailed) {
         // The list on screen stays as it was.
-        m_dialogs->ShowError(this, WideText(OpenFailedMessage(NarrowPath(path))));
+        m_dialogs->ShowError(this, WidePath(OpenFailedMessage(NarrowPath(path))));
     } else {
         // No run is active while Open is available; a paused or stopped worker may
         // still be finishing its last block.

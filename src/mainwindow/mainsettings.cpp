@@ -8,10 +8,10 @@
 #include "colorref.h"
 #include "fontconversion.h"
 #include "iniprofile.h"
+#include "pathtext.h"
 #include "placeonscreen.h"
 #include "settingsstore.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
@@ -34,7 +34,7 @@ Settings CMainDialog::ReadSettings() const
         defaults.listFont = m_defaultFont;
         return defaults;
     }
-    const IniProfile profile(QFile::encodeName(m_options.iniPath).toStdString());
+    const IniProfile profile(NarrowPath(m_options.iniPath));
     return ::LoadSettings(profile, logicalDpiY());
 }
 
@@ -61,7 +61,7 @@ void CMainDialog::LoadSettings()
 
     QStringList recent;
     for (const std::string& path : m_settings.recentFiles) {
-        recent.append(QFile::decodeName(QByteArray::fromStdString(path)));
+        recent.append(WidePath(path));
     }
     m_recentFiles.Assign(recent);
 }
@@ -73,7 +73,7 @@ void CMainDialog::SaveSettings()
     }
     m_settings.recentFiles.clear();
     for (const QString& path : m_recentFiles.Entries()) {
-        m_settings.recentFiles.push_back(QFile::encodeName(path).toStdString());
+        m_settings.recentFiles.push_back(NarrowPath(path));
     }
     // The window's own rectangle (without the window manager's frame), so that the
     // window comes back exactly where it was.
@@ -85,7 +85,7 @@ void CMainDialog::SaveSettings()
     pos.bottom = place.y() + place.height();
     pos.maximized = isMaximized() ? 1 : 0;
 
-    IniProfile profile(QFile::encodeName(m_options.iniPath).toStdString());
+    IniProfile profile(NarrowPath(m_options.iniPath));
     ::SaveSettings(profile, m_settings, isMinimized());
 }
 

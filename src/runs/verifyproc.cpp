@@ -125,9 +125,8 @@ private:
     // Returns false when the run was interrupted while on this row.
     bool VerifyRow(int row, ListKind kind)
     {
-        const std::string path = EntryPath(row);
         // One open serves the Size column and the checksum.
-        ReadOnlyFile file = m_openAhead != nullptr ? m_openAhead->Take(row) : ReadOnlyFile(path);
+        ReadOnlyFile file = m_openAhead != nullptr ? m_openAhead->Take(row) : ReadOnlyFile(EntryPath(row));
         const bool present = RefreshRowSize(row, file);
         if (m_job.autoScroll) {
             m_observer.AutoScrollToRow(row);
@@ -138,7 +137,7 @@ private:
         SetStatus(row, EntryStatus::Checking);
 
         const EntryStatus verdict =
-            kind == ListKind::Sfv ? CheckCrc32(row, file) : CheckMd5(row, file, path, present);
+            kind == ListKind::Sfv ? CheckCrc32(row, file) : CheckMd5(row, file, present);
 
         if (Interrupted()) {
             SetStatus(row, EntryStatus::Checking);
@@ -176,13 +175,14 @@ private:
     }
 
     // A file that could not be opened for reading is missing.
-    EntryStatus CheckMd5(int row, ReadOnlyFile& file, const std::string& path, bool present)
+    EntryStatus CheckMd5(int row, ReadOnlyFile& file, bool present)
     {
         if (!present) {
             return EntryStatus::Missing;
         }
         try {
-            const std::string digest = Md5File(file, path, m_observer.Progress(), m_totalBytes, m_bytesDone);
+            const std::string digest =
+                Md5File(file, EntryPath(row), m_observer.Progress(), m_totalBytes, m_bytesDone);
             return SameText(m_list.ExpectedChecksum(row), digest.data(), digest.size()) ? EntryStatus::OK
                                                                                          : EntryStatus::Bad;
         } catch (const FileError&) {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <string>
+
+// Paths cross between the widgets (QString) and the core (bytes in std::string) only
+// through these, in the file system's own encoding.
+[[nodiscard]] inline std::string NarrowPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+[[nodiscard]] inline QString WidePath(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
