@@ -14,3 +14,9 @@ if(TALLYFOX_SANITIZE)
   add_compile_options(${_flags})
   add_link_options(${_flags})
 endif()
+
+# ccache, where installed, so rebuilds in several build folders share their objects.
+find_program(TALLYFOX_CCACHE ccache)
+if(TALLYFOX_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  set(CMAKE_CXX_COMPILER_LAUNCHER "${TALLYFOX_CCACHE}")
+endif()
