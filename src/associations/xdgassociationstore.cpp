@@ -183,7 +183,13 @@ std::optional<std::string> XdgAssociationStore::Handler(const std::string& exten
     if (TypeOf(extension) == nullptr || ReadTextFile(MimeAppsListPath()).state == TextFile::State::Unreadable) {
         return std::nullopt;
     }
-    return ReadValue(MimeAppsListPath(), extension).value_or(std::string());
+    std::string handler = ReadValue(MimeAppsListPath(), extension).value_or(std::string());
+    // The value is a list of desktop ids; a list of one id may end in ';' (as some
+    // desktops write it), which does not make it another handler.
+    if (!handler.empty() && handler.back() == ';' && handler.find(';') == handler.size() - 1) {
+        handler.pop_back();
+    }
+    return handler;
 }
 
 bool XdgAssociationStore::SetHandler(const std::string& extension, const std::string& handler)

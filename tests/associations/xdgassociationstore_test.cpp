@@ -164,6 +164,20 @@ TEST_F(XdgStoreTest, BackupThatCannotBeKeptLeavesTheOtherProgramsDefault)
     EXPECT_EQ(ReadAll(Config("mimeapps.list")), original);
 }
 
+TEST_F(XdgStoreTest, AListOfOneHandlerEndingInASemicolonIsThatHandler)
+{
+    m_dir.WriteFile("config/mimeapps.list", "[Default Applications]\ntext/x-sfv=tallyfox.desktop;\n"
+                                            "text/x-md5=editor.desktop;viewer.desktop;\n");
+    XdgAssociationStore store = Store();
+    FileAssociations associations(store);
+    EXPECT_TRUE(associations.IsAssociated(".sfv"));
+    EXPECT_EQ(store.Handler(".md5"), "editor.desktop;viewer.desktop;");
+
+    associations.SetMd5Association(true);
+    associations.SetMd5Association(false);
+    EXPECT_EQ(store.Handler(".md5"), "editor.desktop;viewer.desktop;");
+}
+
 TEST_F(XdgStoreTest, UnreadableMimeappsListChangesNothing)
 {
     std::filesystem::create_directories(Config("mimeapps.list"));
