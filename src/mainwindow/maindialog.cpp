@@ -4,6 +4,7 @@
 #include "checksumlistmodel.h"
 #include "checksumlistview.h"
 #include "commandline.h"
+#include "desktopassociations.h"
 #include "listloader.h"
 #include "mainlayout.h"
 #include "maintoolbar.h"
@@ -63,6 +64,7 @@ CMainDialog::CMainDialog(MainDialogOptions options, QWidget* parent)
     SetUpBrowser();
     m_checksumView = true;
     ShowView();
+    DesktopAssociations().RegisterDocumentType(this, *m_dialogs);
     LoadSettings();
 
     m_reportTimer.setInterval(kReportIntervalMs);
