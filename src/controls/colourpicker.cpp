@@ -259,6 +259,7 @@ void CColourPicker::PaintSwatch(QPainter& painter) const
         QStyleOptionFocusRect option;
         option.initFrom(this);
         option.rect = swatch.adjusted(1, 1, -1, -1);
+        option.state |= QStyle::State_KeyboardFocusChange;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
 }

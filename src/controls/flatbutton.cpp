@@ -168,6 +168,9 @@ void CFlatButton::DrawFocus(QPainter& painter, const QRect& rect) const
     QStyleOptionFocusRect option;
     option.initFrom(this);
     option.rect = rect;
+    // Drawn whenever the button has the focus, not only after keyboard use as some
+    // styles do: the focus rectangle was asked for.
+    option.state |= QStyle::State_KeyboardFocusChange;
     option.backgroundColor = palette().color(QPalette::Button);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
