@@ -31,6 +31,15 @@ CColourPicker::CColourPicker(QWidget* parent)
     ColourShown();
 }
 
+CColourPicker::~CColourPicker()
+{
+    // A pop-up still open is closed with its parent; it must not report back to a
+    // picker that is half destroyed.
+    if (m_popup) {
+        m_popup->disconnect(this);
+    }
+}
+
 std::uint32_t CColourPicker::CurrentColour() const noexcept
 {
     return m_selectionTarget == kTargetText ? m_text : m_background;

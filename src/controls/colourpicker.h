@@ -30,6 +30,9 @@ public:
     static constexpr int kTargetBackground = 2;
 
     explicit CColourPicker(QWidget* parent = nullptr);
+    ~CColourPicker() override;
+    CColourPicker(const CColourPicker&) = delete;
+    CColourPicker& operator=(const CColourPicker&) = delete;
 
     void SetBackgroundColour(std::uint32_t colour);
     void SetTextColour(std::uint32_t colour);
