@@ -154,13 +154,19 @@ TEST(FlatButton, EnterClicksTheDefaultButtonAndSpaceTheFocusedOne)
     EXPECT_EQ(okClicks.count(), 1);
     EXPECT_EQ(cancelClicks.count(), 0);
 
-    // A focused push button is the one Enter presses, as in any dialog.
+    // A focused push button takes over as the default button, and Enter presses it.
     cancel->setFocus();
+    EXPECT_TRUE(cancel->isDefault());
+    EXPECT_FALSE(ok->isDefault());
     QTest::keyClick(cancel, Qt::Key_Return);
     EXPECT_EQ(cancelClicks.count(), 1);
     QTest::keyClick(cancel, Qt::Key_Space);
     EXPECT_EQ(cancelClicks.count(), 2);
     EXPECT_EQ(okClicks.count(), 1);
+
+    edit->setFocus();
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_FALSE(cancel->isDefault());
 }
 
 TEST(FlatButton, DoubleClickGivesTwoClicks)

@@ -1,7 +1,9 @@
 // The themed button's state table, drawn through the style and through the classic
 // fall-back (forced, as on a system without themes).
 
+#include "aboutbox.h"
 #include "controlshost.h"
+#include "hovercolour.h"
 #include "../checklist/rowname.h"
 #include "themeadapter.h"
 #include "themedbutton.h"
@@ -161,6 +163,17 @@ TEST(ThemeAdapter, AnswersNoThemeWhenClassicIsForcedOrTheClassIsUnknown)
     QPainter painter(&image);
     EXPECT_FALSE(adapter.DrawThemeBackground(none, painter, ThemeAdapter::kPushButtonPart, 1, QRect(0, 0, 10, 10)));
     EXPECT_FALSE(adapter.CloseThemeData(none));
+}
+
+TEST(ThemedButton, AboutBoxOkIsSetUpAsADialogButton)
+{
+    AboutBox box;
+    auto* ok = box.findChild<CThemedButton*>(QStringLiteral("aboutOk"));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_NE(ok->Theme(), nullptr);
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_TRUE(ok->DrawsFocusWhenFlat());
+    EXPECT_EQ(ok->Colour(0), HoverBackgroundColour(ok->palette().color(QPalette::Button)));
 }
 
 }  // namespace
