@@ -68,14 +68,16 @@ SwatchLayout LayOutSwatches(int margin, const QSize& defaultText, const QSize& c
 
     if (!defaultText.isEmpty()) {
         layout.window.setWidth(std::max(layout.window.width(), textWidth));
-        layout.defaultBox = QRect(QPoint(margin, margin), QPoint(layout.window.width() - margin - 1, 2 * margin + textHeight - 1));
+        layout.defaultBox =
+            QRect(QPoint(margin, margin), QPoint(layout.window.width() - margin - 1, 2 * margin + textHeight - 1));
         layout.window.setHeight(layout.window.height() + 2 * margin + layout.defaultBox.height());
         layout.cellsTop = margin + layout.defaultBox.height() + margin;
     }
     if (!customText.isEmpty()) {
         layout.window.setWidth(std::max(layout.window.width(), textWidth));
         const int top = layout.window.height();
-        layout.customBox = QRect(QPoint(margin, top), QPoint(layout.window.width() - margin - 1, top + margin + textHeight - 1));
+        layout.customBox =
+            QRect(QPoint(margin, top), QPoint(layout.window.width() - margin - 1, top + margin + textHeight - 1));
         layout.window.setHeight(layout.window.height() + 2 * margin + layout.customBox.height());
     }
     return layout;
