@@ -1,11 +1,12 @@
 #include "aboutbox.h"
 
+#include "hovercolour.h"
+#include "themedbutton.h"
 #include "toolbaricons.h"
 #include "windowtitle.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
@@ -19,9 +20,12 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     auto* version = new QLabel(QStringLiteral("Tallyfox Version %1").arg(QLatin1String(kVersionText)), this);
     version->setObjectName(QStringLiteral("aboutVersion"));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new CThemedButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("aboutOk"));
     ok->setDefault(true);
+    ok->SetThemeAdapter(&m_theme);
+    ok->SetColour(0, HoverBackgroundColour(ok->palette().color(QPalette::Button)));
+    ok->SetDrawFocusWhenFlat(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* top = new QHBoxLayout;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "themeadapter.h"
+
 #include <QDialog>
 
 // The About box: "About Tallyfox", the program's icon, "Tallyfox Version 1.3" and OK.
@@ -8,4 +10,7 @@ class AboutBox final : public QDialog {
 
 public:
     explicit AboutBox(QWidget* parent = nullptr);
+
+private:
+    ThemeAdapter m_theme;  // the OK button draws through it
 };
