@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 ListFileWriter::ListFileWriter(const std::string& path, Mode mode) noexcept
@@ -10,6 +11,11 @@ ListFileWriter::ListFileWriter(const std::string& path, Mode mode) noexcept
     m_fd = ::open(path.c_str(), flags, 0666);
     if (m_fd < 0) {
         m_error = errno;
+        return;
+    }
+    struct stat info {};
+    if (::fstat(m_fd, &info) == 0) {
+        m_size = info.st_size;
     }
 }
 
@@ -23,6 +29,7 @@ bool ListFileWriter::Write(std::string_view bytes) noexcept
     if (m_fd < 0) {
         return false;
     }
+    const std::size_t length = bytes.size();
     while (!bytes.empty()) {
         const ssize_t written = ::write(m_fd, bytes.data(), bytes.size());
         if (written < 0) {
@@ -30,14 +37,19 @@ bool ListFileWriter::Write(std::string_view bytes) noexcept
                 continue;
             }
             m_error = errno;
-            return false;
+            break;
         }
         if (written == 0) {
             m_error = EIO;
-            return false;
+            break;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
+    if (!bytes.empty()) {
+        (void)::ftruncate(m_fd, m_size);  // best effort: the failure is reported either way
+        return false;
+    }
+    m_size += static_cast<off_t>(length);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 // The file a new list is written to. Each Write goes to the file at once, so the list
 // grows line by line and what was written survives a cancel; every failure (full disk,
@@ -20,6 +21,7 @@ public:
     [[nodiscard]] int Error() const noexcept { return m_error; }
 
     // Writes all of `bytes`; false (and Error set) when any of it could not be written.
+    // A write that fails part-way is cut back off, so the file never ends in half a line.
     bool Write(std::string_view bytes) noexcept;
     // Closes the file; false when closing reported an error (or the file was not open).
     bool Close() noexcept;
@@ -27,4 +29,5 @@ public:
 private:
     int m_fd = -1;
     int m_error = 0;
+    off_t m_size = 0;  // bytes in the file after the last complete Write
 };
