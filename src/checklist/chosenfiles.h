@@ -33,6 +33,20 @@ struct ChosenFiles {
 // folder with '/' between folders (bare beside the list, "sub/a.bin", "../data/a.bin").
 [[nodiscard]] std::string EntryNameForList(const std::string& listPath, const std::string& filePath);
 
+// EntryNameForList for many files of one list: the relative form of each folder is
+// worked out once, so naming thousands of files in a few folders stays cheap.
+class EntryNamer {
+public:
+    explicit EntryNamer(std::string listPath) : m_listPath(std::move(listPath)) {}
+    [[nodiscard]] std::string Name(const std::string& filePath);
+
+private:
+    std::string m_listPath;
+    std::string m_folder;    // the folder part (up to its last '/') of the last file named
+    std::string m_relative;  // how the list names that folder, with a trailing '/' or empty
+    bool m_known = false;
+};
+
 // The selected rows of the folder `sourceFolder` (ending in '/'), in row order whatever
 // order they were selected in; rows out of range and repeats are ignored. Empty when
 // nothing is selected.

@@ -16,7 +16,7 @@ struct FileIdentity {
 
 class Collector {
 public:
-    explicit Collector(const std::string& listPath) : m_listPath(listPath)
+    explicit Collector(const std::string& listPath) : m_listPath(listPath), m_namer(listPath)
     {
         struct stat info {};
         if (::stat(listPath.c_str(), &info) == 0) {
@@ -48,7 +48,7 @@ private:
         }
         ChosenFile file;
         file.path = path;
-        file.entryName = EntryNameForList(m_listPath, path);
+        file.entryName = m_namer.Name(path);
         file.size = static_cast<std::uint64_t>(info.st_size);
         file.time = LocalDateTime(info.st_mtime);
         m_files.chosen.totalSize += file.size;
@@ -92,6 +92,7 @@ private:
     }
 
     const std::string& m_listPath;
+    EntryNamer m_namer;
     FileIdentity m_list;
     InputFiles m_files;
 };

@@ -152,6 +152,10 @@ class EntryName : public testing::TestWithParam<RelativeRow> {};
 TEST_P(EntryName, IsRelativeToTheListsFolder)
 {
     EXPECT_EQ(EntryNameForList(GetParam().list, GetParam().file), GetParam().entry);
+    // The namer that serves many files gives the same names, also for a second file.
+    EntryNamer namer(GetParam().list);
+    EXPECT_EQ(namer.Name(GetParam().file), GetParam().entry);
+    EXPECT_EQ(namer.Name(GetParam().file + "2"), GetParam().entry + "2");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -159,7 +163,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(RelativeRow{"BesideTheFiles", "/t/data/new.sfv", "/t/data/a.bin", "a.bin"},
                     RelativeRow{"InASiblingFolder", "/t/lists/new.sfv", "/t/data/a.bin", "../data/a.bin"},
                     RelativeRow{"AboveTheFiles", "/t/new.sfv", "/t/sub/a.bin", "sub/a.bin"},
-                    RelativeRow{"DotsInThePaths", "/t/x/../data/./new.md5", "/t/data/sub/../a.bin", "a.bin"}),
+                    RelativeRow{"DotsInThePaths", "/t/x/../data/./new.md5", "/t/data/sub/../a.bin", "a.bin"},
+                    RelativeRow{"FolderOfTheFileIsDotDot", "/t/data/new.sfv", "/t/data/sub/../../data/a.bin",
+                                "a.bin"}),
     RowName());
 
 TEST(ChooseFiles, SelectedRowsComeInRowOrderWithTheirTotal)
