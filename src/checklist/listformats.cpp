@@ -46,7 +46,14 @@ std::string SfvCommentLine(std::uint64_t size, const DateTimeFields& fileTime, c
                                      fileTime.year, fileTime.month, fileTime.day, fileTime.hour, fileTime.minute,
                                      fileTime.second);
     std::string line = Formatted(text, length, sizeof text);
+    // A line break in the name would end the comment early and start a line of its own.
+    const std::size_t nameStart = line.size();
     line += name;
+    for (std::size_t i = nameStart; i < line.size(); ++i) {
+        if (line[i] == '\r' || line[i] == '\n') {
+            line[i] = '?';
+        }
+    }
     line += "\r\n";
     return line;
 }

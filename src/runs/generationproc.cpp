@@ -43,6 +43,11 @@ public:
             ReadOnlyFile file = openAhead.Take(row);
             std::optional<std::string> line;
             int readError = 0;
+            if (chosen.entryName.find_first_of("\r\n") != std::string::npos) {
+                // A line break in the name would split its entry line: such a file gets no line.
+                outcome.leftOut.push_back({chosen.entryName, kNameWithLineBreakReason});
+                continue;
+            }
             if (!file.IsOpen()) {
                 readError = file.OpenError();
             } else if (kind == ListKind::Sfv) {

@@ -86,6 +86,12 @@ INSTANTIATE_TEST_SUITE_P(
                     CommentRow{"FourteenDigitsWidenTheField", 12345678901234u, ";12345678901234"}),
     RowName());
 
+TEST(SfvHead, ALineBreakInANameCannotStartALineOfItsOwn)
+{
+    EXPECT_EQ(SfvCommentLine(3, {2001, 12, 24, 18, 0, 59}, "a\r\nb.txt 00000000"),
+              ";            3  2001/12/24 18:00:59 a??b.txt 00000000\r\n");
+}
+
 TEST(EntryLines, SfvEndsInCrLfAndMd5InLfAlone)
 {
     EXPECT_EQ(SfvEntryLine("abc.txt", 0x352441C2u), "abc.txt 352441C2\r\n");

@@ -243,6 +243,22 @@ TEST(GenerationRun, FilesThatCannotBeReadAtTheirTurnGetNoLineAndAreNamed)
     }
 }
 
+TEST(GenerationRun, AFileWhoseNameHoldsALineBreakGetsNoLine)
+{
+    TempDir dir;
+    dir.WriteFile("a.txt", "abc");
+    dir.WriteFile("b\nc.txt 00000000", "abc");
+    const std::string list = dir.Folder() + "new.md5";
+    GenerationRecorder recorder;
+
+    const GenerationOutcome outcome =
+        Generate(ListKind::Md5, list, Choose(dir.Folder(), {"b\nc.txt 00000000", "a.txt"}, list), recorder);
+
+    EXPECT_EQ(ReadBytes(list), "900150983CD24FB0D6963F7D28E17F72 a.txt\n");
+    ASSERT_EQ(outcome.leftOut.size(), 1u);
+    EXPECT_EQ(outcome.leftOut[0].reason, kNameWithLineBreakReason);
+}
+
 TEST(GenerationRun, ListThatCannotBeOpenedOrOfUnknownKind)
 {
     TempDir dir;
