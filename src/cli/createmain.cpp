@@ -100,7 +100,7 @@ int main(int argc, char** argv)
     CreateReporter reporter;
     {
         GenerationRun run;
-        run.Start({arguments.listPath, static_cast<std::int32_t>(arguments.kind), std::move(input.chosen)},
+        run.Start({arguments.listPath, static_cast<std::int32_t>(arguments.kind), std::move(input.chosen), false},
                   reporter);
         if (g_interrupted != 0) {
             GenerationRun::Cancel();  // interrupted before the run cleared the flag

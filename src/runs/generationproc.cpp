@@ -20,6 +20,10 @@ namespace {
 
 // Small files are read whole ahead where hashing is the slower part (MD5).
 constexpr std::size_t kMd5PreReadLimit = 64 * 1024;
+// Gathered lines go out when this much is waiting, and before any file of this size
+// or more is read, so no finished line waits on a long read.
+constexpr std::size_t kGatheredLinesLimit = 64 * 1024;
+constexpr std::uint64_t kLongReadSize = 1024 * 1024;
 
 class GenerationLoop {
 public:
@@ -39,6 +43,9 @@ public:
                                 kind == ListKind::Md5 ? kMd5PreReadLimit : 0);
         for (int row = 0; row < count; ++row) {
             const ChosenFile& chosen = files[static_cast<std::size_t>(row)];
+            if (chosen.size >= kLongReadSize && !WriteGathered(outcome)) {
+                break;
+            }
             m_observer.FileStarted(chosen.entryName, row + 1, count, GenerationCounterText(row + 1, count));
             ReadOnlyFile file = openAhead.Take(row);
             std::optional<std::string> line;
@@ -63,17 +70,36 @@ public:
                 outcome.leftOut.push_back({chosen.entryName, std::strerror(readError)});
                 continue;
             }
-            if (!m_writer.Write(*line)) {
-                outcome.status = GenerationStatus::WriteFailed;
-                outcome.message = WriteFailedMessage(m_job.outputPath, m_writer.Error());
+            m_gathered += *line;
+            ++m_gatheredLines;
+            if ((m_job.writeEachLineAtOnce || m_gathered.size() >= kGatheredLinesLimit) && !WriteGathered(outcome)) {
                 break;
             }
-            ++outcome.linesWritten;
+        }
+        if (outcome.status != GenerationStatus::WriteFailed) {
+            WriteGathered(outcome);
         }
         m_engine.FreeTable();
     }
 
 private:
+    // Writes the lines not yet written; false (and the outcome says why) when that failed.
+    bool WriteGathered(GenerationOutcome& outcome)
+    {
+        if (m_gathered.empty()) {
+            return true;
+        }
+        if (!m_writer.Write(m_gathered)) {
+            outcome.status = GenerationStatus::WriteFailed;
+            outcome.message = WriteFailedMessage(m_job.outputPath, m_writer.Error());
+            return false;
+        }
+        outcome.linesWritten += m_gatheredLines;
+        m_gathered.clear();
+        m_gatheredLines = 0;
+        return true;
+    }
+
     std::optional<std::string> SfvLine(const ChosenFile& chosen, ReadOnlyFile& file, int& readError)
     {
         std::uint32_t crc = 0;
@@ -107,6 +133,8 @@ private:
     ListFileWriter& m_writer;
     CCrc32Engine m_engine;
     std::uint64_t m_bytesDone = 0;
+    std::string m_gathered;  // finished lines not yet written
+    int m_gatheredLines = 0;
 };
 
 }  // namespace
