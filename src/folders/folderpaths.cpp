@@ -1,6 +1,9 @@
 #include "folderpaths.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
+
+#include <memory>
 
 #include <algorithm>
 
@@ -13,6 +16,27 @@ bool EqualIgnoringCase(const std::string& a, const std::string& b)
     };
     return a.size() == b.size() &&
            std::equal(a.begin(), a.end(), b.begin(), [&lower](char x, char y) { return lower(x) == lower(y); });
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+// The name in `folder` that equals `name` without regard to case, or nothing.
+std::optional<std::string> NameIgnoringCase(const std::string& folder, const std::string& name)
+{
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir) {
+        return std::nullopt;
+    }
+    while (const dirent* entry = ::readdir(dir.get())) {
+        if (EqualIgnoringCase(entry->d_name, name)) {
+            return std::string(entry->d_name);
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -31,8 +55,28 @@ bool PathExists(const std::string& text)
     while (path.size() > 1 && path.back() == '/') {
         path.pop_back();
     }
-    struct stat info {};
-    return !path.empty() && ::lstat(path.c_str(), &info) == 0;
+    if (path.empty()) {
+        return false;
+    }
+    if (Exists(path)) {
+        return true;
+    }
+    // Navigation matches folder names without regard to case, so this test does too:
+    // each name that is not there as typed may be there in another case.
+    const TypedPath typed = SplitTypedPath(path);
+    std::string resolved = typed.absolute ? "" : ".";
+    for (const std::string& name : typed.components) {
+        std::string next = resolved + "/" + name;
+        if (!Exists(next)) {
+            const std::optional<std::string> other = NameIgnoringCase(resolved.empty() ? "/" : resolved, name);
+            if (!other) {
+                return false;
+            }
+            next = resolved + "/" + *other;
+        }
+        resolved = std::move(next);
+    }
+    return true;
 }
 
 TypedPath SplitTypedPath(const std::string& text)

@@ -10,7 +10,8 @@
 [[nodiscard]] std::string CurrentFolderOf(const std::string& path);
 
 // Whether a typed path names an existing entry (a file or a folder; a trailing '/' is
-// ignored). A relative path is looked up from the working folder.
+// ignored), its names matched as navigation matches them: as typed, else without
+// regard to case. A relative path is looked up from the working folder.
 [[nodiscard]] bool PathExists(const std::string& text);
 
 // A typed path taken apart for navigation: whether it starts at "/" and its folder

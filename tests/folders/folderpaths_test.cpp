@@ -24,7 +24,18 @@ TEST(FolderPaths, PathExistsForFilesAndFoldersWithOrWithoutSlash)
     EXPECT_TRUE(PathExists(dir.Path().string()));
     EXPECT_TRUE(PathExists(file));
     EXPECT_FALSE(PathExists(dir.Folder() + "missing"));
+    EXPECT_FALSE(PathExists(dir.Folder() + "a.txt/more"));
     EXPECT_FALSE(PathExists(""));
+}
+
+TEST(FolderPaths, PathExistsWhenItsNamesDifferOnlyInCase)
+{
+    const TempDir dir;
+    std::filesystem::create_directories(dir.Path() / "Music/Jazz");
+    dir.WriteFile("Music/Jazz/Take Five.flac", "");
+    EXPECT_TRUE(PathExists(dir.Folder() + "MUSIC/jazz/"));
+    EXPECT_TRUE(PathExists(dir.Folder() + "music/JAZZ/take five.FLAC"));
+    EXPECT_FALSE(PathExists(dir.Folder() + "music/Blues"));
 }
 
 TEST(FolderPaths, SplitTypedPathDropsEmptyNames)
