@@ -1,7 +1,9 @@
 #pragma once
 
+#include "desktopservices.h"
 #include "filelistview.h"
 #include "filerecord.h"
+#include "foldernamespace.h"
 #include "foldertreepane.h"
 
 #include <QAbstractFileIconProvider>
@@ -14,9 +16,7 @@
 #include <string>
 #include <vector>
 
-class DesktopServices;
 class FileListModel;
-class FolderNamespace;
 class FolderTreeModel;
 class QMenu;
 class QModelIndex;
