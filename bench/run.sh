@@ -6,3 +6,4 @@ cd "$(dirname "$0")"
 ./engines.sh
 ./verify.sh
 ./window.sh
+./folders.sh
