@@ -41,6 +41,13 @@ void FileListView::setModel(QAbstractItemModel* model)
     setColumnWidth(2, 120);
 }
 
+void FileListView::FitColumns()
+{
+    setColumnWidth(0, std::max(0, viewport()->width() - 210));
+    setColumnWidth(1, 90);
+    setColumnWidth(2, 120);
+}
+
 std::vector<int> FileListView::SelectedRows() const
 {
     std::vector<int> rows;

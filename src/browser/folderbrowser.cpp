@@ -115,6 +115,10 @@ void FolderBrowser::FillFileList()
     const WaitCursor wait;
     m_fileModel->SetRecords(m_currentFolder, ListFolderFiles(m_currentFolder));
     m_fileModel->sort(0);
+    // A new listing is laid out afresh, column widths included.
+    if (m_fileList->isVisible()) {
+        m_fileList->FitColumns();
+    }
 }
 
 void FolderBrowser::NavigateToPath(const QString& text)

@@ -18,6 +18,18 @@
 
 namespace {
 
+// Counts the provider's file icons.
+class CountingIconProvider final : public QAbstractFileIconProvider {
+public:
+    QIcon icon(IconType type) const override { return QAbstractFileIconProvider::icon(type); }
+    QIcon icon(const QFileInfo& info) const override
+    {
+        ++fileIcons;
+        return QAbstractFileIconProvider::icon(info);
+    }
+    mutable int fileIcons = 0;
+};
+
 class FileListTest : public testing::Test {
 protected:
     // A browser whose one root is the temporary folder, so its files are listed at start.
@@ -63,8 +75,10 @@ TEST_F(FileListTest, ShowsFilesOnlyWithHeadersWidthsAndByteSizes)
     EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Filename"));
     EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Size"));
     EXPECT_EQ(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Date"));
-    EXPECT_EQ(view.columnWidth(0), 270);
-    EXPECT_EQ(view.columnWidth(1), 70);
+    // A listing shown is laid out afresh: "Filename" takes what the others leave.
+    harness->browser->FillFileList();
+    EXPECT_EQ(view.columnWidth(0), view.viewport()->width() - 210);
+    EXPECT_EQ(view.columnWidth(1), 90);
     EXPECT_EQ(view.columnWidth(2), 120);
 
     EXPECT_EQ(Column(model, 0), (QStringList{QStringLiteral(".hidden"), QStringLiteral("huge.iso"),
@@ -72,6 +86,17 @@ TEST_F(FileListTest, ShowsFilesOnlyWithHeadersWidthsAndByteSizes)
     EXPECT_EQ(Column(model, 1), (QStringList{QStringLiteral("0"), QStringLiteral("4,294,967,301"), QStringLiteral("5")}));
     EXPECT_EQ(harness->browser->Records().at(1).size, (std::uint64_t{4} << 30) + 5);
     EXPECT_EQ(model.index(0, 1).data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight, Qt::AlignRight);
+}
+
+TEST(FileListView, ColumnsStartAt270And70And120Pixels)
+{
+    CountingIconProvider provider;
+    FileListModel model(provider);
+    FileListView view;
+    view.setModel(&model);
+    EXPECT_EQ(view.columnWidth(0), 270);
+    EXPECT_EQ(view.columnWidth(1), 70);
+    EXPECT_EQ(view.columnWidth(2), 120);
 }
 
 TEST_F(FileListTest, HeaderClicksSortAscendingTheSameWayEachTime)
@@ -133,18 +158,6 @@ TEST_F(FileListTest, DoubleClickOpensTheFile)
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, where);
     EXPECT_EQ(harness->opened, QStringList{QString::fromStdString(m_dir.Folder() + "readme.txt")});
 }
-
-// Counts the provider's file icons.
-class CountingIconProvider final : public QAbstractFileIconProvider {
-public:
-    QIcon icon(IconType type) const override { return QAbstractFileIconProvider::icon(type); }
-    QIcon icon(const QFileInfo& info) const override
-    {
-        ++fileIcons;
-        return QAbstractFileIconProvider::icon(info);
-    }
-    mutable int fileIcons = 0;
-};
 
 TEST(FileListModel, AsksForOneIconPerFileTypeAndNoneUntilPainted)
 {
