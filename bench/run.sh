@@ -7,3 +7,4 @@ cd "$(dirname "$0")"
 ./verify.sh
 ./create.sh
 ./window.sh
+./folders.sh

@@ -37,6 +37,10 @@ public:
     {
         std::fprintf(stderr, "message: %s\n", text.toLocal8Bit().constData());
     }
+    void ShowCaptionedError(QWidget*, const QString& caption, const QString& text) override
+    {
+        std::fprintf(stderr, "message: %s: %s\n", caption.toLocal8Bit().constData(), text.toLocal8Bit().constData());
+    }
     void ShowAbout(QWidget*) override {}
     QString AskListToOpen(QWidget*) override { return {}; }
 };

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Tallyfox (Release) and starts it on the bundled demo list, which it verifies
-# at once. Installs what is missing first (Debian 12).
+# at once, or on the list or folder given (a folder opens the folder browser there:
+# scripts/run.sh demo). Installs what is missing first (Debian 12).
 #
 # With a display the window opens there and the script ends when it is closed. Without
 # one (no $DISPLAY) the window runs on a virtual X server: after a few seconds a
@@ -14,7 +15,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLYFOX_TESTS=OFF 
       -DTALLYFOX_SANITIZE= -DTALLYFOX_WERROR=OFF
 cmake --build "$build" --target tallyfox -j "$(nproc)"
 program=$PWD/$build/src/app/tallyfox
-list=$PWD/demo/demo.sfv
+list=$(realpath "${1:-demo/demo.sfv}")
 
 if [ -n "${DISPLAY:-}" ]; then
   exec "$program" "$list"

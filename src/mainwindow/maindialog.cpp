@@ -5,6 +5,8 @@
 #include "checksumlistview.h"
 #include "commandline.h"
 #include "desktopassociations.h"
+#include "filesystemnamespace.h"
+#include "folderbrowser.h"
 #include "listloader.h"
 #include "mainlayout.h"
 #include "maintoolbar.h"
@@ -15,11 +17,10 @@
 #include "windowtitle.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QHeaderView>
 #include <QTableView>
-#include <QTreeView>
 
 namespace {
 
@@ -134,19 +135,25 @@ void CMainDialog::SetUpStatusBar()
 
 void CMainDialog::SetUpBrowser()
 {
-    // The folder browser's places: the tree on the left, the file list on the right.
-    m_folderTree = new QTreeView(this);
-    m_folderTree->setObjectName(QStringLiteral("folderTree"));
-    m_folderTree->setHeaderHidden(true);
+    // The folder browser's two halves: the tree pane on the left, the file list on the right.
+    m_browser = new FolderBrowser(
+        std::make_unique<FileSystemNamespace>(),
+        [this](const QString& caption, const QString& text) { m_dialogs->ShowCaptionedError(this, caption, text); },
+        this);
+    m_folderTree = m_browser->TreePane();
+    m_fileList = m_browser->FileList();
     m_folderTree->hide();
-    m_fileList = new QTableView(this);
-    m_fileList->setObjectName(QStringLiteral("fileList"));
-    m_fileList->verticalHeader()->hide();
-    m_fileList->setShowGrid(false);
-    m_fileList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_fileList->hide();
     m_folderTreeReady = true;
+}
+
+void CMainDialog::OpenFolderInBrowser(const QString& folder)
+{
+    if (m_checksumView) {
+        m_toolbar->Action(CommandId::ViewToggle)->trigger();
+    }
+    m_browser->NavigateToPath(QFileInfo(folder).absoluteFilePath());
+    m_fileList->setFocus();
 }
 
 void CMainDialog::OnStartupTimer()
@@ -156,7 +163,9 @@ void CMainDialog::OnStartupTimer()
     }
     m_startupTimer.stop();
     const QString path = CommandLineListPath(m_options.arguments);
-    if (!path.isEmpty()) {
+    if (!path.isEmpty() && QFileInfo(path).isDir()) {
+        OpenFolderInBrowser(path);
+    } else if (!path.isEmpty()) {
         OpenAndVerifyChecksumList(path);
     }
 }

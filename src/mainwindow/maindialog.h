@@ -25,6 +25,7 @@
 #include <memory>
 
 class ChecksumListModel;
+class FolderBrowser;
 class ChecksumListView;
 class ListLoader;
 class MainToolbar;
@@ -83,6 +84,8 @@ public:
     [[nodiscard]] ChecksumListModel* ListModel() const noexcept { return m_model; }
     [[nodiscard]] StatusBarParts* StatusBar() const noexcept { return m_statusBar; }
     [[nodiscard]] ProgressPanel* Panel() const noexcept { return m_progressPanel; }
+    // The folder browser: the current folder and the records of the selected files.
+    [[nodiscard]] FolderBrowser* Browser() const noexcept { return m_browser; }
     [[nodiscard]] bool IsLoading() const noexcept;
     [[nodiscard]] bool StartupTimerActive() const noexcept { return m_startupTimer.isActive(); }
     [[nodiscard]] bool ChecksumViewShown() const noexcept { return m_checksumView; }
@@ -114,6 +117,8 @@ private:
     void SetUpProgressPanel();
     void SetUpStatusBar();
     void SetUpBrowser();
+    // A folder named on the command line: the browser view at that folder.
+    void OpenFolderInBrowser(const QString& folder);
     void OnStartupTimer();
 
     // Layout (mainview.cpp).
@@ -166,7 +171,8 @@ private:
     ChecksumListModel* m_model = nullptr;
     ProgressPanel* m_progressPanel = nullptr;
     StatusBarParts* m_statusBar = nullptr;
-    QTreeView* m_folderTree = nullptr;
+    FolderBrowser* m_browser = nullptr;
+    QWidget* m_folderTree = nullptr;  // the browser's tree pane
     QTableView* m_fileList = nullptr;
     ListLoader* m_loader = nullptr;
 

@@ -19,6 +19,13 @@ void QtModalDialogs::ShowError(QWidget* parent, const QString& text)
     box.exec();
 }
 
+void QtModalDialogs::ShowCaptionedError(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 void QtModalDialogs::ShowAbout(QWidget* parent)
 {
     AboutBox box(parent);

@@ -13,6 +13,8 @@ public:
 
     // A message box with the error icon and an OK button.
     virtual void ShowError(QWidget* parent, const QString& text) = 0;
+    // The same with a caption of its own ("Folder not found").
+    virtual void ShowCaptionedError(QWidget* parent, const QString& caption, const QString& text) = 0;
     virtual void ShowAbout(QWidget* parent) = 0;
     // The Open dialog for checksum lists; an empty text when the user cancels.
     [[nodiscard]] virtual QString AskListToOpen(QWidget* parent) = 0;
@@ -21,6 +23,7 @@ public:
 class QtModalDialogs final : public ModalDialogs {
 public:
     void ShowError(QWidget* parent, const QString& text) override;
+    void ShowCaptionedError(QWidget* parent, const QString& caption, const QString& text) override;
     void ShowAbout(QWidget* parent) override;
     [[nodiscard]] QString AskListToOpen(QWidget* parent) override;
 };

@@ -21,6 +21,10 @@
 class RecordingDialogs final : public ModalDialogs {
 public:
     void ShowError(QWidget*, const QString& text) override { errors.append(text); }
+    void ShowCaptionedError(QWidget*, const QString& caption, const QString& text) override
+    {
+        errors.append(caption + QLatin1String(": ") + text);
+    }
     void ShowAbout(QWidget*) override { ++aboutShown; }
     QString AskListToOpen(QWidget*) override
     {

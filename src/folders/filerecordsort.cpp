@@ -1,0 +1,54 @@
+#include "filerecordsort.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+unsigned char LowerByte(char c) noexcept
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 'A' && byte <= 'Z') ? static_cast<unsigned char>(byte + ('a' - 'A')) : byte;
+}
+
+}  // namespace
+
+bool CompareByName(const CFileRecord& a, const CFileRecord& b) noexcept
+{
+    return std::lexicographical_compare(a.name.begin(), a.name.end(), b.name.begin(), b.name.end(),
+                                        [](char x, char y) { return LowerByte(x) < LowerByte(y); });
+}
+
+bool CompareBySize(const CFileRecord& a, const CFileRecord& b) noexcept
+{
+    return a.size < b.size;
+}
+
+bool CompareByDate(const CFileRecord& a, const CFileRecord& b) noexcept
+{
+    // std::string compares its chars as unsigned bytes (char_traits<char>::lt).
+    return a.dateText < b.dateText;
+}
+
+std::optional<std::vector<std::size_t>> SortFileRecords(std::vector<CFileRecord>& records, int column)
+{
+    bool (*less)(const CFileRecord&, const CFileRecord&) noexcept = nullptr;
+    switch (column) {
+    case static_cast<int>(FileColumn::Name): less = CompareByName; break;
+    case static_cast<int>(FileColumn::Size): less = CompareBySize; break;
+    case static_cast<int>(FileColumn::Date): less = CompareByDate; break;
+    default: return std::nullopt;
+    }
+    // Sort row numbers, then move the records once into their new places.
+    std::vector<std::size_t> order(records.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(),
+              [&records, less](std::size_t x, std::size_t y) { return less(records[x], records[y]); });
+    std::vector<CFileRecord> sorted;
+    sorted.reserve(records.size());
+    for (const std::size_t from : order) {
+        sorted.push_back(std::move(records[from]));
+    }
+    records = std::move(sorted);
+    return order;
+}
