@@ -6,7 +6,7 @@
 #include "checksumlistmodel.h"
 #include "listloader.h"
 #include "listmessages.h"
-#include "listpaths.h"
+#include "listidentify.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
 #include "pathtext.h"
@@ -48,7 +48,7 @@ void CMainDialog::OpenList(const QString& path, bool verifyAfter)
         return;
     }
     const std::string narrow = NarrowPath(path);
-    const ListKindDetection detection = DetectListKind(narrow);
+    const ListKindDetection detection = IdentifyListKind(narrow);
     if (!detection.known) {
         m_dialogs->ShowError(this, WidePath(UnknownFileTypeMessage(narrow)));
         if (verifyAfter) {
@@ -127,7 +127,7 @@ QString CMainDialog::DroppedListPath(const QMimeData* mime) const
             continue;
         }
         const QString path = url.toLocalFile();
-        if (DetectListKind(NarrowPath(path)).known) {
+        if (IdentifyListKind(NarrowPath(path)).known) {
             return path;
         }
     }

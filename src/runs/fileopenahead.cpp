@@ -1,6 +1,7 @@
 #include "fileopenahead.h"
 
 #include "checksumlist.h"
+#include "entrytraits.h"
 #include "listreader.h"
 
 namespace {
@@ -43,7 +44,7 @@ FileOpenAhead::~FileOpenAhead()
 
 ReadOnlyFile FileOpenAhead::Open(int row) const
 {
-    return ReadOnlyFile(ResolveEntryPath(m_baseFolder, m_list.RowName(row)));
+    return ReadOnlyFile(ResolveRowPath(m_baseFolder, m_list.RowName(row), m_list.RowTraits(row)));
 }
 
 void FileOpenAhead::OpenAhead()
