@@ -22,7 +22,7 @@ using Names = std::vector<std::string>;
 
 LoadOutcome Load(const std::string& path, int sizeType = kSizeTypeAuto)
 {
-    const ListKindDetection detection = DetectListKind(path);
+    const ListKindDetection detection = IdentifyListKind(path);
     return LoadChecksumList(path, detection.baseFolder, detection.kind, sizeType);
 }
 
