@@ -15,6 +15,7 @@
 
 #include <array>
 #include <optional>
+#include <stdexcept>
 #include <cstdint>
 
 namespace {
@@ -198,6 +199,9 @@ private:
                                                                                          : EntryStatus::Bad;
         } catch (const FileError&) {
             // Opened, but a read failed part-way: unreadable is bad.
+            return EntryStatus::Bad;
+        } catch (const std::runtime_error&) {
+            // libcrypto could not provide the digest: the entry cannot be confirmed.
             return EntryStatus::Bad;
         }
     }
