@@ -6,5 +6,6 @@ cd "$(dirname "$0")"
 ./engines.sh
 ./verify.sh
 ./create.sh
+./verify_sha.sh
 ./window.sh
 ./folders.sh

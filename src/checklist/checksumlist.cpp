@@ -1,5 +1,7 @@
 #include "checksumlist.h"
 
+#include "entrytraits.h"
+
 #include <mutex>
 #include <utility>
 
@@ -57,6 +59,15 @@ const std::string& ChecksumList::RowName(int row) const
 const std::string& ChecksumList::ExpectedChecksum(int row) const
 {
     return IsRow(row) ? m_content.expected.At(static_cast<std::size_t>(row)) : EmptyText();
+}
+
+std::uint8_t ChecksumList::RowTraits(int row) const noexcept
+{
+    const auto index = static_cast<std::size_t>(row);
+    if (IsRow(row) && index < m_content.rowTraits.size()) {
+        return m_content.rowTraits[index];
+    }
+    return entrytraits::Make(KindAlgorithm(m_content.kind), false, false);
 }
 
 bool ChecksumList::SetRowStatus(int row, int status) noexcept

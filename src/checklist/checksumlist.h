@@ -39,6 +39,9 @@ public:
     [[nodiscard]] const std::vector<std::string>& RowNames() const noexcept { return m_content.names; }
     [[nodiscard]] const std::string& ExpectedChecksum(int row) const;
     [[nodiscard]] const ExpectedChecksums& Expected() const noexcept { return m_content.expected; }
+    // The row's entrytraits byte: its digest algorithm and flags (CRC-32 for Sfv rows).
+    [[nodiscard]] std::uint8_t RowTraits(int row) const noexcept;
+    [[nodiscard]] const std::vector<std::uint8_t>& AllRowTraits() const noexcept { return m_content.rowTraits; }
 
     // A status outside 0..4 (or a row out of range) changes nothing and returns false.
     bool SetRowStatus(int row, int status) noexcept;

@@ -16,4 +16,5 @@ struct ChecksumListContent {
     std::vector<std::string> names;      // row i's "Filename" text, exactly as split
     std::vector<std::string> sizeTexts;  // row i's "Size" text
     ExpectedChecksums expected;          // row i's expected checksum, upper-cased
+    std::vector<std::uint8_t> rowTraits; // row i's entrytraits byte; empty for Sfv lists
 };

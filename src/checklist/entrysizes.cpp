@@ -1,5 +1,6 @@
 #include "entrysizes.h"
 
+#include "entrytraits.h"
 #include "filesize.h"
 #include "listpaths.h"
 
@@ -14,25 +15,28 @@ constexpr std::size_t kEntriesPerThread = 2048;  // below this a thread costs mo
 constexpr std::size_t kMaxThreads = 4;
 constexpr std::size_t kBatch = 256;              // entries a thread takes at a time
 
-void QueryRange(const std::string& baseFolder, const std::vector<std::string>& names, std::vector<EntrySize>& sizes,
-                std::size_t begin, std::size_t end)
+void QueryRange(const std::string& baseFolder, const std::vector<std::string>& names,
+                const std::vector<std::uint8_t>& rowTraits, std::vector<EntrySize>& sizes, std::size_t begin,
+                std::size_t end)
 {
     for (std::size_t i = begin; i < end; ++i) {
         EntrySize& entry = sizes[i];
-        entry.found = QueryFileSize(ResolveEntryPath(baseFolder, names[i]), entry.size);
+        const std::uint8_t traits = i < rowTraits.size() ? rowTraits[i] : 0;
+        entry.found = QueryFileSize(ResolveRowPath(baseFolder, names[i], traits), entry.size);
     }
 }
 
 }  // namespace
 
-std::vector<EntrySize> QueryEntrySizes(const std::string& baseFolder, const std::vector<std::string>& names)
+std::vector<EntrySize> QueryEntrySizes(const std::string& baseFolder, const std::vector<std::string>& names,
+                                       const std::vector<std::uint8_t>& rowTraits)
 {
     std::vector<EntrySize> sizes(names.size());
     const std::size_t threadCount =
         std::min({kMaxThreads, std::max<std::size_t>(1, std::thread::hardware_concurrency()),
                   names.size() / kEntriesPerThread});
     if (threadCount <= 1) {
-        QueryRange(baseFolder, names, sizes, 0, names.size());
+        QueryRange(baseFolder, names, rowTraits, sizes, 0, names.size());
         return sizes;
     }
     std::atomic<std::size_t> next{0};
@@ -42,7 +46,7 @@ std::vector<EntrySize> QueryEntrySizes(const std::string& baseFolder, const std:
             if (begin >= names.size()) {
                 return;
             }
-            QueryRange(baseFolder, names, sizes, begin, std::min(begin + kBatch, names.size()));
+            QueryRange(baseFolder, names, rowTraits, sizes, begin, std::min(begin + kBatch, names.size()));
         }
     };
     std::vector<std::jthread> helpers;

@@ -11,5 +11,7 @@ struct EntrySize {
 
 // QueryFileSize for every entry's file (base folder + name). Long lists are queried on
 // several threads: the time goes into opening each file, which scales with cores.
+// `rowTraits` (one entrytraits byte per name, or empty) marks exact names.
 [[nodiscard]] std::vector<EntrySize> QueryEntrySizes(const std::string& baseFolder,
-                                                     const std::vector<std::string>& names);
+                                                     const std::vector<std::string>& names,
+                                                     const std::vector<std::uint8_t>& rowTraits = {});

@@ -1,5 +1,6 @@
 #include "listreader.h"
 
+#include "digestline.h"
 #include "entrysizes.h"
 #include "sizetext.h"
 
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -43,12 +45,26 @@ FilePointer OpenListFile(const std::string& path)
     return file;
 }
 
+// One line of an md5sum-family list: an entry, or one more improperly formatted line.
+void AppendDigestLine(std::string_view trimmed, ListKind kind, LoadOutcome& outcome)
+{
+    std::optional<DigestLine> line = ParseDigestLine(trimmed, kind);
+    if (!line) {
+        ++outcome.improperLines;
+        return;
+    }
+    ChecksumListContent& content = outcome.content;
+    content.expected.SetAt(content.names.size(), std::move(line->checksum));
+    content.rowTraits.push_back(line->traits);
+    content.names.push_back(std::move(line->name));
+}
+
 }  // namespace
 
 LoadOutcome LoadChecksumList(const std::string& path, const std::string& baseFolder, ListKind kind, int sizeType)
 {
     LoadOutcome outcome;
-    if (kind != ListKind::Sfv && kind != ListKind::Md5) {
+    if (kind == ListKind::None) {
         return outcome;
     }
     const FilePointer file = OpenListFile(path);
@@ -70,6 +86,12 @@ LoadOutcome LoadChecksumList(const std::string& path, const std::string& baseFol
         if (IsIgnoredListLine(trimmed)) {
             continue;
         }
+        if (kind != ListKind::Sfv) {
+            if (!IsHashComment(trimmed)) {
+                AppendDigestLine(trimmed, kind, outcome);
+            }
+            continue;
+        }
         SplitEntry entry = SplitEntryLine(trimmed, kind);
         content.expected.SetAt(content.names.size(), std::move(entry.checksum));
         content.names.push_back(std::move(entry.name));
@@ -78,7 +100,7 @@ LoadOutcome LoadChecksumList(const std::string& path, const std::string& baseFol
         return LoadOutcome{};
     }
 
-    const std::vector<EntrySize> sizes = QueryEntrySizes(baseFolder, content.names);
+    const std::vector<EntrySize> sizes = QueryEntrySizes(baseFolder, content.names, content.rowTraits);
     content.sizeTexts.reserve(sizes.size());
     for (const EntrySize& entry : sizes) {
         if (entry.found) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// The reader of .sfv and .md5 lists. Its pieces: ListLineReader (line grammar),
+// The reader of .sfv, .md5 and sha*sum lists. Its pieces: ListLineReader (line grammar),
 // TrimListLine / SplitEntryLine (one entry per line), DetectListKind /
 // ResolveEntryPath (paths), and LoadChecksumList, which puts them together.
 
@@ -18,6 +18,9 @@ enum class LoadStatus { Loaded, OpenFailed };
 struct LoadOutcome {
     LoadStatus status = LoadStatus::OpenFailed;
     ChecksumListContent content;  // meaningful when Loaded
+    // Lines of an md5sum-family list that held no entry (no name after the digest,
+    // an unknown tag, a bad escape): skipped, and counted for one warning.
+    int improperLines = 0;
     [[nodiscard]] int EntryCount() const noexcept { return static_cast<int>(content.names.size()); }
 };
 
@@ -29,6 +32,7 @@ inline constexpr std::size_t kExpectedGrowBy = 1'000;
 // `sizeType`, TotalBytes of the files that could be opened). A list that cannot be
 // opened or read (missing, no access, a folder or other non-regular file, a read
 // error part-way) gives OpenFailed, so the caller keeps its current list. A kind
-// other than Sfv or Md5 loads nothing and gives OpenFailed as well.
+// of None loads nothing and gives OpenFailed as well. Every kind but Sfv reads its
+// lines with ParseDigestLine and skips lines starting with '#'.
 [[nodiscard]] LoadOutcome LoadChecksumList(const std::string& path, const std::string& baseFolder, ListKind kind,
                                            int sizeType);

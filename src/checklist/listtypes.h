@@ -2,8 +2,9 @@
 
 #include <cstdint>
 
-// Kind of an opened checksum list; also the output kind of generation.
-enum class ListKind : std::int32_t { None = 0, Sfv = 1, Md5 = 2 };
+// Kind of an opened checksum list; also the output kind of generation. Sha1, Sha256
+// and Sha512 are the lists of sha1sum, sha256sum and sha512sum (read only).
+enum class ListKind : std::int32_t { None = 0, Sfv = 1, Md5 = 2, Sha1 = 3, Sha256 = 4, Sha512 = 5 };
 
 // Verdict of one entry, stored as the index of the row's state icon.
 enum class EntryStatus : std::uint8_t { Unchecked = 0, Checking = 1, Bad = 2, OK = 3, Missing = 4 };

@@ -1,10 +1,12 @@
-// tallyfox-check: verifies an .sfv or .md5 list from the command line with the same
-// verification run as the window.
+// tallyfox-check: verifies an .sfv, .md5 or sha*sum list from the command line with
+// the same verification run as the window.
 
 #include "abortflag.h"
 #include "checkreporter.h"
 #include "checksumlist.h"
+#include "listidentify.h"
 #include "listmessages.h"
+#include "loadwarnings.h"
 #include "listreader.h"
 #include "verifycontroller.h"
 
@@ -32,7 +34,8 @@ extern "C" void OnInterrupt(int)
 void PrintHelp(std::FILE* out)
 {
     std::fputs("Usage: tallyfox-check LIST\n"
-               "Verify every file named in an .sfv (CRC-32) or .md5 list.\n"
+               "Verify every file named in an .sfv (CRC-32), .md5, .sha1, .sha256 or .sha512\n"
+               "list, or in MD5SUMS, SHA1SUMS, SHA256SUMS or SHA512SUMS (plain or --tag lines).\n"
                "\n"
                "Prints one line per entry in list order (name: OK, name: BAD or name: MISSING)\n"
                "and then the totals. Names are relative to the list's folder.\n"
@@ -85,7 +88,7 @@ int main(int argc, char** argv)
         return kExitUnreadable;
     }
 
-    const ListKindDetection detection = DetectListKind(listPath);
+    const ListKindDetection detection = IdentifyListKind(listPath);
     if (!detection.known) {
         std::fprintf(stderr, "%s\n", UnknownFileTypeMessage(listPath).c_str());
         return kExitUnreadable;
@@ -97,6 +100,9 @@ int main(int argc, char** argv)
     }
     ChecksumList list;
     list.Replace(std::move(outcome.content));
+    for (const std::string& warning : LoadWarnings(list, outcome.improperLines)) {
+        std::fprintf(stderr, "tallyfox-check: %s\n", warning.c_str());
+    }
 
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);

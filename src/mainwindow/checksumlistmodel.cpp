@@ -2,10 +2,13 @@
 
 #include "checksumlist.h"
 #include "colorref.h"
+#include "digestline.h"
+#include "entrytraits.h"
 #include "pathtext.h"
 
 
 #include <algorithm>
+#include <optional>
 
 ChecksumListModel::ChecksumListModel(const ChecksumList& list, QObject* parent)
     : QAbstractTableModel(parent), m_list(list)
@@ -32,9 +35,10 @@ QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
     const bool filename = index.column() == kFilenameColumn;
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
         return filename ? WidePath(m_list.RowName(row))
                         : QString::fromUtf8(m_list.SizeText(row).c_str());
+    case Qt::ToolTipRole:
+        return filename ? FilenameToolTip(row) : QString::fromUtf8(m_list.SizeText(row).c_str());
     case Qt::DecorationRole:
         if (filename) {
             return m_icons.Icon(m_list.RowStatus(row));
@@ -50,6 +54,19 @@ QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
+}
+
+// The name, and for a row whose checksum cannot be a digest of its algorithm, why.
+QString ChecksumListModel::FilenameToolTip(int row) const
+{
+    QString tip = WidePath(m_list.RowName(row));
+    const std::uint8_t traits = m_list.RowTraits(row);
+    if (entrytraits::HasUnusableDigest(traits)) {
+        if (const std::optional<std::string> problem = DigestProblem(m_list.ExpectedChecksum(row), traits)) {
+            tip += QLatin1Char('\n') + QString::fromStdString(*problem);
+        }
+    }
+    return tip;
 }
 
 QVariant ChecksumListModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -37,6 +37,8 @@ public:
     void SetRowColours(const ListViewColorRecord& colours);
     void SetTextColour(const QColor& colour);
     [[nodiscard]] QColor RowColour(int row) const;
+    // The Filename column's tooltip: the name, and why a row's checksum is unusable.
+    [[nodiscard]] QString FilenameToolTip(int row) const;
 
 private:
     const ChecksumList& m_list;

@@ -115,7 +115,7 @@ void CMainDialog::ApplySettings(const Settings& changed)
 
 void CMainDialog::RefreshAllRowSizes()
 {
-    const std::vector<EntrySize> sizes = QueryEntrySizes(m_list.BaseFolder(), m_list.RowNames());
+    const std::vector<EntrySize> sizes = QueryEntrySizes(m_list.BaseFolder(), m_list.RowNames(), m_list.AllRowTraits());
     for (std::size_t row = 0; row < sizes.size(); ++row) {
         const EntrySize& entry = sizes[row];
         m_list.SetSizeText(static_cast<int>(row), entry.found ? FormatSizeText(entry.size, m_settings.sizeType)

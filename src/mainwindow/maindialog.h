@@ -141,6 +141,7 @@ private:
     // The wait cursor and the held list commands while a list is being read.
     void BeginLoadWait(const QString& path);
     [[nodiscard]] QString EndLoadWait();
+    void ShowLoadWarnings(int improperLines);
     [[nodiscard]] QString DroppedListPath(const QMimeData* mime) const;
 
     // Run reports (mainrunreports.cpp).

@@ -4,18 +4,21 @@
 #include "maindialog.h"
 
 #include "checksumlistmodel.h"
+#include "listidentify.h"
 #include "listloader.h"
 #include "listmessages.h"
-#include "listpaths.h"
+#include "loadwarnings.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
 #include "pathtext.h"
+#include "statusbarparts.h"
 #include "windowtitle.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QStringList>
 #include <QUrl>
 
 #include <utility>
@@ -48,7 +51,7 @@ void CMainDialog::OpenList(const QString& path, bool verifyAfter)
         return;
     }
     const std::string narrow = NarrowPath(path);
-    const ListKindDetection detection = DetectListKind(narrow);
+    const ListKindDetection detection = IdentifyListKind(narrow);
     if (!detection.known) {
         m_dialogs->ShowError(this, WidePath(UnknownFileTypeMessage(narrow)));
         if (verifyAfter) {
@@ -88,6 +91,7 @@ void CMainDialog::OnListLoaded()
         m_model->BeginReplace();
         m_list.Replace(std::move(outcome.content));
         m_model->EndReplace();
+        ShowLoadWarnings(outcome.improperLines);
         UpdateStatusBar();
         RefreshListLayout();
     }
@@ -98,6 +102,17 @@ void CMainDialog::OnListLoaded()
         ApplyRunReports();
     }
     emit ListLoadEnded();
+}
+
+// What a load skipped or found unusable, shown without interrupting: as the status
+// bar's tooltip (empty when there is nothing to say).
+void CMainDialog::ShowLoadWarnings(int improperLines)
+{
+    QStringList lines;
+    for (const std::string& warning : LoadWarnings(m_list, improperLines)) {
+        lines.append(WidePath(warning));
+    }
+    m_statusBar->setToolTip(lines.join(QLatin1Char('\n')));
 }
 
 void CMainDialog::BeginLoadWait(const QString& path)
@@ -127,7 +142,7 @@ QString CMainDialog::DroppedListPath(const QMimeData* mime) const
             continue;
         }
         const QString path = url.toLocalFile();
-        if (DetectListKind(NarrowPath(path)).known) {
+        if (IdentifyListKind(NarrowPath(path)).known) {
             return path;
         }
     }

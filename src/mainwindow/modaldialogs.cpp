@@ -9,7 +9,9 @@ QString OpenListFilters()
 {
     return QStringLiteral("SFV(*.sfv); MD5(*.md5) (*.sfv *.md5);;"
                           "Simple File Verification(*.sfv);;"
-                          "MD5 (*.md5)");
+                          "MD5 (*.md5);;"
+                          "SHA-1, SHA-256, SHA-512 (*.sha1 *.sha256 *.sha512 *SUMS);;"
+                          "All files (*)");
 }
 
 void QtModalDialogs::ShowError(QWidget* parent, const QString& text)

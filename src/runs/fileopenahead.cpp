@@ -1,6 +1,7 @@
 #include "fileopenahead.h"
 
 #include "checksumlist.h"
+#include "entrytraits.h"
 #include "listreader.h"
 
 namespace {
@@ -16,7 +17,7 @@ void CpuRelax() noexcept
 
 FileOpenAhead::FileOpenAhead(const ChecksumList& list, std::string baseFolder, int firstRow, int endRow,
                              std::size_t preReadLimit)
-    : FileOpenAhead([&list, base = std::move(baseFolder)](int row) { return ResolveEntryPath(base, list.RowName(row)); },
+    : FileOpenAhead([&list, base = std::move(baseFolder)](int row) { return ResolveRowPath(base, list.RowName(row), list.RowTraits(row)); },
                     firstRow, endRow, preReadLimit)
 {
 }

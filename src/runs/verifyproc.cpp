@@ -3,6 +3,8 @@
 #include "abortflag.h"
 #include "checksumlist.h"
 #include "crc32engine.h"
+#include "digestfile.h"
+#include "entrytraits.h"
 #include "fileopenahead.h"
 #include "filesize.h"
 #include "listreader.h"
@@ -13,6 +15,7 @@
 
 #include <array>
 #include <optional>
+#include <stdexcept>
 #include <cstdint>
 
 namespace {
@@ -69,14 +72,14 @@ public:
             m_engine.BuildTable();
         }
         bool completed = true;
-        if (kind == ListKind::Sfv || kind == ListKind::Md5) {
+        if (kind != ListKind::None) {
             const int first = m_scope == RowScope::All ? m_job.startIndex : 0;
             // A selected-rows run reads each row's selection only when it gets there,
             // so it cannot open ahead.
             std::optional<FileOpenAhead> openAhead;
             if (m_scope == RowScope::All) {
-                // Reading small files ahead pays where hashing is the slower part (MD5).
-                const std::size_t preReadLimit = kind == ListKind::Md5 ? kPreReadLimit : 0;
+                // Reading small files ahead pays where hashing is the slower part (MD5, SHA).
+                const std::size_t preReadLimit = kind != ListKind::Sfv ? kPreReadLimit : 0;
                 m_openAhead = &openAhead.emplace(m_list, m_job.baseFolder, first, rowCount, preReadLimit);
             }
             for (int row = first; row < rowCount; ++row) {
@@ -120,7 +123,10 @@ private:
         return total;
     }
 
-    std::string EntryPath(int row) const { return ResolveEntryPath(m_job.baseFolder, m_list.RowName(row)); }
+    std::string EntryPath(int row) const
+    {
+        return ResolveRowPath(m_job.baseFolder, m_list.RowName(row), m_list.RowTraits(row));
+    }
 
     // Returns false when the run was interrupted while on this row.
     bool VerifyRow(int row, ListKind kind)
@@ -137,7 +143,7 @@ private:
         SetStatus(row, EntryStatus::Checking);
 
         const EntryStatus verdict =
-            kind == ListKind::Sfv ? CheckCrc32(row, file) : CheckMd5(row, file, present);
+            kind == ListKind::Sfv ? CheckCrc32(row, file) : CheckDigest(row, file, present);
 
         if (Interrupted()) {
             SetStatus(row, EntryStatus::Checking);
@@ -174,19 +180,28 @@ private:
                                                                                  : EntryStatus::Bad;
     }
 
-    // A file that could not be opened for reading is missing.
-    EntryStatus CheckMd5(int row, ReadOnlyFile& file, bool present)
+    // MD5 or SHA by the row's algorithm. A checksum that cannot be a digest of that
+    // algorithm makes the entry bad without reading the file; otherwise a file that
+    // could not be opened for reading is missing.
+    EntryStatus CheckDigest(int row, ReadOnlyFile& file, bool present)
     {
+        const std::uint8_t traits = m_list.RowTraits(row);
+        if (entrytraits::HasUnusableDigest(traits)) {
+            return EntryStatus::Bad;
+        }
         if (!present) {
             return EntryStatus::Missing;
         }
         try {
-            const std::string digest =
-                Md5File(file, EntryPath(row), m_observer.Progress(), m_totalBytes, m_bytesDone);
+            const std::string digest = DigestFile(file, EntryPath(row), entrytraits::Algorithm(traits),
+                                                  m_observer.Progress(), m_totalBytes, m_bytesDone);
             return SameText(m_list.ExpectedChecksum(row), digest.data(), digest.size()) ? EntryStatus::OK
                                                                                          : EntryStatus::Bad;
         } catch (const FileError&) {
             // Opened, but a read failed part-way: unreadable is bad.
+            return EntryStatus::Bad;
+        } catch (const std::runtime_error&) {
+            // libcrypto could not provide the digest: the entry cannot be confirmed.
             return EntryStatus::Bad;
         }
     }

@@ -350,4 +350,35 @@ TEST(MainWindow, BrowserSplitterKeepsItsLimits)
     EXPECT_EQ(window.SplitterPos(), 250);
 }
 
+TEST(MainWindow, Sha256SumsOpensAndItsWarningsNeedNoBox)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start();
+    harness.Dir().WriteFile("abc.txt", "abc");
+    // FIPS 180-4 SHA-256 of "abc"; a line with no name; a digest of three digits.
+    const std::string list = harness.Dir().WriteFile(
+        "SHA256SUMS",
+        "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad  abc.txt\n"
+        "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad\n"
+        "abc  short.txt\n");
+    window.OpenChecksumList(QString::fromStdString(list));
+    ASSERT_TRUE(harness.WaitForLoad());
+
+    EXPECT_TRUE(harness.dialogs.errors.isEmpty());
+    const ChecksumListModel& model = *window.ListModel();
+    ASSERT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(window.StatusBar()->Text(3), QStringLiteral("Unchecked: 2"));
+    EXPECT_EQ(window.StatusBar()->toolTip(),
+              QStringLiteral("WARNING: 1 line is improperly formatted\n"
+                             "short.txt: SHA256 checksum has 3 hex digits, 64 expected"));
+    EXPECT_EQ(model.data(model.index(1, 0), Qt::ToolTipRole).toString(),
+              QStringLiteral("short.txt\nSHA256 checksum has 3 hex digits, 64 expected"));
+    EXPECT_EQ(model.data(model.index(0, 0), Qt::ToolTipRole).toString(), QStringLiteral("abc.txt"));
+
+    // A list without warnings clears them.
+    window.OpenChecksumList(harness.WriteSmallList());
+    ASSERT_TRUE(harness.WaitForLoad());
+    EXPECT_EQ(window.StatusBar()->toolTip(), QString());
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checksumlist.h"
+#include "listidentify.h"
 #include "listreader.h"
 #include "recordingobserver.h"
 #include "tempdir.h"
@@ -54,8 +55,14 @@ public:
             text += kind == ListKind::Sfv ? entry.name + " " + entry.expected : entry.expected + " " + entry.name;
             text += "\r\n";
         }
+        LoadText(listName, text);
+    }
+
+    // Writes `text` as the list file `listName` and loads it into the list.
+    void LoadText(const std::string& listName, const std::string& text)
+    {
         const std::string path = m_dir.WriteFile(listName, text);
-        const ListKindDetection detection = DetectListKind(path);
+        const ListKindDetection detection = IdentifyListKind(path);
         LoadOutcome outcome = LoadChecksumList(path, detection.baseFolder, detection.kind, 0);
         if (outcome.status != LoadStatus::Loaded) {
             throw std::runtime_error("test list did not load");

@@ -1,0 +1,33 @@
+#include "entrytraits.h"
+
+#include "listpaths.h"
+
+DigestAlgorithm KindAlgorithm(ListKind kind) noexcept
+{
+    switch (kind) {
+    case ListKind::Md5: return DigestAlgorithm::Md5;
+    case ListKind::Sha1: return DigestAlgorithm::Sha1;
+    case ListKind::Sha256: return DigestAlgorithm::Sha256;
+    case ListKind::Sha512: return DigestAlgorithm::Sha512;
+    case ListKind::None:
+    case ListKind::Sfv: break;
+    }
+    return DigestAlgorithm::Crc32;
+}
+
+ListKind KindOfAlgorithm(DigestAlgorithm algorithm) noexcept
+{
+    switch (algorithm) {
+    case DigestAlgorithm::Md5: return ListKind::Md5;
+    case DigestAlgorithm::Sha1: return ListKind::Sha1;
+    case DigestAlgorithm::Sha256: return ListKind::Sha256;
+    case DigestAlgorithm::Sha512: return ListKind::Sha512;
+    case DigestAlgorithm::Crc32: break;
+    }
+    return ListKind::None;
+}
+
+std::string ResolveRowPath(const std::string& baseFolder, const std::string& name, std::uint8_t traits)
+{
+    return entrytraits::IsExactName(traits) ? baseFolder + name : ResolveEntryPath(baseFolder, name);
+}

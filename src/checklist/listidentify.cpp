@@ -1,0 +1,117 @@
+#include "listidentify.h"
+
+#include "digestline.h"
+#include "entrysplit.h"
+#include "entrytraits.h"
+#include "listlinereader.h"
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string_view>
+
+namespace {
+
+// Lines read at most to find the first entry line.
+constexpr int kLinesToLookAt = 64;
+
+struct NamedKind {
+    std::string_view lowerName;
+    ListKind kind;
+};
+
+constexpr std::array<NamedKind, 4> kExtensions{{
+    {".sha1", ListKind::Sha1}, {".sha256", ListKind::Sha256}, {".sha512", ListKind::Sha512}, {".md5", ListKind::Md5}}};
+constexpr std::array<NamedKind, 4> kFileNames{{{"md5sums", ListKind::Md5},
+                                                {"sha1sums", ListKind::Sha1},
+                                                {"sha256sums", ListKind::Sha256},
+                                                {"sha512sums", ListKind::Sha512}}};
+
+std::string LowerAscii(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return lower;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const noexcept { std::fclose(file); }
+};
+
+ListKind ListKindFromContent(const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return ListKind::None;
+    }
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        return ListKind::None;
+    }
+    ListLineReader reader(file.get());
+    std::string line;
+    for (int read = 0; read < kLinesToLookAt && reader.ReadListLine(line); ++read) {
+        const std::string_view trimmed = TrimListLine(line);
+        if (!IsIgnoredListLine(trimmed) && !IsHashComment(trimmed)) {
+            return ListKindFromLine(trimmed);
+        }
+    }
+    return ListKind::None;
+}
+
+}  // namespace
+
+ListKind ListKindFromName(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::string name = LowerAscii(slash == std::string::npos ? path : path.substr(slash + 1));
+    for (const NamedKind& entry : kFileNames) {
+        if (name == entry.lowerName) {
+            return entry.kind;
+        }
+    }
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos) {
+        for (const NamedKind& entry : kExtensions) {
+            if (name.compare(dot, std::string::npos, entry.lowerName) == 0) {
+                return entry.kind;
+            }
+        }
+    }
+    return ListKind::None;
+}
+
+ListKind ListKindFromLine(std::string_view trimmedLine)
+{
+    const std::optional<DigestLine> line = ParseDigestLine(trimmedLine, ListKind::Md5);
+    if (!line) {
+        return ListKind::None;
+    }
+    if (line->tagged) {
+        return KindOfAlgorithm(entrytraits::Algorithm(line->traits));
+    }
+    const std::optional<DigestAlgorithm> algorithm = DigestAlgorithmByLength(line->checksum.size());
+    if (!algorithm || DigestProblem(line->checksum, entrytraits::Make(*algorithm, false, false))) {
+        return ListKind::None;
+    }
+    return KindOfAlgorithm(*algorithm);
+}
+
+ListKindDetection IdentifyListKind(const std::string& path)
+{
+    ListKindDetection detection = DetectListKind(path);
+    if (detection.known) {
+        return detection;
+    }
+    detection.kind = ListKindFromName(path);
+    if (detection.kind == ListKind::None) {
+        detection.kind = ListKindFromContent(path);
+    }
+    detection.known = detection.kind != ListKind::None;
+    return detection;
+}

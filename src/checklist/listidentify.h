@@ -1,0 +1,20 @@
+#pragma once
+
+#include "listpaths.h"
+
+#include <string>
+
+// The kind of a list file, found in this order: the extension DetectListKind knows
+// (".sfv", ".md5"); the extensions ".sha1", ".sha256", ".sha512" or the names
+// "MD5SUMS", "SHA1SUMS", "SHA256SUMS", "SHA512SUMS" (any case); failing those, the
+// file's first entry line: a tagged line gives its algorithm's kind, a plain
+// "hex  name" line the kind whose digest has that many hex digits. Only the last
+// step reads the file (its first lines, only when it is a regular file).
+[[nodiscard]] ListKindDetection IdentifyListKind(const std::string& path);
+
+// The kind the extension or name gives, touching no file; None when neither does.
+[[nodiscard]] ListKind ListKindFromName(const std::string& path);
+
+// The kind a list's first entry line (trimmed, not a comment) suggests; None when it
+// is no md5sum-family line.
+[[nodiscard]] ListKind ListKindFromLine(std::string_view trimmedLine);

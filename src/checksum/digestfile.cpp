@@ -1,0 +1,22 @@
+#include "digestfile.h"
+
+#include "md5file.h"
+#include "shafile.h"
+
+#include <stdexcept>
+
+std::string DigestFile(ReadOnlyFile& file, const std::string& path, DigestAlgorithm algorithm,
+                       ProgressSink& progress, std::int64_t totalBytes, std::uint64_t& bytesDone)
+{
+    switch (algorithm) {
+    case DigestAlgorithm::Md5:
+        return Md5File(file, path, progress, totalBytes, bytesDone);
+    case DigestAlgorithm::Sha1:
+    case DigestAlgorithm::Sha256:
+    case DigestAlgorithm::Sha512:
+        return ShaFile(file, path, algorithm, progress, totalBytes, bytesDone);
+    case DigestAlgorithm::Crc32:
+        break;
+    }
+    throw std::invalid_argument("DigestFile: CRC-32 has its own engine");
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "digestalgorithm.h"
+
+#include <cstdint>
+#include <string>
+
+class ProgressSink;
+class ReadOnlyFile;
+
+// The digest of an opened file by the algorithm a list entry names: MD5 through
+// Md5File, SHA-1/256/512 through ShaFile (same block, progress and abort rules).
+// Raises FileError as they do. Not for CRC-32, whose engine returns result codes.
+[[nodiscard]] std::string DigestFile(ReadOnlyFile& file, const std::string& path, DigestAlgorithm algorithm,
+                                     ProgressSink& progress, std::int64_t totalBytes, std::uint64_t& bytesDone);
