@@ -222,6 +222,26 @@ TEST_F(Properties, BoxesTakeTheExtensionsOverAndGiveThemBack)
     EXPECT_TRUE(harness.dialogs.errors.isEmpty());
 }
 
+// "Automatic" is no colour of its own: those rows keep the list's own background
+// (painting the colour value as it stands would make them black).
+TEST_F(Properties, AutomaticRowColourLeavesTheRowsInTheListsColour)
+{
+    harness.dialogs.onSettings = [](CSettingsDlg& dialog) {
+        auto* picker = Find<CColourPicker>(dialog, "colour1Picker");
+        picker->click();
+        ASSERT_NE(picker->Popup(), nullptr);
+        QTest::keyClick(picker->Popup(), Qt::Key_Left);  // "Automatic"
+        QTest::keyClick(picker->Popup(), Qt::Key_Space);
+        Click(dialog, "okButton");
+    };
+    harness.Click(CommandId::Properties);
+    EXPECT_EQ(Window().CurrentSettings().rowColours.firstColour, 0xFF000000u);
+    const ChecksumListModel& model = *Window().ListModel();
+    EXPECT_FALSE(model.data(model.index(1, 0), Qt::BackgroundRole).isValid());
+    EXPECT_EQ(Background(Window(), 0), QColor(0xF0, 0xF3, 0xFA));  // the second colour as before
+    EXPECT_EQ(Stored().rowColours.firstColour, 0xFF000000u);
+}
+
 TEST_F(Properties, CtrlCommaOpensTheDialog)
 {
     CMainDialog& window = Window();
