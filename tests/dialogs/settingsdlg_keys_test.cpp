@@ -67,7 +67,8 @@ TEST(SettingsDialogKeys, EachAcceleratorReachesItsControl)
     EXPECT_EQ(size->currentIndex(), CSettingsDlg::kSizeKb);
 
     active.Alt(Qt::Key_F);
-    EXPECT_TRUE(ActiveDialog::Eventually([&host] { return host.calls.contains(QStringLiteral("ApplyListFont Chosen")); }));
+    EXPECT_TRUE(
+        ActiveDialog::Eventually([&host] { return host.calls.contains(QStringLiteral("ApplyListFont Chosen")); }));
 
     active.Alt(Qt::Key_O);
     EXPECT_TRUE(ActiveDialog::Eventually([&active] { return !active.dialog.isVisible(); }));
