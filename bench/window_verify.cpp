@@ -43,6 +43,8 @@ public:
     }
     void ShowAbout(QWidget*) override {}
     QString AskListToOpen(QWidget*) override { return {}; }
+    bool RunSettingsDialog(QWidget*, SettingsHost&) override { return false; }
+    std::optional<FontChoice> AskListFont(QWidget*, const FontChoice&) override { return std::nullopt; }
 };
 
 // The longest gap between ticks of a 2 ms timer: how long the event loop was held up.

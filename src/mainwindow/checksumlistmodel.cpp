@@ -47,8 +47,11 @@ QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(filename ? Qt::AlignLeft | Qt::AlignVCenter
                                                           : Qt::AlignRight | Qt::AlignVCenter));
-    case Qt::BackgroundRole:
-        return RowColour(row);
+    case Qt::BackgroundRole: {
+        // An "Automatic" row colour leaves the row in the view's own base colour.
+        const QColor colour = RowColour(row);
+        return colour.isValid() ? QVariant(colour) : QVariant();
+    }
     case Qt::ForegroundRole:
         return m_textColour;
     default:
@@ -105,8 +108,11 @@ void ChecksumListModel::AllRowsChanged()
 
 void ChecksumListModel::SetRowColours(const ListViewColorRecord& colours)
 {
-    m_firstColour = ColourFromColorRef(colours.firstColour);
-    m_secondColour = ColourFromColorRef(colours.secondColour);
+    const auto rowColour = [](std::uint32_t colour) {
+        return colour == kColorRefDefault ? QColor() : ColourFromColorRef(colour);
+    };
+    m_firstColour = rowColour(colours.firstColour);
+    m_secondColour = rowColour(colours.secondColour);
     AllRowsChanged();
 }
 

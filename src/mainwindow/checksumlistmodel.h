@@ -34,6 +34,7 @@ public:
     void AllRowsChanged();
 
     // Row colours: the second for rows of even index (0, 2, ...), the first for odd.
+    // An "Automatic" colour (kColorRefDefault) is no colour: the row keeps the view's.
     void SetRowColours(const ListViewColorRecord& colours);
     void SetTextColour(const QColor& colour);
     [[nodiscard]] QColor RowColour(int row) const;

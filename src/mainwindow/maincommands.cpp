@@ -4,6 +4,7 @@
 
 #include "checksumlistmodel.h"
 #include "entrysizes.h"
+#include "mainsettingshost.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
 #include "sizetext.h"
@@ -85,9 +86,13 @@ void CMainDialog::OnOpenCommand()
 
 void CMainDialog::OnPropertiesCommand()
 {
-    // The settings dialog, which edits a copy of the settings, opens here once it
-    // exists; what it returns is applied as it stands.
-    ApplySettings(m_settings);
+    const int sizeTypeBefore = m_settings.sizeType;
+    MainSettingsHost host(*this, *m_dialogs);
+    const bool confirmed = m_dialogs->RunSettingsDialog(this, host);
+    ApplyListSettings(sizeTypeBefore);
+    if (confirmed) {
+        SaveSettings();  // a crash after OK keeps what OK confirmed
+    }
 }
 
 void CMainDialog::ApplySettings(const Settings& changed)
@@ -105,9 +110,14 @@ void CMainDialog::ApplySettings(const Settings& changed)
         ApplyListFont(changed.listFont);  // the header keeps its own font
         RefreshListLayout();
     }
-    ApplyFullRowSelect();
     m_controller.SetSizeType(m_settings.sizeType);
     m_controller.SetAutoScroll(m_settings.autoScroll != 0);
+    ApplyListSettings(sizeTypeBefore);
+}
+
+void CMainDialog::ApplyListSettings(int sizeTypeBefore)
+{
+    ApplyFullRowSelect();
     if (m_settings.sizeType != sizeTypeBefore) {
         RefreshAllRowSizes();
     }

@@ -44,6 +44,8 @@ struct MainDialogOptions {
 
 class CMainDialog final : public QWidget {
     Q_OBJECT
+    // The settings dialog's view of the window: it reads and writes the settings here.
+    friend class MainSettingsHost;
 
 public:
     explicit CMainDialog(MainDialogOptions options, QWidget* parent = nullptr);
@@ -134,6 +136,9 @@ private:
     void OnPropertiesCommand();
     void ToggleAlwaysOnTop();
     void RefreshAllRowSizes();
+    // What "Properties" applies after the settings dialog closes, whatever its button:
+    // full-row selection, and the size cells when the size display is not `sizeTypeBefore`.
+    void ApplyListSettings(int sizeTypeBefore);
 
     // Opening lists (mainopen.cpp).
     void OpenList(const QString& path, bool verifyAfter);

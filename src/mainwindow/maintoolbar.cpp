@@ -3,6 +3,7 @@
 #include "toolbaricons.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QToolButton>
 
@@ -64,6 +65,7 @@ MainToolbar::MainToolbar(QWidget* parent)
     for (const Position& position : kToolbarPositions) {
         AddPosition(position.id);
     }
+    Action(CommandId::Properties)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     for (QMenu* menu : {m_recentMenu, m_generateMenu}) {
         connect(menu, &QMenu::triggered, this, [this](QAction* item) {
             bool ok = false;

@@ -1,6 +1,7 @@
 #include "modaldialogs.h"
 
 #include "aboutbox.h"
+#include "settingsdlg.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -37,4 +38,19 @@ void QtModalDialogs::ShowAbout(QWidget* parent)
 QString QtModalDialogs::AskListToOpen(QWidget* parent)
 {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(), OpenListFilters());
+}
+
+bool QtModalDialogs::RunSettingsDialog(QWidget* parent, SettingsHost& host)
+{
+    CSettingsDlg dialog(host, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<FontChoice> QtModalDialogs::AskListFont(QWidget* parent, const FontChoice& initial)
+{
+    CFontColourDlg dialog(initial, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Choice();
 }

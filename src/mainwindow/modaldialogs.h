@@ -1,11 +1,17 @@
 #pragma once
 
+#include "fontcolourdlg.h"
+
 #include <QString>
 
+#include <optional>
+
 class QWidget;
+class SettingsHost;
 
 // Every modal dialog the main window opens goes through this seam: the message boxes
-// with their fixed texts, the About box and the Open file dialog. The program uses the
+// with their fixed texts, the About box, the Open file dialog, the settings dialog and
+// its font dialog. The program uses the
 // Qt implementation; tests put in one that records and answers without blocking.
 class ModalDialogs {
 public:
@@ -18,6 +24,10 @@ public:
     virtual void ShowAbout(QWidget* parent) = 0;
     // The Open dialog for checksum lists; an empty text when the user cancels.
     [[nodiscard]] virtual QString AskListToOpen(QWidget* parent) = 0;
+    // The settings dialog over `host`; true when it was confirmed with OK.
+    virtual bool RunSettingsDialog(QWidget* parent, SettingsHost& host) = 0;
+    // The list's font dialog; nothing when the user cancels.
+    [[nodiscard]] virtual std::optional<FontChoice> AskListFont(QWidget* parent, const FontChoice& initial) = 0;
 };
 
 class QtModalDialogs final : public ModalDialogs {
@@ -26,6 +36,8 @@ public:
     void ShowCaptionedError(QWidget* parent, const QString& caption, const QString& text) override;
     void ShowAbout(QWidget* parent) override;
     [[nodiscard]] QString AskListToOpen(QWidget* parent) override;
+    bool RunSettingsDialog(QWidget* parent, SettingsHost& host) override;
+    [[nodiscard]] std::optional<FontChoice> AskListFont(QWidget* parent, const FontChoice& initial) override;
 };
 
 // The Open dialog's three filters: both kinds, SFV only, MD5 only (";;"-separated).

@@ -89,11 +89,12 @@ TEST(ToolbarStates, ARunThatEndsGivesEverythingBack)
     ASSERT_TRUE(QTest::qWaitFor([&] { return Row(harness) == kIdle; }, 5000)) << Row(harness);
 }
 
-TEST(ToolbarStates, GenerateAndPropertiesShowNothingYetButKeepTheirStates)
+TEST(ToolbarStates, GenerateShowsNothingYetAndPropertiesKeepsTheStates)
 {
     WindowHarness harness;
     harness.Start();
     harness.Click(CommandId::Properties);
+    EXPECT_EQ(harness.dialogs.settingsShown, 1);
     harness.Click(CommandId::ViewToggle);
     harness.Click(CommandId::Generate);
     EXPECT_EQ(Row(harness), "DCEDDE");

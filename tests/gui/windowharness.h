@@ -7,6 +7,7 @@
 #include "maindialog.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
+#include "settingsdlg.h"
 #include "tempdir.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -32,7 +34,32 @@ public:
         return openAnswer;
     }
 
+    // The settings dialog is shown without a modal loop; `onSettings` plays the user
+    // (sets controls, clicks OK or Cancel). A dialog left open is cancelled.
+    bool RunSettingsDialog(QWidget* parent, SettingsHost& host) override
+    {
+        ++settingsShown;
+        CSettingsDlg dialog(host, parent);
+        dialog.show();
+        if (onSettings) {
+            onSettings(dialog);
+        }
+        if (dialog.isVisible()) {
+            dialog.reject();
+        }
+        return dialog.result() == QDialog::Accepted;
+    }
+    std::optional<FontChoice> AskListFont(QWidget*, const FontChoice& initial) override
+    {
+        fontAsked.push_back(initial);
+        return fontAnswer;
+    }
+
     QStringList errors;
+    int settingsShown = 0;
+    std::function<void(CSettingsDlg&)> onSettings;
+    std::vector<FontChoice> fontAsked;
+    std::optional<FontChoice> fontAnswer;  // what the font dialog answers; nothing: cancelled
     int aboutShown = 0;
     int openAsked = 0;
     QString openAnswer;  // what the Open dialog answers; empty: cancelled

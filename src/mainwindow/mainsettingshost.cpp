@@ -1,0 +1,86 @@
+#include "mainsettingshost.h"
+
+#include "checksumlistmodel.h"
+#include "checksumlistview.h"
+#include "colorref.h"
+#include "fontconversion.h"
+#include "maindialog.h"
+#include "modaldialogs.h"
+
+#include <QHeaderView>
+
+MainSettingsHost::MainSettingsHost(CMainDialog& window, ModalDialogs& dialogs)
+    : m_window(window), m_dialogs(dialogs)
+{
+}
+
+const Settings& MainSettingsHost::CurrentSettings() const
+{
+    return m_window.m_settings;
+}
+
+bool MainSettingsHost::IsAssociated(const QString& extension) const
+{
+    return m_associations.IsAssociated(extension);
+}
+
+void MainSettingsHost::RegisterDocumentType(QWidget* parent)
+{
+    m_associations.RegisterDocumentType(parent, m_dialogs);
+}
+
+void MainSettingsHost::SetSfvAssociation(bool enable)
+{
+    m_associations.SetSfvAssociation(enable);
+}
+
+void MainSettingsHost::SetMd5Association(bool enable)
+{
+    m_associations.SetMd5Association(enable);
+}
+
+std::optional<FontRecord> MainSettingsHost::ChooseListFont(QWidget* parent, const FontRecord& initial)
+{
+    const std::optional<FontChoice> chosen =
+        m_dialogs.AskListFont(parent, {FontFromRecord(initial), ColourFromColorRef(initial.colour)});
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return RecordFromFont(chosen->font, ColorRefFromColour(chosen->colour));
+}
+
+void MainSettingsHost::ApplyListFont(const FontRecord& record)
+{
+    m_window.ApplyListFont(record);
+}
+
+void MainSettingsHost::ApplyHeaderFont()
+{
+    m_window.m_listView->horizontalHeader()->setFont(m_window.m_headerFont);
+}
+
+void MainSettingsHost::RefreshListLayout()
+{
+    m_window.RefreshListLayout();
+}
+
+void MainSettingsHost::SetRowColours(const ListViewColorRecord& colours)
+{
+    m_window.m_settings.rowColours = colours;
+    m_window.m_model->SetRowColours(colours);
+}
+
+void MainSettingsHost::SetFlags(std::int32_t savePosition, std::int32_t fullRowSelect, std::int32_t autoScroll)
+{
+    Settings& settings = m_window.m_settings;
+    settings.windowPos.savePosition = savePosition;
+    settings.fullRowSelect = fullRowSelect;
+    settings.autoScroll = autoScroll;
+    m_window.m_controller.SetAutoScroll(autoScroll != 0);
+}
+
+void MainSettingsHost::SetSizeType(std::int32_t sizeType)
+{
+    m_window.m_settings.sizeType = sizeType;
+    m_window.m_controller.SetSizeType(sizeType);
+}
