@@ -2,13 +2,12 @@
 
 #include "atomicfile.h"
 #include "profilestruct.h"
+#include "regularfile.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <utility>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 // Debian's libsimpleini is built with ICU conversion and holds the compiled parser;
@@ -45,14 +44,13 @@ std::unique_ptr<CSimpleIniA> MakeParser()
 // The whole content of a regular file, or why there is none.
 LoadResult ReadWholeFile(const std::string& path, std::string& content)
 {
-    // O_NONBLOCK keeps a FIFO in place of the file from blocking the open.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return errno == ENOENT ? LoadResult::Missing : LoadResult::Unreadable;
+    const RegularFileDescriptor opened = OpenRegularFile(path);
+    if (opened.fd < 0) {
+        return opened.error == ENOENT ? LoadResult::Missing : LoadResult::Unreadable;
     }
-    struct stat status{};
+    const int fd = opened.fd;
     LoadResult result = LoadResult::Loaded;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > kMaxFileSize) {
+    if (opened.status.st_size > kMaxFileSize) {
         result = LoadResult::Unreadable;
     } else {
         content.clear();
@@ -76,6 +74,42 @@ LoadResult ReadWholeFile(const std::string& path, std::string& content)
     return result;
 }
 
+// A line that opens a section header without closing it on the same line is damage:
+// the parser would read on to the next ']' on a later line and take the lines between
+// as the section's name, which a save writes back longer each time. Such a line is
+// made a comment, so it is skipped like any other line that does not parse and a
+// save keeps it as it is.
+void CommentOutBrokenHeaders(std::string& content)
+{
+    std::string mended;
+    bool changed = false;
+    std::size_t lineStart = 0;
+    while (lineStart < content.size()) {
+        std::size_t lineEnd = content.find_first_of("\r\n", lineStart);
+        if (lineEnd == std::string::npos) {
+            lineEnd = content.size();
+        }
+        const std::string_view line = std::string_view(content).substr(lineStart, lineEnd - lineStart);
+        const std::size_t first = line.find_first_not_of(" \t");
+        if (first != std::string_view::npos && line[first] == '[' && line.find(']', first) == std::string_view::npos) {
+            if (!changed) {
+                mended.reserve(content.size() + 64);
+                mended.append(content, 0, lineStart);
+                changed = true;
+            }
+            mended.push_back(';');
+        }
+        const std::size_t next = std::min(lineEnd + 1, content.size());
+        if (changed) {
+            mended.append(content, lineStart, next - lineStart);
+        }
+        lineStart = next;
+    }
+    if (changed) {
+        content = std::move(mended);
+    }
+}
+
 LoadResult LoadFile(const std::string& path, CSimpleIniA& ini)
 {
     std::string content;
@@ -85,6 +119,7 @@ LoadResult LoadFile(const std::string& path, CSimpleIniA& ini)
     }
     // The parser stops at a zero byte; read on past it instead.
     std::replace(content.begin(), content.end(), '\0', ' ');
+    CommentOutBrokenHeaders(content);
     // In narrow mode the parser reports no syntax errors: bad lines are skipped.
     ini.LoadData(content.data(), content.size());
     return LoadResult::Loaded;

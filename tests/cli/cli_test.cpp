@@ -156,7 +156,16 @@ bool ProcessHasOpen(pid_t pid, const std::string& path)
     return false;
 }
 
-TEST(CheckCommand, InterruptStopsInTheCurrentFileAndPrintsTheTotalsSoFar)
+struct InterruptCase {
+    const char* name;
+    int signal;
+    int exitCode;
+};
+
+class CheckInterrupt : public testing::TestWithParam<InterruptCase> {};
+
+// Ctrl-C and a polite termination both stop in the current file and print the totals so far.
+TEST_P(CheckInterrupt, StopsInTheCurrentFileAndPrintsTheTotalsSoFar)
 {
     TempDir dir;
     dir.WriteFile("first.txt", "123456789");
@@ -172,11 +181,23 @@ TEST(CheckCommand, InterruptStopsInTheCurrentFileAndPrintsTheTotalsSoFar)
         std::this_thread::yield();
     }
     ASSERT_TRUE(ProcessHasOpen(process.Pid(), huge));
-    kill(process.Pid(), SIGINT);
+    kill(process.Pid(), GetParam().signal);
     const Outcome outcome = process.Wait();
 
-    EXPECT_EQ(outcome.exitCode, 130);
+    EXPECT_EQ(outcome.exitCode, GetParam().exitCode);
     EXPECT_EQ(outcome.out, "first.txt: OK\nOK: 1, Bad: 0, Missing: 0, Unchecked: 2\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(CheckCommand, CheckInterrupt,
+                         testing::Values(InterruptCase{"CtrlC", SIGINT, 130}, InterruptCase{"Terminate", SIGTERM, 143}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(CheckCommand, HelpNamesTheExitStatusOfEachInterruption)
+{
+    TempDir dir;
+    const Outcome help = RunCheck(dir, {"--help"});
+    EXPECT_NE(help.out.find("130 interrupted"), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("143 terminated"), std::string::npos) << help.out;
 }
 
 }  // namespace

@@ -292,4 +292,43 @@ TEST(IniProfile, AFileThatCannotBeReadIsNotReplaced)
     EXPECT_EQ(FileText(path), "[Other]\nprecious=1\n");
 }
 
-} // namespace
+struct DamagedHeaderCase {
+    const char* name;
+    std::string content;
+};
+
+const DamagedHeaderCase kDamagedHeaders[] = {
+    {"HeaderWithoutClosingBracket", "[Setup]\nSizeType=0200000002\n[Recent Files\nMenu0=/a.sfv\n"},
+    {"HeaderWithoutClosingBracketAtEnd", "[Setup]\nSizeType=0200000002\n[Recent Files"},
+    {"LoneOpeningBracket", "[\n[Setup]\nSizeType=0200000002\n"},
+    {"KeyBeforeAnySection", "Menu0=/a.sfv\n[Setup]\nSizeType=0200000002\n"},
+};
+
+class DamagedHeaderTest : public testing::TestWithParam<DamagedHeaderCase> {};
+
+// Saving the same settings again gives the same bytes: damage never makes the file grow.
+TEST_P(DamagedHeaderTest, SavingTwiceGivesTheSameBytes)
+{
+    TempDir dir;
+    const std::string path = dir.WriteFile("tallyfox.ini", GetParam().content);
+    std::string previous;
+    for (int save = 0; save < 3; ++save) {
+        IniProfile profile(path);
+        ASSERT_TRUE(profile.WriteString("Recent Files", "Menu0", "/b.sfv"));
+        ASSERT_TRUE(profile.WriteString("Setup", "AutoScroll", "0100000001"));
+        ASSERT_TRUE(profile.Save());
+        const std::string text = FileText(path);
+        if (save > 0) {
+            EXPECT_EQ(text, previous) << "save " << save;
+        }
+        previous = text;
+    }
+    const IniProfile reread(path);
+    EXPECT_EQ(reread.ReadString("Recent Files", "Menu0"), "/b.sfv");
+    EXPECT_EQ(reread.ReadString("Setup", "SizeType"), "0200000002");
+}
+
+INSTANTIATE_TEST_SUITE_P(IniProfile, DamagedHeaderTest, testing::ValuesIn(kDamagedHeaders),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
