@@ -92,6 +92,7 @@ void CMainDialog::ShowInitially()
     } else {
         show();
     }
+    NoteWhereSettingsGo();
 }
 
 bool CMainDialog::IsLoading() const noexcept

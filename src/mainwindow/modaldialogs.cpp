@@ -29,3 +29,13 @@ QString QtModalDialogs::AskListToOpen(QWidget* parent)
 {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(), OpenListFilters());
 }
+
+void QtModalDialogs::ShowNote(QWidget* parent, const QString& text)
+{
+    // Owned by the parent and deleted when closed.
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Tallyfox"), text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}

@@ -16,6 +16,9 @@ public:
     virtual void ShowAbout(QWidget* parent) = 0;
     // The Open dialog for checksum lists; an empty text when the user cancels.
     [[nodiscard]] virtual QString AskListToOpen(QWidget* parent) = 0;
+    // A note with the information icon that does not block: shown, and left for the
+    // user to close.
+    virtual void ShowNote(QWidget* parent, const QString& text) = 0;
 };
 
 class QtModalDialogs final : public ModalDialogs {
@@ -23,6 +26,7 @@ public:
     void ShowError(QWidget* parent, const QString& text) override;
     void ShowAbout(QWidget* parent) override;
     [[nodiscard]] QString AskListToOpen(QWidget* parent) override;
+    void ShowNote(QWidget* parent, const QString& text) override;
 };
 
 // The Open dialog's three filters: both kinds, SFV only, MD5 only (";;"-separated).

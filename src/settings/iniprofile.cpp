@@ -160,11 +160,16 @@ struct IniProfile::State {
     std::vector<PendingWrite> pending;
 };
 
-IniProfile::IniProfile(std::string path) : m_path(std::move(path)), m_state(std::make_unique<State>())
+IniProfile::IniProfile(std::string path) : IniProfile(path, path)
+{
+}
+
+IniProfile::IniProfile(std::string path, std::string readFrom)
+    : m_path(std::move(path)), m_readFrom(std::move(readFrom)), m_state(std::make_unique<State>())
 {
     // Whatever the outcome, reading goes on with what could be parsed; Save() reads
     // the file again and refuses to replace one that it cannot read.
-    LoadFile(m_path, *m_state->ini);
+    LoadFile(m_readFrom, *m_state->ini);
 }
 
 IniProfile::~IniProfile() = default;
@@ -213,8 +218,13 @@ bool IniProfile::Save()
     // Start from the file as it is now, so that what others wrote since it was read
     // survives, and apply this profile's writes in their order.
     std::unique_ptr<CSimpleIniA> merged = MakeParser();
-    if (LoadFile(m_path, *merged) == LoadResult::Unreadable) {
+    const LoadResult base = LoadFile(m_path, *merged);
+    if (base == LoadResult::Unreadable) {
         return false;
+    }
+    if (base == LoadResult::Missing && m_readFrom != m_path) {
+        // The first save to a new place starts from the file the settings came from.
+        LoadFile(m_readFrom, *merged);
     }
     for (const PendingWrite& write : m_state->pending) {
         if (merged->SetValue(write.section.c_str(), write.key.c_str(), write.value.c_str()) < 0) {

@@ -199,7 +199,7 @@ TEST(LoadChecksumListTest, ListThatCannotBeOpenedGivesOpenFailed)
 TEST(LoadChecksumListTest, UnreadableListGivesOpenFailed)
 {
     if (::geteuid() == 0) {
-        GTEST_SKIP() << "file permissions do not stop root";
+        GTEST_SKIP() << "file permissions do not stop root; runs again unprivileged under CTest";
     }
     const TempDir dir;
     const std::string path = dir.WriteFile("locked.sfv", "a.bin 1\n");

@@ -26,8 +26,10 @@ public:
         ++openAsked;
         return openAnswer;
     }
+    void ShowNote(QWidget*, const QString& text) override { notes.append(text); }
 
     QStringList errors;
+    QStringList notes;
     int aboutShown = 0;
     int openAsked = 0;
     QString openAnswer;  // what the Open dialog answers; empty: cancelled
@@ -51,6 +53,7 @@ public:
         }
         MainDialogOptions options;
         options.iniPath = m_iniPath;
+        options.iniReadPath = iniReadPath;
         options.arguments = arguments;
         options.dialogs = &dialogs;
         window = std::make_unique<CMainDialog>(options);
@@ -103,6 +106,7 @@ public:
     }
 
     RecordingDialogs dialogs;
+    QString iniReadPath;  // where the next start reads the settings; empty: IniPath()
     std::unique_ptr<CMainDialog> window;
 
 private:
