@@ -122,6 +122,11 @@ LoadResult LoadFile(const std::string& path, CSimpleIniA& ini)
     CommentOutBrokenHeaders(content);
     // In narrow mode the parser reports no syntax errors: bad lines are skipped.
     ini.LoadData(content.data(), content.size());
+    // "[]" names the section of the keys before any header. Without keys, a save would
+    // write it as blank lines that the next load drops, so two saves would differ.
+    if (ini.GetSectionSize("") == 0) {
+        ini.Delete("", nullptr);
+    }
     return LoadResult::Loaded;
 }
 

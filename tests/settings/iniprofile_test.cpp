@@ -302,6 +302,7 @@ const DamagedHeaderCase kDamagedHeaders[] = {
     {"HeaderWithoutClosingBracketAtEnd", "[Setup]\nSizeType=0200000002\n[Recent Files"},
     {"LoneOpeningBracket", "[\n[Setup]\nSizeType=0200000002\n"},
     {"KeyBeforeAnySection", "Menu0=/a.sfv\n[Setup]\nSizeType=0200000002\n"},
+    {"EmptySectionName", "[]junk\n[Setup]\nSizeType=0200000002\n"},
 };
 
 class DamagedHeaderTest : public testing::TestWithParam<DamagedHeaderCase> {};
