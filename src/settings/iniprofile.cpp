@@ -110,13 +110,8 @@ void CommentOutBrokenHeaders(std::string& content)
     }
 }
 
-LoadResult LoadFile(const std::string& path, CSimpleIniA& ini)
+void LoadText(std::string content, CSimpleIniA& ini)
 {
-    std::string content;
-    const LoadResult result = ReadWholeFile(path, content);
-    if (result != LoadResult::Loaded) {
-        return result;
-    }
     // The parser stops at a zero byte; read on past it instead.
     std::replace(content.begin(), content.end(), '\0', ' ');
     CommentOutBrokenHeaders(content);
@@ -127,7 +122,42 @@ LoadResult LoadFile(const std::string& path, CSimpleIniA& ini)
     if (ini.GetSectionSize("") == 0) {
         ini.Delete("", nullptr);
     }
-    return LoadResult::Loaded;
+}
+
+LoadResult LoadFile(const std::string& path, CSimpleIniA& ini)
+{
+    std::string content;
+    const LoadResult result = ReadWholeFile(path, content);
+    if (result == LoadResult::Loaded) {
+        LoadText(std::move(content), ini);
+    }
+    return result;
+}
+
+// The text of `ini` in the form it keeps through a load and a save. The parser may
+// read damaged text (a comment before an odd header, say) in a way that it writes back
+// otherwise the first time only; writing until the text stays the same makes any two
+// saves in a row give the same bytes.
+bool SaveText(std::unique_ptr<CSimpleIniA>& ini, std::string& text)
+{
+    constexpr int kMaxRounds = 4;
+    if (ini->Save(text, ini->IsUnicode()) < 0) {
+        return false;
+    }
+    for (int round = 0; round < kMaxRounds; ++round) {
+        std::unique_ptr<CSimpleIniA> reread = MakeParser();
+        LoadText(text, *reread);
+        std::string again;
+        if (reread->Save(again, reread->IsUnicode()) < 0) {
+            return false;
+        }
+        if (again == text) {
+            break;
+        }
+        text = std::move(again);
+        ini = std::move(reread);
+    }
+    return true;
 }
 
 bool HasLineBreak(std::string_view text)
@@ -238,7 +268,7 @@ bool IniProfile::Save()
     }
     std::string text;
     // A file that began with a UTF-8 byte-order mark keeps it.
-    if (merged->Save(text, merged->IsUnicode()) < 0) {
+    if (!SaveText(merged, text)) {
         return false;
     }
     const std::size_t slash = m_path.rfind('/');

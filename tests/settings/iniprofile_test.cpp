@@ -303,6 +303,7 @@ const DamagedHeaderCase kDamagedHeaders[] = {
     {"LoneOpeningBracket", "[\n[Setup]\nSizeType=0200000002\n"},
     {"KeyBeforeAnySection", "Menu0=/a.sfv\n[Setup]\nSizeType=0200000002\n"},
     {"EmptySectionName", "[]junk\n[Setup]\nSizeType=0200000002\n"},
+    {"CommentBeforeAHeaderWithABracketInIt", "S0\n[00\n[0x[]en\n[Setup]\nSizeType=0200000002\n"},
 };
 
 class DamagedHeaderTest : public testing::TestWithParam<DamagedHeaderCase> {};
