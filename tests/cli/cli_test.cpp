@@ -145,11 +145,21 @@ TEST(CheckCommand, UsageErrorsAndHelp)
     EXPECT_NE(help.out.find("Usage: tallyfox-check LIST"), std::string::npos);
 }
 
-bool ProcessHasOpen(pid_t pid, const std::string& path)
+// True once the process has read from `path`: a descriptor of it has moved on from the
+// start. Being open is not enough, as the list's load and the run's open-ahead open
+// files before their turn.
+bool ProcessIsReading(pid_t pid, const std::string& path)
 {
+    const std::string process = "/proc/" + std::to_string(pid);
     std::error_code error;
-    for (const auto& fd : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
-        if (std::filesystem::read_symlink(fd.path(), error) == path) {
+    for (const auto& fd : std::filesystem::directory_iterator(process + "/fd", error)) {
+        if (std::filesystem::read_symlink(fd.path(), error) != path) {
+            continue;
+        }
+        std::ifstream info(process + "/fdinfo/" + fd.path().filename().string());
+        std::string field;
+        long long position = 0;
+        if (info >> field >> position && field == "pos:" && position > 0) {
             return true;
         }
     }
@@ -177,10 +187,10 @@ TEST_P(CheckInterrupt, StopsInTheCurrentFileAndPrintsTheTotalsSoFar)
     CheckProcess process(dir, {list});
     ASSERT_GT(process.Pid(), 0);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (!ProcessHasOpen(process.Pid(), huge) && std::chrono::steady_clock::now() < deadline) {
+    while (!ProcessIsReading(process.Pid(), huge) && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::yield();
     }
-    ASSERT_TRUE(ProcessHasOpen(process.Pid(), huge));
+    ASSERT_TRUE(ProcessIsReading(process.Pid(), huge));
     kill(process.Pid(), GetParam().signal);
     const Outcome outcome = process.Wait();
 
