@@ -7,5 +7,6 @@ cd "$(dirname "$0")"
 ./verify.sh
 ./create.sh
 ./verify_sha.sh
+./openahead.sh
 ./window.sh
 ./folders.sh

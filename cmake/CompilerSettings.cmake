@@ -15,6 +15,11 @@ if(TALLYFOX_SANITIZE)
   add_link_options(${_flags})
 endif()
 
+# Fuzz targets: every library carries libFuzzer's coverage instrumentation.
+if(TALLYFOX_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # ccache, where installed, so rebuilds in several build folders share their objects.
 find_program(TALLYFOX_CCACHE ccache)
 if(TALLYFOX_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)

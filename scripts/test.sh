@@ -21,3 +21,19 @@ cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYFOX_G
 cmake --build build/tsan -j "$jobs"
 TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1} \
   ctest --test-dir build/tsan --output-on-failure -j "$jobs" -L threads
+
+# The fuzz targets, where clang is installed: each runs a fixed number of inputs from
+# its seed corpus (new inputs go to a scratch folder, not into the repository).
+if command -v clang++ >/dev/null 2>&1; then
+  # Warnings stay warnings here: clang does not know some of the GCC-only pragmas.
+  CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYFOX_GUI=OFF \
+        -DTALLYFOX_TESTS=OFF -DTALLYFOX_FUZZ=ON -DTALLYFOX_SANITIZE="address;undefined" -DTALLYFOX_WERROR=OFF
+  cmake --build build/fuzz -j "$jobs"
+  for target in listreader settings; do
+    scratch=$(mktemp -d)
+    build/fuzz/fuzz/tallyfox_fuzz_$target -runs="${FUZZ_RUNS:-2000}" -seed=1 -max_len=8192 "$scratch" "fuzz/corpus/$target"
+    rm -rf "$scratch"
+  done
+else
+  echo "clang++ not found: fuzz targets not built"
+fi

@@ -17,7 +17,9 @@ int CTallyfoxApp::InitInstance()
 {
     MainDialogOptions options;
     const std::string program = NarrowPath(QCoreApplication::applicationFilePath());
-    options.iniPath = WidePath(LocateIniFile(program));
+    const IniFiles settingsFiles = LocateIniFiles(program);
+    options.iniPath = WidePath(settingsFiles.writePath);
+    options.iniReadPath = WidePath(settingsFiles.readPath);
     options.arguments = QCoreApplication::arguments();
 
     CMainDialog dialog(std::move(options));

@@ -5,7 +5,10 @@
 #include <cstdio>
 #include <string>
 
-inline constexpr std::size_t kListLineLimit = 2000;
+// Room for any Linux path (4,096 bytes) with the longest digest (128 hex digits), the
+// separators and some surrounding white space on one line; a longer line is cut, so
+// memory stays bounded whatever the file holds.
+inline constexpr std::size_t kListLineLimit = 4096 + 256;
 
 // Reads the lines of a list file with its own grammar: a break is CR or LF, and a
 // second break byte right after it belongs to the same break (CR LF, LF CR, CR CR and

@@ -28,7 +28,10 @@ ListKindDetection DetectListKind(const std::string& path)
 
 std::string ResolveEntryPath(const std::string& baseFolder, const std::string& name)
 {
-    std::string path = baseFolder + name;
-    std::replace(path.begin() + static_cast<std::ptrdiff_t>(baseFolder.size()), path.end(), '\\', '/');
+    // An absolute name (as md5sum writes it for an absolute argument) is the file's path.
+    const bool absolute = !name.empty() && name.front() == '/';
+    std::string path = absolute ? name : baseFolder + name;
+    const std::size_t nameStart = absolute ? 0 : baseFolder.size();
+    std::replace(path.begin() + static_cast<std::ptrdiff_t>(nameStart), path.end(), '\\', '/');
     return path;
 }

@@ -15,5 +15,6 @@ struct ListKindDetection {
 [[nodiscard]] ListKindDetection DetectListKind(const std::string& path);
 
 // The file an entry names: base folder + name, each '\' of the name read as '/'
-// (names written on Windows separate sub-folders with '\').
+// (names written on Windows separate sub-folders with '\'). A name starting with '/'
+// is absolute and used without the base folder.
 [[nodiscard]] std::string ResolveEntryPath(const std::string& baseFolder, const std::string& name);

@@ -2,10 +2,9 @@
 
 #include "digestline.h"
 #include "entrysizes.h"
+#include "regularfile.h"
 #include "sizetext.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -21,26 +20,17 @@ struct FileCloser {
 using FilePointer = std::unique_ptr<std::FILE, FileCloser>;
 
 // Opens a list for reading in binary mode. Only a regular file qualifies: a folder
-// opens on Linux but is no list, a device could be read without end, and the open
-// does not block, so a FIFO named like a list cannot hang the load.
+// opens on Linux but is no list, a device could be read without end, and a FIFO named
+// like a list cannot hang the load.
 FilePointer OpenListFile(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) {
+    const RegularFileDescriptor opened = OpenRegularFile(path);
+    if (opened.fd < 0) {
         return nullptr;
     }
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return nullptr;
-    }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0) {
-        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    }
-    FilePointer file(::fdopen(fd, "rb"));
+    FilePointer file(::fdopen(opened.fd, "rb"));
     if (!file) {
-        ::close(fd);
+        ::close(opened.fd);
     }
     return file;
 }

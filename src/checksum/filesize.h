@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <string>
 
-// The existence-and-size test of a listed file: true when the path can be opened
-// for reading and its size read. A folder is not a file and fails like a missing
-// one. On failure `size` is left untouched (callers preset it).
+// The existence-and-size test of a listed file: true when the path names a regular
+// file that this process may read, found without opening it. A folder, device, socket
+// or FIFO is not a file and fails like a missing one. On failure `size` is left
+// untouched (callers preset it).
 [[nodiscard]] bool QueryFileSize(const std::string& path, std::uint64_t& size);

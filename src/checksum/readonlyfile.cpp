@@ -1,5 +1,7 @@
 #include "readonlyfile.h"
 
+#include "regularfile.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,31 +11,47 @@
 #include <cstring>
 #include <utility>
 
+namespace {
+
+std::uint64_t SizeOf(const struct stat& status) noexcept
+{
+    return status.st_size > 0 ? static_cast<std::uint64_t>(status.st_size) : 0;
+}
+
+bool SameTime(const std::timespec& a, const std::timespec& b) noexcept
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+// True when a change made from now on could leave the file's change time as it is:
+// the time was taken from a clock that ticks coarsely (and some file systems store it
+// in steps of up to two seconds), so a change time close to now may be shared by a
+// later change.
+bool MayChangeUnseen(const std::timespec& changeTime) noexcept
+{
+    constexpr std::time_t kMargin = 3;
+    std::timespec now{};
+    if (::clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0) {
+        return true;
+    }
+    return changeTime.tv_sec + kMargin >= now.tv_sec;
+}
+
+}  // namespace
+
 ReadOnlyFile::ReadOnlyFile(const std::string& path) noexcept
 {
-    // O_NONBLOCK keeps open() from waiting for a FIFO's writer. Reads of a regular file
-    // ignore it; Fill clears it before reading a block device.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) {
-        m_openError = errno;
+    const RegularFileDescriptor opened = OpenRegularFile(path);
+    if (opened.fd < 0) {
+        m_openError = opened.error;
         return;
     }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        m_openError = errno;
-        ::close(fd);
-        return;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        m_openError = EISDIR;
-        ::close(fd);
-        return;
-    }
-    m_fd = fd;
+    m_fd = opened.fd;
     m_open = true;
-    m_regular = S_ISREG(info.st_mode);
-    m_blockingReads = S_ISBLK(info.st_mode);
-    m_size = info.st_size > 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
+    m_size = SizeOf(opened.status);
+    m_device = opened.status.st_dev;
+    m_inode = opened.status.st_ino;
+    m_changeTime = opened.status.st_ctim;
 }
 
 ReadOnlyFile::~ReadOnlyFile()
@@ -54,12 +72,13 @@ ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept
         m_open = std::exchange(other.m_open, false);
         m_openError = other.m_openError;
         m_size = other.m_size;
-        m_offset = other.m_offset;
-        m_regular = other.m_regular;
-        m_blockingReads = other.m_blockingReads;
+        m_device = other.m_device;
+        m_inode = other.m_inode;
+        m_changeTime = other.m_changeTime;
         m_preRead = std::move(other.m_preRead);
         m_preReadResult = other.m_preReadResult;
         m_preReadServed = other.m_preReadServed;
+        m_preReadTrusted = other.m_preReadTrusted;
     }
     return *this;
 }
@@ -82,14 +101,31 @@ void ReadOnlyFile::AdviseSequential() const noexcept
 bool ReadOnlyFile::PreRead(std::size_t limit)
 {
     // A size of 0 may also be a file whose length the system does not report.
-    if (m_fd < 0 || !m_regular || m_size == 0 || m_size > limit || m_preRead) {
+    if (m_fd < 0 || m_size == 0 || m_size > limit || m_preRead) {
         return false;
     }
+    m_preReadTrusted = !MayChangeUnseen(m_changeTime);
     const auto size = static_cast<std::size_t>(m_size);
     m_preRead = std::make_unique_for_overwrite<unsigned char[]>(size);
     m_preReadResult = ReadDescriptor(m_preRead.get(), size);
     Close();
     return true;
+}
+
+void ReadOnlyFile::Revalidate(const std::string& path) noexcept
+{
+    struct stat now {};
+    if (m_open && ::stat(path.c_str(), &now) == 0 && now.st_dev == m_device &&
+        now.st_ino == m_inode) {
+        if (!m_preRead) {
+            m_size = SizeOf(now);
+            return;
+        }
+        if (m_preReadTrusted && SizeOf(now) == m_size && SameTime(now.st_ctim, m_changeTime)) {
+            return;
+        }
+    }
+    *this = ReadOnlyFile(path);
 }
 
 ReadOnlyFile::FillResult ReadOnlyFile::FillFromMemory(unsigned char* buffer, std::size_t capacity) noexcept
@@ -116,19 +152,10 @@ ReadOnlyFile::FillResult ReadOnlyFile::ReadDescriptor(unsigned char* buffer, std
     if (m_fd < 0) {
         return result;
     }
-    if (m_blockingReads) {
-        // Only the flags open() set can be on; clearing them all clears O_NONBLOCK.
-        ::fcntl(m_fd, F_SETFL, 0);
-        m_blockingReads = false;
-    }
     while (result.bytes < capacity) {
-        if (m_regular && m_size > 0 && m_offset >= m_size) {
-            break;  // delivered the size it had when opened
-        }
         const ssize_t got = ::read(m_fd, buffer + result.bytes, capacity - result.bytes);
         if (got > 0) {
             result.bytes += static_cast<std::size_t>(got);
-            m_offset += static_cast<std::uint64_t>(got);
         } else if (got == 0) {
             break;
         } else if (errno != EINTR) {

@@ -2,15 +2,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <memory>
 #include <string>
 
-// A file opened for reading by the engines and by QueryFileSize, closed on
-// destruction. A folder is refused with EISDIR. Opening never blocks: FIFOs,
-// sockets and character devices stay non-blocking, so a reader without data ends
-// instead of hanging; regular files and block devices are read normally. A regular
-// file that has delivered the size it had when opened counts as ended, which spares
-// the read that would only confirm its end.
+// A regular file opened for reading by the engines and by QueryFileSize, closed on
+// destruction. Only regular files open (see OpenRegularFile): a folder is refused with
+// EISDIR, a device, socket or FIFO with ENODEV, without being opened. Reads go on to
+// the end of the file as it is when read, not to the size it had when opened.
 class ReadOnlyFile {
 public:
     // Outcome of Fill: bytes placed in the buffer, and the errno of a failed read
@@ -30,9 +29,9 @@ public:
     ReadOnlyFile& operator=(ReadOnlyFile&& other) noexcept;
 
     [[nodiscard]] bool IsOpen() const noexcept { return m_open; }
-    // errno of the failed open (EISDIR for a folder); 0 when open.
+    // errno of the failed open (EISDIR for a folder, ENODEV for another non-file); 0 when open.
     [[nodiscard]] int OpenError() const noexcept { return m_openError; }
-    // Size reported by fstat at open time.
+    // Size reported by fstat at open time (or by Revalidate).
     [[nodiscard]] std::uint64_t Size() const noexcept { return m_size; }
 
     // Tells the kernel the file will be read once from start to end (read-ahead hint).
@@ -49,6 +48,14 @@ public:
     // files ahead while another hashes. False when the file does not qualify.
     bool PreRead(std::size_t limit);
 
+    // For a file opened or read ahead, at its turn: makes what Fill hands out the file
+    // at `path` as it is now. When `path` no longer names the file that was opened, or
+    // a file read ahead has a different size or change time since (or had changed so
+    // shortly before that a further change could keep its change time), or the open
+    // had failed, opens `path` again. Otherwise keeps the descriptor (its reads go to the
+    // end of the file) and takes the file's current size.
+    void Revalidate(const std::string& path) noexcept;
+
 private:
     void Close() noexcept;
     [[nodiscard]] FillResult ReadDescriptor(unsigned char* buffer, std::size_t capacity) noexcept;
@@ -58,10 +65,12 @@ private:
     bool m_open = false;
     int m_openError = 0;
     std::uint64_t m_size = 0;
-    std::uint64_t m_offset = 0;     // bytes read so far
-    bool m_regular = false;         // a regular file: its end is known from its size
-    bool m_blockingReads = false;   // a block device, still non-blocking until read
+    // Which file was opened, and its change time then.
+    std::uint64_t m_device = 0;
+    std::uint64_t m_inode = 0;
+    std::timespec m_changeTime{};
     std::unique_ptr<unsigned char[]> m_preRead;  // the whole file, when read ahead
     FillResult m_preReadResult;                  // what was read ahead, and its error
     std::size_t m_preReadServed = 0;             // bytes handed out from m_preRead
+    bool m_preReadTrusted = false;  // any later change shows in the change time
 };

@@ -21,13 +21,14 @@ namespace {
 constexpr int kExitAllOk = 0;
 constexpr int kExitFailures = 1;
 constexpr int kExitUnreadable = 2;
-constexpr int kExitInterrupted = 130;
+constexpr int kExitSignalBase = 128;  // 130 after Ctrl-C (SIGINT), 143 after SIGTERM
 
-volatile std::sig_atomic_t g_interrupted = 0;
+// The signal that stopped the run, 0 while none did.
+volatile std::sig_atomic_t g_interruptedBy = 0;
 
-extern "C" void OnInterrupt(int)
+extern "C" void OnInterrupt(int signal)
 {
-    g_interrupted = 1;
+    g_interruptedBy = signal;
     g_abort.store(1, std::memory_order_relaxed);
 }
 
@@ -41,8 +42,9 @@ void PrintHelp(std::FILE* out)
                "and then the totals. Names are relative to the list's folder.\n"
                "\n"
                "Exit status: 0 every entry is OK; 1 an entry is bad or missing; 2 the list\n"
-               "cannot be read or its type is unknown; 130 interrupted (Ctrl-C stops at the\n"
-               "current block and prints the totals so far).\n"
+               "cannot be read or its type is unknown; 130 interrupted by Ctrl-C (SIGINT);\n"
+               "143 terminated (SIGTERM). Either stops at the current block and prints the\n"
+               "totals so far.\n"
                "\n"
                "Options:\n"
                "  -h, --help   show this help and exit\n",
@@ -132,8 +134,8 @@ int main(int argc, char** argv)
     const auto texts = StatusBarTexts(counters);
     std::printf("%s, %s, %s, %s\n", texts[0].c_str(), texts[1].c_str(), texts[2].c_str(), texts[3].c_str());
     std::fflush(stdout);
-    if (g_interrupted != 0) {
-        return kExitInterrupted;
+    if (g_interruptedBy != 0) {
+        return kExitSignalBase + g_interruptedBy;
     }
     return counters.bad > 0 || counters.missing > 0 ? kExitFailures : kExitAllOk;
 }

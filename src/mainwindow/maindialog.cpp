@@ -95,6 +95,7 @@ void CMainDialog::ShowInitially()
     } else {
         show();
     }
+    NoteWhereSettingsGo();
 }
 
 bool CMainDialog::IsLoading() const noexcept

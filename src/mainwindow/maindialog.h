@@ -38,6 +38,7 @@ class StatusBarParts;
 
 struct MainDialogOptions {
     QString iniPath;                  // the settings file; empty: none is read or written
+    QString iniReadPath;              // where the settings are read from; empty: iniPath
     QStringList arguments;            // the command line, program name first
     ModalDialogs* dialogs = nullptr;  // not owned; nullptr: the Qt dialogs
 };
@@ -158,6 +159,10 @@ private:
     [[nodiscard]] Settings ReadSettings() const;
     void LoadSettings();
     void SaveSettings();
+    // Where the settings are read from (the settings file unless they move).
+    [[nodiscard]] QString IniReadPath() const;
+    // Says once, without blocking, that settings read from an unwritable file now go elsewhere.
+    void NoteWhereSettingsGo();
     void ApplyListFont(const FontRecord& record);
     void ApplyHeaderFont(const FontRecord& record);
     void ApplyFullRowSelect();

@@ -8,6 +8,7 @@
 #include "colorref.h"
 #include "fontconversion.h"
 #include "iniprofile.h"
+#include "modaldialogs.h"
 #include "pathtext.h"
 #include "placeonscreen.h"
 #include "settingsstore.h"
@@ -34,7 +35,7 @@ Settings CMainDialog::ReadSettings() const
         defaults.listFont = m_defaultFont;
         return defaults;
     }
-    const IniProfile profile(NarrowPath(m_options.iniPath));
+    const IniProfile profile(NarrowPath(m_options.iniPath), NarrowPath(IniReadPath()));
     return ::LoadSettings(profile, logicalDpiY());
 }
 
@@ -85,8 +86,23 @@ void CMainDialog::SaveSettings()
     pos.bottom = place.y() + place.height();
     pos.maximized = isMaximized() ? 1 : 0;
 
-    IniProfile profile(NarrowPath(m_options.iniPath));
+    IniProfile profile(NarrowPath(m_options.iniPath), NarrowPath(IniReadPath()));
     ::SaveSettings(profile, m_settings, isMinimized());
+}
+
+QString CMainDialog::IniReadPath() const
+{
+    return m_options.iniReadPath.isEmpty() ? m_options.iniPath : m_options.iniReadPath;
+}
+
+void CMainDialog::NoteWhereSettingsGo()
+{
+    if (m_options.iniPath.isEmpty() || IniReadPath() == m_options.iniPath) {
+        return;
+    }
+    m_dialogs->ShowNote(this, tr("The settings file %1 cannot be written. Settings are read from it and "
+                                 "from now on saved to %2.")
+                                  .arg(IniReadPath(), m_options.iniPath));
 }
 
 void CMainDialog::ApplyListFont(const FontRecord& record)

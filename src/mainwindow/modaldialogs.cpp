@@ -54,3 +54,13 @@ std::optional<FontChoice> QtModalDialogs::AskListFont(QWidget* parent, const Fon
     }
     return dialog.Choice();
 }
+
+void QtModalDialogs::ShowNote(QWidget* parent, const QString& text)
+{
+    // Owned by the parent and deleted when closed.
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Tallyfox"), text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}

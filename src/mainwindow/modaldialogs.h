@@ -28,6 +28,9 @@ public:
     virtual bool RunSettingsDialog(QWidget* parent, SettingsHost& host) = 0;
     // The list's font dialog; nothing when the user cancels.
     [[nodiscard]] virtual std::optional<FontChoice> AskListFont(QWidget* parent, const FontChoice& initial) = 0;
+    // A note with the information icon that does not block: shown, and left for the
+    // user to close.
+    virtual void ShowNote(QWidget* parent, const QString& text) = 0;
 };
 
 class QtModalDialogs final : public ModalDialogs {
@@ -38,6 +41,7 @@ public:
     [[nodiscard]] QString AskListToOpen(QWidget* parent) override;
     bool RunSettingsDialog(QWidget* parent, SettingsHost& host) override;
     [[nodiscard]] std::optional<FontChoice> AskListFont(QWidget* parent, const FontChoice& initial) override;
+    void ShowNote(QWidget* parent, const QString& text) override;
 };
 
 // The Open dialog's three filters: both kinds, SFV only, MD5 only (";;"-separated).

@@ -94,8 +94,13 @@ ReadOnlyFile FileOpenAhead::Take(int row)
         WaitUntil([&slot] { return slot.ready.load(); });
         file = std::move(slot.file);
         slot.ready = false;
+        // Only now may this row's slot be used again.
+        m_takenUpTo = row + 1;
+        WakeSleepers();
+        // Opened (or read) a while ago: the verdict must be on the file as it is now.
+        file.Revalidate(m_pathOf(row));
+        return file;
     }
-    // Only now may this row's slot be used again.
     m_takenUpTo = row + 1;
     WakeSleepers();
     return file;

@@ -102,7 +102,20 @@ bool IsWritablePlace(const std::string& iniPath)
     return S_ISREG(status.st_mode) && ::access(iniPath.c_str(), W_OK) == 0;
 }
 
-std::string LocateIniFile(std::string_view programPath)
+IniFiles ChooseIniFiles(std::string_view programPath, bool besideProgramWritable, bool besideProgramExists,
+                        bool perUserExists, const char* xdgConfigHome, const char* home)
+{
+    IniFiles files;
+    files.writePath = ChooseIniPath(programPath, besideProgramWritable, xdgConfigHome, home);
+    files.readPath = files.writePath;
+    const std::string beside = IniPathBesideProgram(programPath);
+    if (files.writePath != beside && !perUserExists && besideProgramExists) {
+        files.readPath = beside;
+    }
+    return files;
+}
+
+IniFiles LocateIniFiles(std::string_view programPath)
 {
     const std::string beside = IniPathBesideProgram(programPath);
     const bool writable = !programPath.empty() && IsWritablePlace(beside);
@@ -112,5 +125,14 @@ std::string LocateIniFile(std::string_view programPath)
         homeFromDatabase = HomeFromPasswordDatabase();
         home = homeFromDatabase.c_str();
     }
-    return ChooseIniPath(programPath, writable, std::getenv("XDG_CONFIG_HOME"), home);
+    const char* xdgConfigHome = std::getenv("XDG_CONFIG_HOME");
+    const std::string perUser = IniPathInConfigHome(xdgConfigHome, home);
+    const auto exists = [](const std::string& path) { return !path.empty() && ::access(path.c_str(), F_OK) == 0; };
+    return ChooseIniFiles(programPath, writable, !programPath.empty() && exists(beside), exists(perUser),
+                          xdgConfigHome, home);
+}
+
+std::string LocateIniFile(std::string_view programPath)
+{
+    return LocateIniFiles(programPath).writePath;
 }

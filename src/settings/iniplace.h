@@ -20,8 +20,24 @@
 [[nodiscard]] std::string ChooseIniPath(std::string_view programPath, bool besideProgramWritable,
                                         const char* xdgConfigHome, const char* home);
 
+// Where the settings are read from and where they are saved; the same file unless the
+// settings beside the program cannot be written there.
+struct IniFiles {
+    std::string readPath;
+    std::string writePath;
+    [[nodiscard]] bool Moved() const { return readPath != writePath; }
+};
+
+// ChooseIniPath decides where the settings are saved. They are read from there too,
+// except while only the file beside the program exists and cannot be written: then
+// they are read from it, and the first save to the per-user place starts from it.
+[[nodiscard]] IniFiles ChooseIniFiles(std::string_view programPath, bool besideProgramWritable, bool besideProgramExists,
+                                      bool perUserExists, const char* xdgConfigHome, const char* home);
+
 // True when the folder of `iniPath` is writable and the file, if it exists, is too.
 [[nodiscard]] bool IsWritablePlace(const std::string& iniPath);
 
 // The settings file of the program at `programPath`, for this user and environment.
 [[nodiscard]] std::string LocateIniFile(std::string_view programPath);
+// Where the settings of the program at `programPath` are read from and saved to.
+[[nodiscard]] IniFiles LocateIniFiles(std::string_view programPath);

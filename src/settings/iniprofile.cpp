@@ -2,13 +2,12 @@
 
 #include "atomicfile.h"
 #include "profilestruct.h"
+#include "regularfile.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <utility>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 // Debian's libsimpleini is built with ICU conversion and holds the compiled parser;
@@ -45,14 +44,13 @@ std::unique_ptr<CSimpleIniA> MakeParser()
 // The whole content of a regular file, or why there is none.
 LoadResult ReadWholeFile(const std::string& path, std::string& content)
 {
-    // O_NONBLOCK keeps a FIFO in place of the file from blocking the open.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return errno == ENOENT ? LoadResult::Missing : LoadResult::Unreadable;
+    const RegularFileDescriptor opened = OpenRegularFile(path);
+    if (opened.fd < 0) {
+        return opened.error == ENOENT ? LoadResult::Missing : LoadResult::Unreadable;
     }
-    struct stat status{};
+    const int fd = opened.fd;
     LoadResult result = LoadResult::Loaded;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > kMaxFileSize) {
+    if (opened.status.st_size > kMaxFileSize) {
         result = LoadResult::Unreadable;
     } else {
         content.clear();
@@ -76,18 +74,90 @@ LoadResult ReadWholeFile(const std::string& path, std::string& content)
     return result;
 }
 
+// A line that opens a section header without closing it on the same line is damage:
+// the parser would read on to the next ']' on a later line and take the lines between
+// as the section's name, which a save writes back longer each time. Such a line is
+// made a comment, so it is skipped like any other line that does not parse and a
+// save keeps it as it is.
+void CommentOutBrokenHeaders(std::string& content)
+{
+    std::string mended;
+    bool changed = false;
+    std::size_t lineStart = 0;
+    while (lineStart < content.size()) {
+        std::size_t lineEnd = content.find_first_of("\r\n", lineStart);
+        if (lineEnd == std::string::npos) {
+            lineEnd = content.size();
+        }
+        const std::string_view line = std::string_view(content).substr(lineStart, lineEnd - lineStart);
+        const std::size_t first = line.find_first_not_of(" \t");
+        if (first != std::string_view::npos && line[first] == '[' && line.find(']', first) == std::string_view::npos) {
+            if (!changed) {
+                mended.reserve(content.size() + 64);
+                mended.append(content, 0, lineStart);
+                changed = true;
+            }
+            mended.push_back(';');
+        }
+        const std::size_t next = std::min(lineEnd + 1, content.size());
+        if (changed) {
+            mended.append(content, lineStart, next - lineStart);
+        }
+        lineStart = next;
+    }
+    if (changed) {
+        content = std::move(mended);
+    }
+}
+
+void LoadText(std::string content, CSimpleIniA& ini)
+{
+    // The parser stops at a zero byte; read on past it instead.
+    std::replace(content.begin(), content.end(), '\0', ' ');
+    CommentOutBrokenHeaders(content);
+    // In narrow mode the parser reports no syntax errors: bad lines are skipped.
+    ini.LoadData(content.data(), content.size());
+    // "[]" names the section of the keys before any header. Without keys, a save would
+    // write it as blank lines that the next load drops, so two saves would differ.
+    if (ini.GetSectionSize("") == 0) {
+        ini.Delete("", nullptr);
+    }
+}
+
 LoadResult LoadFile(const std::string& path, CSimpleIniA& ini)
 {
     std::string content;
     const LoadResult result = ReadWholeFile(path, content);
-    if (result != LoadResult::Loaded) {
-        return result;
+    if (result == LoadResult::Loaded) {
+        LoadText(std::move(content), ini);
     }
-    // The parser stops at a zero byte; read on past it instead.
-    std::replace(content.begin(), content.end(), '\0', ' ');
-    // In narrow mode the parser reports no syntax errors: bad lines are skipped.
-    ini.LoadData(content.data(), content.size());
-    return LoadResult::Loaded;
+    return result;
+}
+
+// The text of `ini` in the form it keeps through a load and a save. The parser may
+// read damaged text (a comment before an odd header, say) in a way that it writes back
+// otherwise the first time only; writing until the text stays the same makes any two
+// saves in a row give the same bytes.
+bool SaveText(std::unique_ptr<CSimpleIniA>& ini, std::string& text)
+{
+    constexpr int kMaxRounds = 4;
+    if (ini->Save(text, ini->IsUnicode()) < 0) {
+        return false;
+    }
+    for (int round = 0; round < kMaxRounds; ++round) {
+        std::unique_ptr<CSimpleIniA> reread = MakeParser();
+        LoadText(text, *reread);
+        std::string again;
+        if (reread->Save(again, reread->IsUnicode()) < 0) {
+            return false;
+        }
+        if (again == text) {
+            break;
+        }
+        text = std::move(again);
+        ini = std::move(reread);
+    }
+    return true;
 }
 
 bool HasLineBreak(std::string_view text)
@@ -125,11 +195,16 @@ struct IniProfile::State {
     std::vector<PendingWrite> pending;
 };
 
-IniProfile::IniProfile(std::string path) : m_path(std::move(path)), m_state(std::make_unique<State>())
+IniProfile::IniProfile(std::string path) : IniProfile(path, path)
+{
+}
+
+IniProfile::IniProfile(std::string path, std::string readFrom)
+    : m_path(std::move(path)), m_readFrom(std::move(readFrom)), m_state(std::make_unique<State>())
 {
     // Whatever the outcome, reading goes on with what could be parsed; Save() reads
     // the file again and refuses to replace one that it cannot read.
-    LoadFile(m_path, *m_state->ini);
+    LoadFile(m_readFrom, *m_state->ini);
 }
 
 IniProfile::~IniProfile() = default;
@@ -178,8 +253,13 @@ bool IniProfile::Save()
     // Start from the file as it is now, so that what others wrote since it was read
     // survives, and apply this profile's writes in their order.
     std::unique_ptr<CSimpleIniA> merged = MakeParser();
-    if (LoadFile(m_path, *merged) == LoadResult::Unreadable) {
+    const LoadResult base = LoadFile(m_path, *merged);
+    if (base == LoadResult::Unreadable) {
         return false;
+    }
+    if (base == LoadResult::Missing && m_readFrom != m_path) {
+        // The first save to a new place starts from the file the settings came from.
+        LoadFile(m_readFrom, *merged);
     }
     for (const PendingWrite& write : m_state->pending) {
         if (merged->SetValue(write.section.c_str(), write.key.c_str(), write.value.c_str()) < 0) {
@@ -188,7 +268,7 @@ bool IniProfile::Save()
     }
     std::string text;
     // A file that began with a UTF-8 byte-order mark keeps it.
-    if (merged->Save(text, merged->IsUnicode()) < 0) {
+    if (!SaveText(merged, text)) {
         return false;
     }
     const std::size_t slash = m_path.rfind('/');

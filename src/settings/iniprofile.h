@@ -22,6 +22,9 @@
 class IniProfile {
 public:
     explicit IniProfile(std::string path);
+    // Reads `readFrom` and saves to `path`: while no file is at `path`, the first save
+    // starts from the file at `readFrom`, so nothing in it is lost.
+    IniProfile(std::string path, std::string readFrom);
     ~IniProfile();
     IniProfile(IniProfile&&) noexcept;
     IniProfile& operator=(IniProfile&&) noexcept;
@@ -52,5 +55,6 @@ private:
     struct State;
 
     std::string m_path;
+    std::string m_readFrom;
     std::unique_ptr<State> m_state;
 };

@@ -119,7 +119,8 @@ TEST(ResolveEntryPathTest, JoinsBaseAndNameReadingBackslashesAsSlashes)
     EXPECT_EQ(ResolveEntryPath("/data/", ""), "/data/");
     EXPECT_EQ(ResolveEntryPath("", "file.bin"), "file.bin");
     EXPECT_EQ(ResolveEntryPath("/odd\\name/", "f"), "/odd\\name/f") << "the base folder is taken as it is";
-    EXPECT_EQ(ResolveEntryPath("/data/", "/abs/f"), "/data//abs/f") << "an absolute name stays below the base";
+    EXPECT_EQ(ResolveEntryPath("/data/", "/abs/f"), "/abs/f") << "an absolute name is used as it is";
+    EXPECT_EQ(ResolveEntryPath("", "/abs/sub\\f"), "/abs/sub/f");
 }
 
 }  // namespace

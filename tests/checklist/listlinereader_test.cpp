@@ -114,20 +114,21 @@ std::string Pattern(std::size_t length)
 
 TEST(ListLineReaderTest, LongLineIsCutIntoLinesOfTheLimitWithNothingSkipped)
 {
-    const std::string physical = Pattern(4500);
+    constexpr std::size_t kLimit = kListLineLimit;
+    const std::string physical = Pattern(2 * kLimit + 500);
     const FilePointer stream = StreamOf(physical + "\nz");
     ASSERT_TRUE(stream);
     const Lines lines = ReadAll(stream.get());
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0], physical.substr(0, 2000));
-    EXPECT_EQ(lines[1], physical.substr(2000, 2000));
-    EXPECT_EQ(lines[2], physical.substr(4000));
+    EXPECT_EQ(lines[0], physical.substr(0, kLimit));
+    EXPECT_EQ(lines[1], physical.substr(kLimit, kLimit));
+    EXPECT_EQ(lines[2], physical.substr(2 * kLimit));
     EXPECT_EQ(lines[3], "z");
 }
 
 TEST(ListLineReaderTest, BreakRightAfterAFullLineGivesAnEmptyLine)
 {
-    const std::string full = Pattern(2000);
+    const std::string full = Pattern(kListLineLimit);
     const FilePointer stream = StreamOf(full + "\nz");
     ASSERT_TRUE(stream);
     EXPECT_EQ(ReadAll(stream.get()), (Lines{full, "", "z"}));
@@ -135,9 +136,9 @@ TEST(ListLineReaderTest, BreakRightAfterAFullLineGivesAnEmptyLine)
 
 TEST(ListLineReaderTest, BytesAfterANulStillCountTowardsTheLimit)
 {
-    const FilePointer stream = StreamOf(std::string(1999, 'a') + "\0"s + "bbb");
+    const FilePointer stream = StreamOf(std::string(kListLineLimit - 1, 'a') + "\0"s + "bbb");
     ASSERT_TRUE(stream);
-    EXPECT_EQ(ReadAll(stream.get()), (Lines{std::string(1999, 'a'), "bbb"}));
+    EXPECT_EQ(ReadAll(stream.get()), (Lines{std::string(kListLineLimit - 1, 'a'), "bbb"}));
 }
 
 TEST(ListLineReaderTest, ReadErrorIsReported)

@@ -9,10 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -285,12 +289,74 @@ TEST(LoadChecksumListTest, ListThatCannotBeOpenedGivesOpenFailed)
 TEST(LoadChecksumListTest, UnreadableListGivesOpenFailed)
 {
     if (::geteuid() == 0) {
-        GTEST_SKIP() << "file permissions do not stop root";
+        GTEST_SKIP() << "file permissions do not stop root; runs again unprivileged under CTest";
     }
     const TempDir dir;
     const std::string path = dir.WriteFile("locked.sfv", "a.bin 1\n");
     std::filesystem::permissions(path, std::filesystem::perms::none);
     EXPECT_EQ(Load(path).status, LoadStatus::OpenFailed);
+}
+
+// An absolute name is the file's own path, however the list's path was spelled.
+TEST(LoadChecksumListTest, AbsoluteNamesAreUsedAsTheyAre)
+{
+    const TempDir dir;
+    const std::string data = dir.WritePatternFile("data/x.bin", 5);
+    const std::string text = "00000000000000000000000000000000  " + data + "\n";
+    dir.WriteFile("abs.md5", text);
+    for (const std::string& listPath : {dir.Folder() + "abs.md5", dir.Folder() + "./abs.md5",
+                                        dir.Folder() + "data/../abs.md5"}) {
+        const LoadOutcome outcome = Load(listPath);
+        ASSERT_EQ(outcome.status, LoadStatus::Loaded) << listPath;
+        EXPECT_EQ(outcome.content.sizeTexts, (Names{"5 bytes"})) << listPath;
+        EXPECT_EQ(ResolveEntryPath(outcome.content.baseFolder, outcome.content.names.at(0)), data) << listPath;
+    }
+}
+
+// A device, socket or FIFO named in a list is not a file: never opened, no size.
+TEST(LoadChecksumListTest, DevicesSocketsAndFifosNamedInAListAreNotFiles)
+{
+    const TempDir dir;
+    dir.WritePatternFile("real.bin", 3);
+    std::filesystem::create_symlink("/dev/null", dir.Path() / "null");
+    std::filesystem::create_symlink("/dev/zero", dir.Path() / "zero");
+    std::filesystem::create_symlink("real.bin", dir.Path() / "link.bin");
+    ASSERT_EQ(::mkfifo((dir.Folder() + "pipe").c_str(), 0600), 0);
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(sock, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = dir.Folder() + "sock";
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
+    ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+
+    const std::string path = dir.WriteFile("set.sfv", "null 0\nzero 0\npipe 0\nsock 0\nlink.bin 0\n");
+    const LoadOutcome outcome = Load(path);
+    ::close(sock);
+    ASSERT_EQ(outcome.status, LoadStatus::Loaded);
+    EXPECT_EQ(outcome.content.sizeTexts, (Names{"Not Found.", "Not Found.", "Not Found.", "Not Found.", "3 bytes"}));
+    EXPECT_EQ(outcome.content.totalBytes, 3u);
+}
+
+// Any Linux path (up to 4,096 bytes) with the longest digest is one entry.
+TEST(LoadChecksumListTest, EntryWithTheLongestPathAndDigestIsOneEntry)
+{
+    const TempDir dir;
+    std::string name;
+    while (name.size() < 4000) {
+        name += std::string(200, 'n') + "/";
+    }
+    name += std::string(4095 - name.size(), 'f');
+    const std::string digest(128, 'a');
+    for (const std::string& line : {digest + " *" + name, name + " " + digest}) {
+        const bool md5 = line.front() == 'a';
+        const std::string path = dir.WriteFile(md5 ? "long.md5" : "long.sfv", line + "\r\n");
+        const LoadOutcome outcome = Load(path);
+        ASSERT_EQ(outcome.status, LoadStatus::Loaded);
+        EXPECT_EQ(outcome.content.names, (Names{name})) << path;
+        EXPECT_EQ(Checksums(outcome), (Names{std::string(128, 'A')})) << path;
+    }
 }
 
 }  // namespace

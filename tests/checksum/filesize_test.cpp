@@ -50,7 +50,7 @@ TEST(QueryFileSize, AbsentOrNonFilesFailAndLeaveTheSizeAlone)
 TEST(QueryFileSize, UnreadableFileCountsAsAbsent)
 {
     if (::geteuid() == 0) {
-        GTEST_SKIP() << "root reads files whatever their mode";
+        GTEST_SKIP() << "root reads files whatever their mode; runs again unprivileged under CTest";
     }
     const TempDir dir;
     const std::string path = dir.WritePatternFile("locked.bin", 100);

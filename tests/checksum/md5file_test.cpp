@@ -145,7 +145,7 @@ TEST_F(Md5FileTest, ReadErrorRaisesFileErrorAndKeepsTheCounter)
 TEST_F(Md5FileTest, UnreadableFileRaisesAccessDenied)
 {
     if (::geteuid() == 0) {
-        GTEST_SKIP() << "root reads files whatever their mode";
+        GTEST_SKIP() << "root reads files whatever their mode; runs again unprivileged under CTest";
     }
     const std::string path = m_dir.WritePatternFile("locked.bin", 100);
     ASSERT_EQ(::chmod(path.c_str(), 0), 0);

@@ -94,18 +94,37 @@ TEST(CheckCommand, UsageErrorsAndHelp)
     EXPECT_NE(help.out.find("Usage: tallyfox-check LIST"), std::string::npos);
 }
 
-bool ProcessHasOpen(pid_t pid, const std::string& path)
+// True once the process has read from `path`: a descriptor of it has moved on from the
+// start. Being open is not enough, as the list's load and the run's open-ahead open
+// files before their turn.
+bool ProcessIsReading(pid_t pid, const std::string& path)
 {
+    const std::string process = "/proc/" + std::to_string(pid);
     std::error_code error;
-    for (const auto& fd : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
-        if (std::filesystem::read_symlink(fd.path(), error) == path) {
+    for (const auto& fd : std::filesystem::directory_iterator(process + "/fd", error)) {
+        if (std::filesystem::read_symlink(fd.path(), error) != path) {
+            continue;
+        }
+        std::ifstream info(process + "/fdinfo/" + fd.path().filename().string());
+        std::string field;
+        long long position = 0;
+        if (info >> field >> position && field == "pos:" && position > 0) {
             return true;
         }
     }
     return false;
 }
 
-TEST(CheckCommand, InterruptStopsInTheCurrentFileAndPrintsTheTotalsSoFar)
+struct InterruptCase {
+    const char* name;
+    int signal;
+    int exitCode;
+};
+
+class CheckInterrupt : public testing::TestWithParam<InterruptCase> {};
+
+// Ctrl-C and a polite termination both stop in the current file and print the totals so far.
+TEST_P(CheckInterrupt, StopsInTheCurrentFileAndPrintsTheTotalsSoFar)
 {
     TempDir dir;
     dir.WriteFile("first.txt", "123456789");
@@ -117,15 +136,27 @@ TEST(CheckCommand, InterruptStopsInTheCurrentFileAndPrintsTheTotalsSoFar)
     CheckProcess process(dir, {list});
     ASSERT_GT(process.Pid(), 0);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (!ProcessHasOpen(process.Pid(), huge) && std::chrono::steady_clock::now() < deadline) {
+    while (!ProcessIsReading(process.Pid(), huge) && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::yield();
     }
-    ASSERT_TRUE(ProcessHasOpen(process.Pid(), huge));
-    kill(process.Pid(), SIGINT);
+    ASSERT_TRUE(ProcessIsReading(process.Pid(), huge));
+    kill(process.Pid(), GetParam().signal);
     const Outcome outcome = process.Wait();
 
-    EXPECT_EQ(outcome.exitCode, 130);
+    EXPECT_EQ(outcome.exitCode, GetParam().exitCode);
     EXPECT_EQ(outcome.out, "first.txt: OK\nOK: 1, Bad: 0, Missing: 0, Unchecked: 2\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(CheckCommand, CheckInterrupt,
+                         testing::Values(InterruptCase{"CtrlC", SIGINT, 130}, InterruptCase{"Terminate", SIGTERM, 143}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(CheckCommand, HelpNamesTheExitStatusOfEachInterruption)
+{
+    TempDir dir;
+    const Outcome help = RunCheck(dir, {"--help"});
+    EXPECT_NE(help.out.find("130 interrupted"), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("143 terminated"), std::string::npos) << help.out;
 }
 
 }  // namespace

@@ -150,4 +150,33 @@ TEST(SettingsRoundTrip, ClosingWhileMinimizedKeepsTheStoredPlace)
     EXPECT_EQ(saved.recentFiles.size(), 1u);  // the rest is written
 }
 
+// Settings beside the program that cannot be written there are read from where they
+// are, the first save elsewhere starts from them, and the window says so once.
+TEST(SettingsRoundTrip, SettingsThatCannotBeSavedWhereTheyAreMoveWithNothingLost)
+{
+    WindowHarness harness;
+    const std::string beside = "[Recent Files]\nMenu0=/lists/kept.sfv\n[Other]\nkept=1\n";
+    harness.iniReadPath = QString::fromStdString(harness.Dir().WriteFile("beside.ini", beside));
+    {
+        CMainDialog& window = harness.Start();
+        EXPECT_EQ(window.Recent().Entries(), (QStringList{QStringLiteral("/lists/kept.sfv")}));
+        ASSERT_EQ(harness.dialogs.notes.size(), 1);
+        EXPECT_TRUE(harness.dialogs.notes[0].contains(harness.iniReadPath)) << harness.dialogs.notes[0].toStdString();
+        EXPECT_TRUE(harness.dialogs.notes[0].contains(harness.IniPath())) << harness.dialogs.notes[0].toStdString();
+        EXPECT_TRUE(harness.dialogs.errors.isEmpty());
+        ASSERT_TRUE(window.close());
+    }
+    const IniProfile saved(harness.IniPath().toStdString());
+    EXPECT_EQ(saved.ReadString("Recent Files", "Menu0"), "/lists/kept.sfv");
+    EXPECT_EQ(saved.ReadString("Other", "kept"), "1");
+    EXPECT_TRUE(saved.ReadString("Setup", "SizeType").has_value());
+
+    // The next start reads and saves the new place, without a word.
+    harness.iniReadPath.clear();
+    harness.dialogs.notes.clear();
+    CMainDialog& window = harness.Start();
+    EXPECT_EQ(window.Recent().Entries(), (QStringList{QStringLiteral("/lists/kept.sfv")}));
+    EXPECT_TRUE(harness.dialogs.notes.isEmpty());
+}
+
 }  // namespace

@@ -33,6 +33,7 @@ public:
         ++openAsked;
         return openAnswer;
     }
+    void ShowNote(QWidget*, const QString& text) override { notes.append(text); }
 
     // The settings dialog is shown without a modal loop; `onSettings` plays the user
     // (sets controls, clicks OK or Cancel). A dialog left open is cancelled.
@@ -60,6 +61,7 @@ public:
     std::function<void(CSettingsDlg&)> onSettings;
     std::vector<FontChoice> fontAsked;
     std::optional<FontChoice> fontAnswer;  // what the font dialog answers; nothing: cancelled
+    QStringList notes;
     int aboutShown = 0;
     int openAsked = 0;
     QString openAnswer;  // what the Open dialog answers; empty: cancelled
@@ -95,6 +97,7 @@ public:
         }
         MainDialogOptions options;
         options.iniPath = m_iniPath;
+        options.iniReadPath = iniReadPath;
         options.arguments = arguments;
         options.dialogs = &dialogs;
         window = std::make_unique<CMainDialog>(options);
@@ -149,6 +152,7 @@ public:
     }
 
     RecordingDialogs dialogs;
+    QString iniReadPath;  // where the next start reads the settings; empty: IniPath()
     std::unique_ptr<CMainDialog> window;
 
 private:

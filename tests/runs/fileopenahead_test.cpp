@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -79,6 +81,35 @@ TEST_F(FileOpenAheadTest, SingleRowIsOpenedByTheTaker)
     FileOpenAhead openAhead(m_list, m_dir.Folder(), 0, 1, 0);
     ReadOnlyFile file = openAhead.Take(0);
     EXPECT_EQ(ContentOf(file), "row 0");
+}
+
+// Files opened or read ahead, then rewritten before their turn, are read as they are at
+// their turn: a verdict on old bytes would call a changed file OK.
+TEST_F(FileOpenAheadTest, FilesChangedAfterBeingOpenedAheadAreReadAsTheyAreAtTheirTurn)
+{
+    const int rows = FileOpenAhead::kWindow / 2;
+    MakeRows(rows);
+    for (std::size_t preReadLimit : {std::size_t{0}, std::size_t{1024}}) {
+        for (int row = 0; row < rows; ++row) {
+            m_dir.WriteFile("r" + std::to_string(row), "row " + std::to_string(row));
+        }
+        FileOpenAhead openAhead(m_list, m_dir.Folder(), 0, rows, preReadLimit);
+        ReadOnlyFile first = openAhead.Take(0);
+        // Same size, new bytes; in place for even rows, replaced by a new file for odd ones.
+        for (int row = 1; row < rows; ++row) {
+            const std::string name = "r" + std::to_string(row);
+            const std::string text = "ROW " + std::to_string(row);
+            if (row % 2 == 0) {
+                std::ofstream(m_dir.Folder() + name, std::ios::in | std::ios::out) << text;
+            } else {
+                std::filesystem::rename(m_dir.WriteFile("new", text), m_dir.Folder() + name);
+            }
+        }
+        for (int row = 1; row < rows; ++row) {
+            ReadOnlyFile file = openAhead.Take(row);
+            EXPECT_EQ(ContentOf(file), "ROW " + std::to_string(row)) << row << ", read ahead up to " << preReadLimit;
+        }
+    }
 }
 
 }  // namespace

@@ -49,6 +49,38 @@ TEST_P(IniPlaceTest, FollowsThePlaceRule)
 INSTANTIATE_TEST_SUITE_P(IniPlace, IniPlaceTest, testing::ValuesIn(kCases),
                          [](const auto& row) { return std::string(row.param.name); });
 
+struct FilesCase {
+    const char* name;
+    bool besideWritable;
+    bool besideExists;
+    bool perUserExists;
+    const char* readPath;
+    const char* writePath;
+};
+
+class IniFilesTest : public testing::TestWithParam<FilesCase> {};
+
+// Settings that cannot be saved beside the program are still read from there until
+// the per-user file exists.
+TEST_P(IniFilesTest, ReadFromWhereTheSettingsAre)
+{
+    const FilesCase& c = GetParam();
+    const IniFiles files =
+        ChooseIniFiles("/usr/bin/tallyfox", c.besideWritable, c.besideExists, c.perUserExists, "/cfg", "/home/u");
+    EXPECT_EQ(files.readPath, c.readPath);
+    EXPECT_EQ(files.writePath, c.writePath);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    IniPlace, IniFilesTest,
+    testing::Values(
+        FilesCase{"WritableBeside", true, true, false, "/usr/bin/tallyfox.ini", "/usr/bin/tallyfox.ini"},
+        FilesCase{"ReadOnlyBesideMovesWithItsContent", false, true, false, "/usr/bin/tallyfox.ini",
+                  "/cfg/tallyfox/tallyfox.ini"},
+        FilesCase{"AlreadyMoved", false, true, true, "/cfg/tallyfox/tallyfox.ini", "/cfg/tallyfox/tallyfox.ini"},
+        FilesCase{"NothingBeside", false, false, false, "/cfg/tallyfox/tallyfox.ini", "/cfg/tallyfox/tallyfox.ini"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
 TEST(IniPlace, WritablePlaceNeedsAWritableFolderAndFile)
 {
     TempDir dir;
@@ -60,7 +92,7 @@ TEST(IniPlace, WritablePlaceNeedsAWritableFolderAndFile)
     EXPECT_FALSE(IsWritablePlace(dir.Folder() + "folder.ini")) << "a folder cannot be replaced by the file";
 
     if (::geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not bind the superuser";
+        GTEST_SKIP() << "permissions do not bind the superuser; runs again unprivileged under CTest";
     }
     ::chmod((dir.Path() / "present.ini").c_str(), 0444);
     EXPECT_FALSE(IsWritablePlace(dir.Folder() + "present.ini")) << "read-only file";

@@ -268,7 +268,7 @@ TEST(IniProfile, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
     const std::string path = dir.WriteFile("tallyfox.ini", old);
     ::chmod(dir.Path().c_str(), 0555);
     if (::access(dir.Path().c_str(), W_OK) == 0) {
-        GTEST_SKIP() << "the superuser may write into a read-only folder";
+        GTEST_SKIP() << "the superuser may write into a read-only folder; runs again unprivileged under CTest";
     }
     IniProfile profile(path);
     ASSERT_TRUE(profile.WriteString("Setup", "SizeType", "0200000002"));
@@ -283,7 +283,7 @@ TEST(IniProfile, AFileThatCannotBeReadIsNotReplaced)
     const std::string path = dir.WriteFile("tallyfox.ini", "[Other]\nprecious=1\n");
     ::chmod(path.c_str(), 0200);
     if (::access(path.c_str(), R_OK) == 0) {
-        GTEST_SKIP() << "the superuser may read any file";
+        GTEST_SKIP() << "the superuser may read any file; runs again unprivileged under CTest";
     }
     IniProfile profile(path);
     ASSERT_TRUE(profile.WriteString("Setup", "Key", "1"));
@@ -292,4 +292,71 @@ TEST(IniProfile, AFileThatCannotBeReadIsNotReplaced)
     EXPECT_EQ(FileText(path), "[Other]\nprecious=1\n");
 }
 
-} // namespace
+struct DamagedHeaderCase {
+    const char* name;
+    std::string content;
+};
+
+const DamagedHeaderCase kDamagedHeaders[] = {
+    {"HeaderWithoutClosingBracket", "[Setup]\nSizeType=0200000002\n[Recent Files\nMenu0=/a.sfv\n"},
+    {"HeaderWithoutClosingBracketAtEnd", "[Setup]\nSizeType=0200000002\n[Recent Files"},
+    {"LoneOpeningBracket", "[\n[Setup]\nSizeType=0200000002\n"},
+    {"KeyBeforeAnySection", "Menu0=/a.sfv\n[Setup]\nSizeType=0200000002\n"},
+    {"EmptySectionName", "[]junk\n[Setup]\nSizeType=0200000002\n"},
+    {"CommentBeforeAHeaderWithABracketInIt", "S0\n[00\n[0x[]en\n[Setup]\nSizeType=0200000002\n"},
+};
+
+class DamagedHeaderTest : public testing::TestWithParam<DamagedHeaderCase> {};
+
+// Saving the same settings again gives the same bytes: damage never makes the file grow.
+TEST_P(DamagedHeaderTest, SavingTwiceGivesTheSameBytes)
+{
+    TempDir dir;
+    const std::string path = dir.WriteFile("tallyfox.ini", GetParam().content);
+    std::string previous;
+    for (int save = 0; save < 3; ++save) {
+        IniProfile profile(path);
+        ASSERT_TRUE(profile.WriteString("Recent Files", "Menu0", "/b.sfv"));
+        ASSERT_TRUE(profile.WriteString("Setup", "AutoScroll", "0100000001"));
+        ASSERT_TRUE(profile.Save());
+        const std::string text = FileText(path);
+        if (save > 0) {
+            EXPECT_EQ(text, previous) << "save " << save;
+        }
+        previous = text;
+    }
+    const IniProfile reread(path);
+    EXPECT_EQ(reread.ReadString("Recent Files", "Menu0"), "/b.sfv");
+    EXPECT_EQ(reread.ReadString("Setup", "SizeType"), "0200000002");
+}
+
+INSTANTIATE_TEST_SUITE_P(IniProfile, DamagedHeaderTest, testing::ValuesIn(kDamagedHeaders),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// Saving to a new place starts from the file that was read: nothing in it is lost.
+TEST(IniProfile, FirstSaveToANewPlaceStartsFromTheFileThatWasRead)
+{
+    TempDir dir;
+    const std::string readFrom = dir.WriteFile("beside.ini", "[Setup]\nSizeType=0200000002\n[Other]\nkept=1\n");
+    const std::string path = dir.Folder() + "config/tallyfox/tallyfox.ini";
+    {
+        IniProfile profile(path, readFrom);
+        EXPECT_EQ(profile.ReadString("Setup", "SizeType"), "0200000002");
+        ASSERT_TRUE(profile.WriteString("Setup", "AutoScroll", "0100000001"));
+        ASSERT_TRUE(profile.Save());
+    }
+    EXPECT_EQ(FileText(readFrom), "[Setup]\nSizeType=0200000002\n[Other]\nkept=1\n") << "the file read stays as it was";
+    const IniProfile saved(path);
+    EXPECT_EQ(saved.ReadString("Setup", "SizeType"), "0200000002");
+    EXPECT_EQ(saved.ReadString("Setup", "AutoScroll"), "0100000001");
+    EXPECT_EQ(saved.ReadString("Other", "kept"), "1");
+
+    // Once the new place has a file, it is what a save starts from.
+    std::filesystem::remove(readFrom);
+    IniProfile again(path, readFrom);
+    ASSERT_TRUE(again.WriteString("Setup", "SizeType", "0100000001"));
+    ASSERT_TRUE(again.Save());
+    EXPECT_EQ(IniProfile(path).ReadString("Other", "kept"), "1");
+}
+
+}  // namespace
