@@ -3,6 +3,8 @@
 #include "toolbaricons.h"
 #include "windowtitle.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -11,15 +13,16 @@
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutBox"));
-    setWindowTitle(QStringLiteral("About Tallyfox"));
+    setWindowTitle(tr("About Tallyfox"));
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("aboutIcon"));
     icon->setPixmap(DrawApplicationPicture(32));
-    auto* version = new QLabel(QStringLiteral("Tallyfox Version %1").arg(QLatin1String(kVersionText)), this);
+    icon->setAccessibleName(tr("Tallyfox"));
+    auto* version = new QLabel(tr("Tallyfox Version %1").arg(QLatin1String(kVersionText)), this);
     version->setObjectName(QStringLiteral("aboutVersion"));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("aboutOk"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -35,5 +38,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     layout->addLayout(top);
     layout->addSpacing(8);
     layout->addLayout(buttons);
+    // Wide enough for the caption too, with room for the title bar's icon and buttons:
+    // the window manager cuts a caption that does not fit.
+    const QFontMetrics captionFont(QApplication::font("QMdiSubWindowTitleBar"));
+    layout->addStrut(captionFont.horizontalAdvance(windowTitle()) + kCaptionChrome);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

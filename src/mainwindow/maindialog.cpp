@@ -13,10 +13,13 @@
 #include "toolbaricons.h"
 #include "windowtitle.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QSplitter>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QTableView>
 #include <QTreeView>
 
@@ -62,8 +65,9 @@ CMainDialog::CMainDialog(MainDialogOptions options, QWidget* parent)
     SetUpStatusBar();
     SetUpBrowser();
     m_checksumView = true;
+    SetUpLayout();
     ShowView();
-    LoadSettings();
+    ApplyLoadedSettings();
 
     m_reportTimer.setInterval(kReportIntervalMs);
     connect(&m_reportTimer, &QTimer::timeout, this, &CMainDialog::ApplyRunReports);
@@ -71,7 +75,6 @@ CMainDialog::CMainDialog(MainDialogOptions options, QWidget* parent)
     m_startupTimer.setInterval(kStartupTimerMs);
     connect(&m_startupTimer, &QTimer::timeout, this, &CMainDialog::OnStartupTimer);
     m_startupTimer.start();
-    LayoutChildren();
 }
 
 CMainDialog::~CMainDialog()
@@ -107,6 +110,7 @@ void CMainDialog::SetUpChecksumList()
     m_listView->setModel(m_model);
     m_listView->SetFullRowSelect(true);
     m_listView->setVisible(m_checksumView);
+    m_listView->setAccessibleName(tr("Checksum list"));
 }
 
 void CMainDialog::SetUpToolbar()
@@ -115,6 +119,12 @@ void CMainDialog::SetUpToolbar()
     connect(m_toolbar, &MainToolbar::CommandTriggered, this, &CMainDialog::OnCommand);
     connect(m_toolbar->RecentFilesMenu(), &QMenu::aboutToShow, this,
             [this] { BuildRecentFilesMenu(*m_toolbar->RecentFilesMenu(), m_recentFiles); });
+    // Quit from the keyboard; Escape, as in any main window, closes nothing.
+    auto* quit = new QAction(tr("Quit"), this);
+    quit->setObjectName(QStringLiteral("quitAction"));
+    quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    addAction(quit);
 }
 
 void CMainDialog::SetUpProgressPanel()
@@ -132,19 +142,28 @@ void CMainDialog::SetUpStatusBar()
 
 void CMainDialog::SetUpBrowser()
 {
-    // The folder browser's places: the tree on the left, the file list on the right.
-    m_folderTree = new QTreeView(this);
-    m_folderTree->setObjectName(QStringLiteral("folderTree"));
-    m_folderTree->setHeaderHidden(true);
-    m_folderTree->hide();
-    m_fileList = new QTableView(this);
-    m_fileList->setObjectName(QStringLiteral("fileList"));
-    m_fileList->verticalHeader()->hide();
-    m_fileList->setShowGrid(false);
-    m_fileList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_fileList->hide();
-    m_folderTreeReady = true;
+    // The folder browser's places: the tree on the left, the file list on the right,
+    // side by side in a splitter. Placeholders stand in them
+    // until the folder browser's own widgets are installed in their places.
+    m_browser = new QSplitter(Qt::Horizontal, this);
+    m_browser->setObjectName(QStringLiteral("browserSplitter"));
+    m_browser->setHandleWidth(kSplitterWidth);
+    m_browser->setChildrenCollapsible(false);
+    m_browser->hide();
+    connect(m_browser, &QSplitter::splitterMoved, this, [this](int x, int) { OnSplitterMoved(x); });
+
+    auto* tree = new QTreeView;
+    tree->setObjectName(QStringLiteral("folderTree"));
+    tree->setHeaderHidden(true);
+    tree->setAccessibleName(tr("Folders"));
+    auto* files = new QTableView;
+    files->setObjectName(QStringLiteral("fileList"));
+    files->verticalHeader()->hide();
+    files->setAccessibleName(tr("Files"));
+    files->setShowGrid(false);
+    files->setSelectionBehavior(QAbstractItemView::SelectRows);
+    files->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    InstallBrowserPanes(tree, files);
 }
 
 void CMainDialog::OnStartupTimer()

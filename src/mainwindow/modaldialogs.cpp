@@ -2,19 +2,20 @@
 
 #include "aboutbox.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
 QString OpenListFilters()
 {
-    return QStringLiteral("SFV(*.sfv); MD5(*.md5) (*.sfv *.md5);;"
-                          "Simple File Verification(*.sfv);;"
-                          "MD5 (*.md5)");
+    return QCoreApplication::translate("ModalDialogs", "SFV(*.sfv); MD5(*.md5) (*.sfv *.md5);;"
+                                                       "Simple File Verification(*.sfv);;"
+                                                       "MD5 (*.md5)");
 }
 
 void QtModalDialogs::ShowError(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tallyfox"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("ModalDialogs", "Tallyfox"), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -27,5 +28,5 @@ void QtModalDialogs::ShowAbout(QWidget* parent)
 
 QString QtModalDialogs::AskListToOpen(QWidget* parent)
 {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(), OpenListFilters());
+    return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("ModalDialogs", "Open"), QString(), OpenListFilters());
 }
