@@ -18,7 +18,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -195,6 +197,11 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The window registers the running program with the desktop at start-up: the bench
+    // does that in a temporary folder, never in the user's own desktop folders.
+    const QTemporaryDir desktopHome;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(desktopHome.path() + QStringLiteral("/data")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(desktopHome.path() + QStringLiteral("/config")));
     QApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() >= 4 && args[1] == QLatin1String("time")) {

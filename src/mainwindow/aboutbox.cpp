@@ -1,5 +1,7 @@
 #include "aboutbox.h"
 
+#include "hovercolour.h"
+#include "themedbutton.h"
 #include "toolbaricons.h"
 #include "windowtitle.h"
 
@@ -7,7 +9,6 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
@@ -22,9 +23,12 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     auto* version = new QLabel(tr("Tallyfox Version %1").arg(QLatin1String(kVersionText)), this);
     version->setObjectName(QStringLiteral("aboutVersion"));
 
-    auto* ok = new QPushButton(tr("OK"), this);
+    auto* ok = new CThemedButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("aboutOk"));
     ok->setDefault(true);
+    ok->SetThemeAdapter(&m_theme);
+    ok->SetColour(0, HoverBackgroundColour(ok->palette().color(QPalette::Button)));
+    ok->SetDrawFocusWhenFlat(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* top = new QHBoxLayout;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "themeadapter.h"
+
 #include <QDialog>
 
 // The About box: "About Tallyfox", the program's icon, "Tallyfox Version 1.3" and OK.
@@ -11,4 +13,7 @@ public:
     static constexpr int kCaptionChrome = 4 * 32;
 
     explicit AboutBox(QWidget* parent = nullptr);
+
+private:
+    ThemeAdapter m_theme;  // the OK button draws through it
 };

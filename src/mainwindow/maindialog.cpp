@@ -4,6 +4,7 @@
 #include "checksumlistmodel.h"
 #include "checksumlistview.h"
 #include "commandline.h"
+#include "desktopassociations.h"
 #include "listloader.h"
 #include "mainlayout.h"
 #include "maintoolbar.h"
@@ -67,6 +68,7 @@ CMainDialog::CMainDialog(MainDialogOptions options, QWidget* parent)
     m_checksumView = true;
     SetUpLayout();
     ShowView();
+    DesktopAssociations().RegisterDocumentType(this, *m_dialogs);
     ApplyLoadedSettings();
 
     m_reportTimer.setInterval(kReportIntervalMs);

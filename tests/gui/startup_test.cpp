@@ -171,4 +171,27 @@ TEST(Close, ClosingWhileAListIsReadWaitsForItAndLeavesNoWaitCursor)
     EXPECT_TRUE(harness.dialogs.errors.isEmpty());
 }
 
+TEST(Startup, RegistersTheProgramWithTheDesktopInTheUsersDataFolder)
+{
+    WindowHarness harness;
+    harness.Start();
+    QFile entry(QString::fromStdString(harness.DataHome() + "/applications/tallyfox.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(entry.readAll());
+    // The test program is the running program: the entry starts it with one file.
+    const QString program = QFile::decodeName(QFile::encodeName(QCoreApplication::applicationFilePath()));
+    EXPECT_TRUE(text.contains(QStringLiteral("Exec=") + program + QStringLiteral(" %f\n"))) << text.toStdString();
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(harness.DataHome() + "/icons/hicolor/48x48/apps/tallyfox.png")));
+    EXPECT_TRUE(harness.dialogs.errors.isEmpty());
+}
+
+TEST(Startup, ADocumentTypeThatCannotBeWrittenIsReportedAndTheWindowStarts)
+{
+    WindowHarness harness;
+    harness.Dir().WriteFile("xdg-data/applications", "in the way");
+    CMainDialog& window = harness.Start();
+    EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("Register update failed.")});
+    EXPECT_TRUE(window.isVisible());
+}
+
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
 
-// A main window under test: its own temporary folder (list files, settings file), a
-// command line, and modal dialogs that record instead of blocking.
+// A main window under test: its own temporary folder (list files, settings file, the
+// user's desktop folders), a command line, and modal dialogs that record instead of
+// blocking.
 
 #include "maindialog.h"
 #include "maintoolbar.h"
@@ -39,8 +40,20 @@ inline constexpr std::uintmax_t kLongFileSize = std::uintmax_t{4} << 30;
 
 class WindowHarness {
 public:
-    WindowHarness() : m_iniPath(QString::fromStdString(m_dir.Folder() + "tallyfox.ini")) {}
-    ~WindowHarness() { window.reset(); }
+    WindowHarness()
+        : m_iniPath(QString::fromStdString(m_dir.Folder() + "tallyfox.ini")),
+          m_oldDataHome(qgetenv("XDG_DATA_HOME")), m_oldConfigHome(qgetenv("XDG_CONFIG_HOME"))
+    {
+        // Where the window's start-up registers the program with the desktop.
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(DataHome()));
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m_dir.Folder() + "xdg-config"));
+    }
+    ~WindowHarness()
+    {
+        window.reset();
+        qputenv("XDG_DATA_HOME", m_oldDataHome);
+        qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+    }
 
     // Builds the window with the command line "tallyfox [argument]" and shows it.
     CMainDialog& Start(const QString& argument = QString())
@@ -60,6 +73,8 @@ public:
 
     [[nodiscard]] const TempDir& Dir() const noexcept { return m_dir; }
     [[nodiscard]] const QString& IniPath() const noexcept { return m_iniPath; }
+    // $XDG_DATA_HOME while the harness lives.
+    [[nodiscard]] std::string DataHome() const { return m_dir.Folder() + "xdg-data"; }
     [[nodiscard]] QString Path(const std::string& name) const { return QString::fromStdString(m_dir.Folder() + name); }
 
     // good.txt holds "123456789" (CRC-32 CBF43926, the CRC's check value; MD5
@@ -108,4 +123,6 @@ public:
 private:
     TempDir m_dir;
     QString m_iniPath;
+    QByteArray m_oldDataHome;
+    QByteArray m_oldConfigHome;
 };

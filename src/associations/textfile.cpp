@@ -1,0 +1,51 @@
+#include "textfile.h"
+
+#include "atomicfile.h"
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+
+#include <sys/stat.h>
+
+TextFile ReadTextFile(const std::string& path)
+{
+    TextFile file;
+    struct stat status{};
+    if (::stat(path.c_str(), &status) != 0) {
+        file.state = errno == ENOENT ? TextFile::State::Missing : TextFile::State::Unreadable;
+        return file;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!S_ISREG(status.st_mode) || !in) {
+        file.state = TextFile::State::Unreadable;
+        return file;
+    }
+    file.text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    file.state = in.bad() ? TextFile::State::Unreadable : TextFile::State::Read;
+    if (file.state != TextFile::State::Read) {
+        file.text.clear();
+    }
+    return file;
+}
+
+std::string FolderOfPath(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+WriteResult WriteFileIfChanged(const std::string& path, std::string_view bytes)
+{
+    const TextFile old = ReadTextFile(path);
+    if (old.state == TextFile::State::Read && old.text == bytes) {
+        return WriteResult::Unchanged;
+    }
+    if (!CreateFolders(FolderOfPath(path)) || !WriteFileAtomically(path, bytes)) {
+        return WriteResult::Failed;
+    }
+    return WriteResult::Written;
+}

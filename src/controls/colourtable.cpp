@@ -1,0 +1,85 @@
+#include "colourtable.h"
+
+#include "colorref.h"
+
+#include <QCoreApplication>
+
+#include <array>
+
+namespace {
+
+struct NamedColour {
+    const char* name;
+    std::uint32_t colorRef;
+};
+
+constexpr std::array<NamedColour, kSwatchColourCount> kColours{{
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Black"), ColorRefFromRgb(0, 0, 0)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Brown"), ColorRefFromRgb(165, 42, 0)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Dark Olive Green"), ColorRefFromRgb(0, 64, 64)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Dark Green"), ColorRefFromRgb(0, 85, 0)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Dark Teal"), ColorRefFromRgb(0, 0, 94)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Dark blue"), ColorRefFromRgb(0, 0, 139)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Indigo"), ColorRefFromRgb(75, 0, 130)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Dark grey"), ColorRefFromRgb(40, 40, 40)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Dark red"), ColorRefFromRgb(139, 0, 0)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Orange"), ColorRefFromRgb(255, 104, 32)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Dark yellow"), ColorRefFromRgb(139, 139, 0)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Green"), ColorRefFromRgb(0, 147, 0)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Teal"), ColorRefFromRgb(56, 142, 142)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Blue"), ColorRefFromRgb(0, 0, 255)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Blue-grey"), ColorRefFromRgb(123, 123, 192)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Grey - 40"), ColorRefFromRgb(102, 102, 102)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Red"), ColorRefFromRgb(255, 0, 0)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Light orange"), ColorRefFromRgb(255, 173, 91)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Lime"), ColorRefFromRgb(50, 205, 50)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Sea green"), ColorRefFromRgb(60, 179, 113)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Aqua"), ColorRefFromRgb(127, 255, 212)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Light blue"), ColorRefFromRgb(125, 158, 192)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Violet"), ColorRefFromRgb(128, 0, 128)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Grey - 50"), ColorRefFromRgb(127, 127, 127)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Pink"), ColorRefFromRgb(255, 192, 203)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Gold"), ColorRefFromRgb(255, 215, 0)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Yellow"), ColorRefFromRgb(255, 255, 0)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Bright green"), ColorRefFromRgb(0, 255, 0)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Turquoise"), ColorRefFromRgb(64, 224, 208)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Skyblue"), ColorRefFromRgb(192, 255, 255)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Plum"), ColorRefFromRgb(72, 0, 72)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Light grey"), ColorRefFromRgb(192, 192, 192)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Rose"), ColorRefFromRgb(255, 228, 225)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Tan"), ColorRefFromRgb(210, 180, 140)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Light yellow"), ColorRefFromRgb(255, 255, 224)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Pale green "), ColorRefFromRgb(152, 251, 152)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Pale turquoise"), ColorRefFromRgb(175, 238, 238)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Pale blue"), ColorRefFromRgb(104, 131, 139)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "Lavender"), ColorRefFromRgb(230, 230, 250)},
+    {QT_TRANSLATE_NOOP("CSwatchPopup", "White"), ColorRefFromRgb(255, 255, 255)},
+}};
+
+bool IsCell(int index)
+{
+    return index >= 0 && index < kSwatchColourCount;
+}
+
+}  // namespace
+
+std::uint32_t SwatchColorRef(int index)
+{
+    return IsCell(index) ? kColours[static_cast<std::size_t>(index)].colorRef : kColorRefDefault;
+}
+
+QString SwatchColourName(int index)
+{
+    return IsCell(index) ? QCoreApplication::translate("CSwatchPopup", kColours[static_cast<std::size_t>(index)].name)
+                         : QString();
+}
+
+int FindSwatchColour(std::uint32_t colorRef)
+{
+    for (int index = 0; index < kSwatchColourCount; ++index) {
+        if (kColours[static_cast<std::size_t>(index)].colorRef == colorRef) {
+            return index;
+        }
+    }
+    return -1;
+}
