@@ -48,3 +48,16 @@ small_files() {
   cat "$small"/f* > /dev/null
   echo "$small"
 }
+
+# big_file: makes (once) and prints the folder of one file of 1 GiB, big.bin, with its
+# lists list.sfv and list.md5, and reads the file into the page cache.
+big_file() {
+  local big=$data/big
+  if [ ! -f "$big/list.md5" ]; then
+    rm -rf "$big"; mkdir -p "$big"
+    (cd "$big" && head -c $((1024 * 1024 * 1024)) /dev/urandom > big.bin && cksfv -b big.bin > list.sfv \
+     && md5sum big.bin > list.md5)
+  fi
+  cat "$big/big.bin" > /dev/null
+  echo "$big"
+}

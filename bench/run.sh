@@ -5,4 +5,5 @@ cd "$(dirname "$0")"
 
 ./engines.sh
 ./verify.sh
+./create.sh
 ./window.sh

@@ -12,13 +12,7 @@ bench_build OFF tallyfox-check
 check=$PWD/$build/src/cli/tallyfox-check
 
 small=$(small_files)
-big=$data/big
-if [ ! -f "$big/list.md5" ]; then
-  rm -rf "$big"; mkdir -p "$big"
-  (cd "$big" && head -c $((1024 * 1024 * 1024)) /dev/urandom > big.bin && cksfv -b big.bin > list.sfv \
-   && md5sum big.bin > list.md5)
-fi
-cat "$big/big.bin" > /dev/null   # into the page cache
+big=$(big_file)
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 rate() { awk -v n="$1" -v t="$2" 'BEGIN { printf "%.0f", n / t }'; }

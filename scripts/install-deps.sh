@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, only those that are missing.
-#   scripts/install-deps.sh build   compilers, Qt 6, GoogleTest, SimpleIni, the freedesktop tools
-#                                   the association tests check against (build and tests)
+#   scripts/install-deps.sh build   compilers, Qt 6, GoogleTest, SimpleIni, the freedesktop tools the
+#                                   association tests check against and the peer tools the list interop
+#                                   tests run (build and tests)
 #   scripts/install-deps.sh run     build + what running on a machine without a display needs
 #   scripts/install-deps.sh bench   build + Google Benchmark and the peer tools compared with
 set -euo pipefail
 
 build=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libsimpleini-dev
-       fonts-dejavu-core xdg-utils libglib2.0-bin shared-mime-info desktop-file-utils)
+       fonts-dejavu-core xdg-utils libglib2.0-bin shared-mime-info desktop-file-utils rhash cksfv coreutils)
 run=(xvfb xauth imagemagick)
 bench=(libbenchmark-dev rhash cksfv coreutils)
 

@@ -16,8 +16,13 @@ void CpuRelax() noexcept
 
 FileOpenAhead::FileOpenAhead(const ChecksumList& list, std::string baseFolder, int firstRow, int endRow,
                              std::size_t preReadLimit)
-    : m_list(list),
-      m_baseFolder(std::move(baseFolder)),
+    : FileOpenAhead([&list, base = std::move(baseFolder)](int row) { return ResolveEntryPath(base, list.RowName(row)); },
+                    firstRow, endRow, preReadLimit)
+{
+}
+
+FileOpenAhead::FileOpenAhead(PathOfRow pathOf, int firstRow, int endRow, std::size_t preReadLimit)
+    : m_pathOf(std::move(pathOf)),
       m_endRow(endRow),
       m_preReadLimit(preReadLimit),
       m_slots(std::make_unique<Slot[]>(kWindow)),
@@ -43,7 +48,7 @@ FileOpenAhead::~FileOpenAhead()
 
 ReadOnlyFile FileOpenAhead::Open(int row) const
 {
-    return ReadOnlyFile(ResolveEntryPath(m_baseFolder, m_list.RowName(row)));
+    return ReadOnlyFile(m_pathOf(row));
 }
 
 void FileOpenAhead::OpenAhead()

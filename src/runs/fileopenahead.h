@@ -23,9 +23,14 @@ class FileOpenAhead {
 public:
     static constexpr int kWindow = 64;
 
+    // The path of a row; called from both threads, so it must only read.
+    using PathOfRow = std::function<std::string(int row)>;
+
     // `preReadLimit`: files up to this size are read whole ahead (0: none).
     FileOpenAhead(const ChecksumList& list, std::string baseFolder, int firstRow, int endRow,
                   std::size_t preReadLimit);
+    // Rows named by `pathOf` (a generation run's chosen files).
+    FileOpenAhead(PathOfRow pathOf, int firstRow, int endRow, std::size_t preReadLimit);
     ~FileOpenAhead();
     FileOpenAhead(const FileOpenAhead&) = delete;
     FileOpenAhead& operator=(const FileOpenAhead&) = delete;
@@ -48,8 +53,7 @@ private:
     void WaitUntil(const std::function<bool()>& condition);
     void WakeSleepers();
 
-    const ChecksumList& m_list;
-    const std::string m_baseFolder;
+    const PathOfRow m_pathOf;
     const int m_endRow;
     const std::size_t m_preReadLimit;
     std::unique_ptr<Slot[]> m_slots;

@@ -1,0 +1,62 @@
+#include "chosenfiles.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+std::string EntryNameForList(const std::string& listPath, const std::string& filePath)
+{
+    std::error_code error;
+    const fs::path list = fs::absolute(fs::path(listPath), error).lexically_normal();
+    const fs::path file = fs::absolute(fs::path(filePath), error).lexically_normal();
+    if (error) {
+        return filePath;
+    }
+    const fs::path relative = file.lexically_relative(list.parent_path());
+    if (relative.empty()) {
+        return file.generic_string();
+    }
+    return relative.generic_string();
+}
+
+std::string EntryNamer::Name(const std::string& filePath)
+{
+    const std::size_t slash = filePath.rfind('/');
+    const std::string_view folder(filePath.data(), slash == std::string::npos ? 0 : slash + 1);
+    const std::string_view name(filePath.data() + folder.size(), filePath.size() - folder.size());
+    if (name.empty() || name == "." || name == "..") {
+        return EntryNameForList(m_listPath, filePath);
+    }
+    if (!m_known || folder != m_folder) {
+        m_folder = folder;
+        // The folder's relative form, from a stand-in name inside it.
+        const std::string probe = EntryNameForList(m_listPath, m_folder + "x");
+        m_relative = probe.substr(0, probe.size() - 1);
+        m_known = true;
+    }
+    return m_relative + std::string(name);
+}
+
+ChosenFiles ChooseFiles(const std::vector<FileRecordInfo>& records, std::vector<int> selectedRows,
+                        const std::string& sourceFolder, const std::string& listPath)
+{
+    std::sort(selectedRows.begin(), selectedRows.end());
+    selectedRows.erase(std::unique(selectedRows.begin(), selectedRows.end()), selectedRows.end());
+    ChosenFiles chosen;
+    EntryNamer namer(listPath);
+    for (const int row : selectedRows) {
+        if (row < 0 || static_cast<std::size_t>(row) >= records.size()) {
+            continue;
+        }
+        const FileRecordInfo& record = records[static_cast<std::size_t>(row)];
+        ChosenFile file;
+        file.path = sourceFolder + record.name;
+        file.entryName = namer.Name(file.path);
+        file.size = record.size;
+        file.time = record.time;
+        chosen.totalSize += record.size;
+        chosen.files.push_back(std::move(file));
+    }
+    return chosen;
+}

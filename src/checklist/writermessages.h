@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+// The texts the user sees when a new list cannot be made, with the values in place.
+inline constexpr char kNoFilesSelectedMessage[] = "No Files Selected.";
+[[nodiscard]] std::string CreateFailedMessage(const std::string& path);  // "Create [%s] failed."
+// A write into the new list failed (full disk, I/O error): the list and the reason.
+[[nodiscard]] std::string WriteFailedMessage(const std::string& path, int errorCode);

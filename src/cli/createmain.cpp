@@ -1,0 +1,137 @@
+// tallyfox-create: writes an .sfv (CRC-32) or .md5 list of files from the command line
+// with the same writer and generation run as the window.
+
+#include "abortflag.h"
+#include "createarguments.h"
+#include "createreporter.h"
+#include "generationmessages.h"
+#include "generationrun.h"
+#include "inputfiles.h"
+#include "sfvhead.h"
+
+#include <csignal>
+#include <cstdio>
+#include <ctime>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitLeftOut = 1;
+constexpr int kExitFailed = 2;
+constexpr int kExitInterrupted = 130;
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+extern "C" void OnInterrupt(int)
+{
+    g_interrupted = 1;
+    g_abort.store(1, std::memory_order_relaxed);
+}
+
+void PrintHelp(std::FILE* out)
+{
+    std::fputs("Usage: tallyfox-create --sfv|--md5 -o LIST FILE|FOLDER...\n"
+               "Write a new .sfv (CRC-32) or .md5 list of the given files.\n"
+               "\n"
+               "Each file is named relative to the list's folder (bare when it lies beside the\n"
+               "list, sub/a.bin or ../data/a.bin otherwise), so the list verifies where it is\n"
+               "saved. A folder stands for every file beneath it, walked recursively (no -r\n"
+               "needed) in sorted order, without following links to folders; the list being\n"
+               "written is never listed. Files are listed in the order given. An existing LIST\n"
+               "is overwritten. An SFV list starts with header lines and one comment line per\n"
+               "file (size, last write time, name); an MD5 list holds entry lines only.\n"
+               "\n"
+               "Exit status: 0 every file is listed; 1 a file could not be read and was left\n"
+               "out (each is named on stderr); 2 bad usage, or the list cannot be written;\n"
+               "130 interrupted (Ctrl-C stops at the current block and keeps the lines written\n"
+               "so far).\n"
+               "\n"
+               "Options:\n"
+               "  --sfv          write a CRC-32 list (.sfv)\n"
+               "  --md5          write an MD5 list (.md5)\n"
+               "  -o, --output LIST   the list to write\n"
+               "  -h, --help     show this help and exit\n",
+               out);
+}
+
+void ReportLeftOut(const std::vector<LeftOutFile>& leftOut)
+{
+    for (const LeftOutFile& file : leftOut) {
+        std::fprintf(stderr, "tallyfox-create: %s: %s (left out)\n", file.name.c_str(), file.reason.c_str());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const CreateArguments arguments = ParseCreateArguments(argc, argv);
+    if (arguments.help) {
+        PrintHelp(stdout);
+        return kExitOk;
+    }
+    if (!arguments.Usable()) {
+        std::fprintf(stderr, "tallyfox-create: %s\n", arguments.error.c_str());
+        PrintHelp(stderr);
+        return kExitFailed;
+    }
+
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    // Past a file-size limit a write fails with EFBIG and is reported, instead of the
+    // signal ending the program with a half-written list and no word.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    InputFiles input = CollectInputFiles(arguments.inputs, arguments.listPath);
+    if (arguments.kind == ListKind::Sfv) {
+        const HeadOutcome head = WriteSfvHead(arguments.listPath, input.chosen, LocalDateTime(std::time(nullptr)));
+        if (!head.written) {
+            std::fprintf(stderr, "%s\n", head.message.c_str());
+            return kExitFailed;
+        }
+    }
+
+    const bool showProgress = ::isatty(STDERR_FILENO) != 0;
+    CreateReporter reporter;
+    {
+        GenerationRun run;
+        run.Start({arguments.listPath, static_cast<std::int32_t>(arguments.kind), std::move(input.chosen), false},
+                  reporter);
+        if (g_interrupted != 0) {
+            GenerationRun::Cancel();  // interrupted before the run cleared the flag
+        }
+        while (!reporter.WaitEnded(200)) {
+            if (showProgress) {
+                const int percent = reporter.ProgressPosition();
+                std::fprintf(stderr, "\r%3d%%  %d/%d", percent > 100 ? 100 : percent, reporter.FileNumber(),
+                             reporter.FileCount());
+                std::fflush(stderr);
+            }
+        }
+        run.Wait();
+    }
+    if (showProgress) {
+        std::fputs("\r\033[K", stderr);
+    }
+
+    const GenerationOutcome& outcome = reporter.Outcome();
+    ReportLeftOut(input.missing);
+    ReportLeftOut(outcome.leftOut);
+    if (!outcome.message.empty()) {
+        std::fprintf(stderr, "%s\n", outcome.message.c_str());
+    }
+    switch (outcome.status) {
+    case GenerationStatus::Aborted: return kExitInterrupted;
+    case GenerationStatus::Completed: break;
+    default: return kExitFailed;
+    }
+    if (g_interrupted != 0) {
+        return kExitInterrupted;
+    }
+    return input.missing.empty() && outcome.leftOut.empty() ? kExitOk : kExitLeftOut;
+}

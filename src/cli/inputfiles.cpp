@@ -1,0 +1,109 @@
+#include "inputfiles.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <sys/stat.h>
+
+namespace {
+
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool known = false;
+};
+
+class Collector {
+public:
+    explicit Collector(const std::string& listPath) : m_listPath(listPath), m_namer(listPath)
+    {
+        struct stat info {};
+        if (::stat(listPath.c_str(), &info) == 0) {
+            m_list = {info.st_dev, info.st_ino, true};
+        }
+    }
+
+    void Add(const std::string& input)
+    {
+        struct stat info {};
+        if (::stat(input.c_str(), &info) != 0) {
+            m_files.missing.push_back({EntryNameForList(m_listPath, input), std::strerror(errno)});
+            return;
+        }
+        if (S_ISDIR(info.st_mode)) {
+            Walk(input.empty() || input.back() == '/' ? input : input + "/");
+        } else {
+            AddFile(input, info);
+        }
+    }
+
+    InputFiles Take() { return std::move(m_files); }
+
+private:
+    void AddFile(const std::string& path, const struct stat& info)
+    {
+        if (m_list.known && info.st_dev == m_list.device && info.st_ino == m_list.inode) {
+            return;  // the list being written
+        }
+        ChosenFile file;
+        file.path = path;
+        file.entryName = m_namer.Name(path);
+        file.size = static_cast<std::uint64_t>(info.st_size);
+        file.time = LocalDateTime(info.st_mtime);
+        m_files.chosen.totalSize += file.size;
+        m_files.chosen.files.push_back(std::move(file));
+    }
+
+    void Walk(const std::string& folder)
+    {
+        DIR* dir = ::opendir(folder.c_str());
+        if (dir == nullptr) {
+            m_files.missing.push_back({EntryNameForList(m_listPath, folder), std::strerror(errno)});
+            return;
+        }
+        std::vector<std::string> names;
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string_view name = entry->d_name;
+            if (name != "." && name != "..") {
+                names.emplace_back(name);
+            }
+        }
+        ::closedir(dir);
+        std::sort(names.begin(), names.end());
+        for (const std::string& name : names) {
+            const std::string path = folder + name;
+            struct stat info {};
+            if (::lstat(path.c_str(), &info) != 0) {
+                continue;  // gone since the folder was read
+            }
+            if (S_ISLNK(info.st_mode) && ::stat(path.c_str(), &info) != 0) {
+                continue;  // a dangling link names no file
+            }
+            if (S_ISDIR(info.st_mode)) {
+                struct stat linkInfo {};
+                if (::lstat(path.c_str(), &linkInfo) == 0 && !S_ISLNK(linkInfo.st_mode)) {
+                    Walk(path + "/");
+                }
+            } else if (S_ISREG(info.st_mode)) {
+                AddFile(path, info);
+            }
+        }
+    }
+
+    const std::string& m_listPath;
+    EntryNamer m_namer;
+    FileIdentity m_list;
+    InputFiles m_files;
+};
+
+}  // namespace
+
+InputFiles CollectInputFiles(const std::vector<std::string>& inputs, const std::string& listPath)
+{
+    Collector collector(listPath);
+    for (const std::string& input : inputs) {
+        collector.Add(input);
+    }
+    return collector.Take();
+}

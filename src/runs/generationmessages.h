@@ -1,0 +1,19 @@
+#pragma once
+
+#include "generationoutcome.h"
+
+#include <cstdint>
+#include <string>
+
+inline constexpr char kUserAbortedMessage[] = "User aborted.";
+inline constexpr char kSfvGroupCaption[] = "-= [SFV] =-";
+inline constexpr char kMd5GroupCaption[] = "-= [MD5] =-";
+inline constexpr char kUnknownGroupCaption[] = "-= [UNKNOWN] =-";
+// Why a file whose name holds a line break is left out of a list.
+inline constexpr char kNameWithLineBreakReason[] = "the name holds a line break, which a list cannot hold";
+
+[[nodiscard]] std::string GenerationCounterText(int number, int count);      // "%d/%d"
+[[nodiscard]] std::string UnknownOutputTypeMessage(std::int32_t kind);        // "Unknown Output Type: [%d]"
+// Names the files that got no line in the list at `listPath`, one per line with the
+// reason; empty when none was left out.
+[[nodiscard]] std::string LeftOutMessage(const std::string& listPath, const std::vector<LeftOutFile>& leftOut);

@@ -1,0 +1,173 @@
+#include "generationproc.h"
+
+#include "abortflag.h"
+#include "crc32engine.h"
+#include "fileopenahead.h"
+#include "generationmessages.h"
+#include "generationobserver.h"
+#include "listfilewriter.h"
+#include "listformats.h"
+#include "listtypes.h"
+#include "md5file.h"
+#include "progresssink.h"
+#include "readonlyfile.h"
+#include "writermessages.h"
+
+#include <cstring>
+#include <optional>
+
+namespace {
+
+// Small files are read whole ahead where hashing is the slower part (MD5).
+constexpr std::size_t kMd5PreReadLimit = 64 * 1024;
+// Gathered lines go out when this much is waiting, and before any file of this size
+// or more is read, so no finished line waits on a long read.
+constexpr std::size_t kGatheredLinesLimit = 64 * 1024;
+constexpr std::uint64_t kLongReadSize = 1024 * 1024;
+
+class GenerationLoop {
+public:
+    GenerationLoop(const GenerationJob& job, GenerationObserver& observer, ListFileWriter& writer)
+        : m_job(job), m_observer(observer), m_writer(writer)
+    {
+    }
+
+    void Run(ListKind kind, GenerationOutcome& outcome)
+    {
+        const std::vector<ChosenFile>& files = m_job.chosen.files;
+        const int count = static_cast<int>(files.size());
+        if (kind == ListKind::Sfv) {
+            m_engine.BuildTable();  // once per run
+        }
+        FileOpenAhead openAhead([&files](int row) { return files[static_cast<std::size_t>(row)].path; }, 0, count,
+                                kind == ListKind::Md5 ? kMd5PreReadLimit : 0);
+        for (int row = 0; row < count; ++row) {
+            const ChosenFile& chosen = files[static_cast<std::size_t>(row)];
+            if (chosen.size >= kLongReadSize && !WriteGathered(outcome)) {
+                break;
+            }
+            m_observer.FileStarted(chosen.entryName, row + 1, count, GenerationCounterText(row + 1, count));
+            ReadOnlyFile file = openAhead.Take(row);
+            std::optional<std::string> line;
+            int readError = 0;
+            if (chosen.entryName.find_first_of("\r\n") != std::string::npos) {
+                // A line break in the name would split its entry line: such a file gets no line.
+                outcome.leftOut.push_back({chosen.entryName, kNameWithLineBreakReason});
+                continue;
+            }
+            if (!file.IsOpen()) {
+                readError = file.OpenError();
+            } else if (kind == ListKind::Sfv) {
+                line = SfvLine(chosen, file, readError);
+            } else {
+                line = Md5Line(chosen, file, readError);
+            }
+            if (AbortRequested()) {
+                outcome.status = GenerationStatus::Aborted;
+                break;
+            }
+            if (!line) {
+                outcome.leftOut.push_back({chosen.entryName, std::strerror(readError)});
+                continue;
+            }
+            m_gathered += *line;
+            ++m_gatheredLines;
+            if ((m_job.writeEachLineAtOnce || m_gathered.size() >= kGatheredLinesLimit) && !WriteGathered(outcome)) {
+                break;
+            }
+        }
+        if (outcome.status != GenerationStatus::WriteFailed) {
+            WriteGathered(outcome);
+        }
+        m_engine.FreeTable();
+    }
+
+private:
+    // Writes the lines not yet written; false (and the outcome says why) when that failed.
+    bool WriteGathered(GenerationOutcome& outcome)
+    {
+        if (m_gathered.empty()) {
+            return true;
+        }
+        if (!m_writer.Write(m_gathered)) {
+            outcome.status = GenerationStatus::WriteFailed;
+            outcome.message = WriteFailedMessage(m_job.outputPath, m_writer.Error());
+            return false;
+        }
+        outcome.linesWritten += m_gatheredLines;
+        m_gathered.clear();
+        m_gatheredLines = 0;
+        return true;
+    }
+
+    std::optional<std::string> SfvLine(const ChosenFile& chosen, ReadOnlyFile& file, int& readError)
+    {
+        std::uint32_t crc = 0;
+        const int result = m_engine.ChecksumFile(file, crc, m_observer.Progress(), Total(), m_bytesDone);
+        if (result != kChecksumOk) {
+            readError = result;
+            return std::nullopt;
+        }
+        return SfvEntryLine(chosen.entryName, crc);
+    }
+
+    std::optional<std::string> Md5Line(const ChosenFile& chosen, ReadOnlyFile& file, int& readError)
+    {
+        try {
+            return Md5EntryLine(Md5File(file, chosen.path, m_observer.Progress(), Total(), m_bytesDone),
+                                chosen.entryName);
+        } catch (const FileError& error) {
+            readError = error.ErrorCode();
+            return std::nullopt;
+        }
+    }
+
+    [[nodiscard]] std::int64_t Total() const noexcept
+    {
+        const std::uint64_t total = m_job.chosen.totalSize;
+        return total > static_cast<std::uint64_t>(INT64_MAX) ? INT64_MAX : static_cast<std::int64_t>(total);
+    }
+
+    const GenerationJob& m_job;
+    GenerationObserver& m_observer;
+    ListFileWriter& m_writer;
+    CCrc32Engine m_engine;
+    std::uint64_t m_bytesDone = 0;
+    std::string m_gathered;  // finished lines not yet written
+    int m_gatheredLines = 0;
+};
+
+}  // namespace
+
+GenerationOutcome RunGeneration(const GenerationJob& job, GenerationObserver& observer)
+{
+    GenerationOutcome outcome;
+    const auto kind = static_cast<ListKind>(job.kind);
+    {
+        // SFV appends to its head; any other kind starts from an empty file.
+        ListFileWriter writer(job.outputPath,
+                              kind == ListKind::Sfv ? ListFileWriter::Mode::Append : ListFileWriter::Mode::Truncate);
+        if (!writer.IsOpen()) {
+            outcome.status = GenerationStatus::CreateFailed;
+            outcome.message = CreateFailedMessage(job.outputPath);
+        } else {
+            observer.Progress().SetPosition(0);
+            if (kind == ListKind::Sfv || kind == ListKind::Md5) {
+                observer.RunStarted(kind == ListKind::Sfv ? kSfvGroupCaption : kMd5GroupCaption);
+                GenerationLoop(job, observer, writer).Run(kind, outcome);
+            } else {
+                observer.RunStarted(kUnknownGroupCaption);
+                outcome.status = GenerationStatus::UnknownKind;
+                outcome.message = UnknownOutputTypeMessage(job.kind);
+            }
+            if (!writer.Close() && outcome.status != GenerationStatus::WriteFailed) {
+                outcome.status = GenerationStatus::WriteFailed;
+                outcome.message = WriteFailedMessage(job.outputPath, writer.Error());
+            }
+        }
+    }
+    // Whatever ended the run, the abort flag is left raised, as when the dialog ends.
+    g_abort.store(1, std::memory_order_relaxed);
+    observer.RunEnded(outcome);
+    return outcome;
+}

@@ -1,0 +1,125 @@
+// The generation progress dialog driving a real run: what it shows, Cancel, close.
+
+#include "abortflag.h"
+#include "generatedlg.h"
+#include "sfvhead.h"
+#include "tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+ChosenFiles Choose(const TempDir& dir, const std::vector<std::string>& names, const std::string& list)
+{
+    std::vector<FileRecordInfo> records;
+    std::vector<int> rows;
+    for (const std::string& name : names) {
+        records.push_back({name, std::filesystem::file_size(dir.Path() / name), {2002, 3, 1, 9, 30, 0}});
+        rows.push_back(static_cast<int>(rows.size()));
+    }
+    return ChooseFiles(records, rows, dir.Folder(), list);
+}
+
+struct DialogFixture {
+    QWidget owner;
+    CGenerateDlg* dialog = new CGenerateDlg(&owner);
+    QStringList errors;
+
+    DialogFixture()
+    {
+        owner.show();
+        dialog->SetShowError([this](QWidget*, const QString& text) { errors << text; });
+    }
+};
+
+}  // namespace
+
+TEST(GenerateDialog, ShowsKindFileCounterAndFullBarThenEnds)
+{
+    TempDir dir;
+    dir.WriteFile("a.txt", "abc");
+    dir.WritePatternFile("b.bin", 100000);
+    dir.WriteFile("c.txt", "abc");
+    const std::string list = dir.Folder() + "new.md5";
+    DialogFixture fixture;
+    QSignalSpy ended(fixture.dialog, &CGenerateDlg::generationEnded);
+
+    fixture.dialog->Start({list, 2, Choose(dir, {"a.txt", "b.bin", "c.txt"}, list)});
+    EXPECT_TRUE(fixture.dialog->isVisible());
+    EXPECT_EQ(fixture.dialog->windowModality(), Qt::WindowModal);
+    ASSERT_TRUE(ended.wait(60000));
+
+    EXPECT_EQ(fixture.dialog->findChild<QGroupBox*>("generateGroup")->title(), "-= [MD5] =-");
+    EXPECT_EQ(fixture.dialog->findChild<QLabel*>("generateCounter")->text(), "3/3");
+    EXPECT_EQ(fixture.dialog->findChild<QLabel*>("generateFileName")->text(), "c.txt");
+    EXPECT_EQ(fixture.dialog->findChild<QProgressBar*>("generateProgress")->value(), 100);
+    EXPECT_EQ(fixture.dialog->findChild<QPushButton*>("generateCancel")->text(), "&Cancel");
+    EXPECT_FALSE(fixture.dialog->isVisible());
+    EXPECT_TRUE(fixture.errors.isEmpty());
+    EXPECT_EQ(g_abort.load(), 1);
+    EXPECT_EQ(ReadBytes(list).size(), 3u * 39u);  // 32 digits, space, 5-letter name, LF
+}
+
+TEST(GenerateDialog, CancelSaysUserAbortedOnceAndKeepsTheLinesWrittenSoFar)
+{
+    TempDir dir;
+    dir.WriteFile("first.txt", "abc");
+    // Far too large to finish: a sparse file of 64 GiB.
+    std::filesystem::resize_file(dir.WriteFile("huge.bin", ""), std::uintmax_t{64} << 30);
+    dir.WriteFile("last.txt", "abc");
+    const std::string list = dir.Folder() + "new.sfv";
+    const ChosenFiles chosen = Choose(dir, {"first.txt", "huge.bin", "last.txt"}, list);
+    ASSERT_TRUE(WriteSfvHead(list, chosen, {2002, 3, 7, 14, 5, 9}).written);
+    const std::string head = ReadBytes(list);
+    DialogFixture fixture;
+    QSignalSpy ended(fixture.dialog, &CGenerateDlg::generationEnded);
+    auto* counter = fixture.dialog->findChild<QLabel*>("generateCounter");
+
+    fixture.dialog->Start({list, 1, chosen});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return counter->text() == "2/3"; }, 60000));
+    QTest::mouseClick(fixture.dialog->findChild<QPushButton*>("generateCancel"), Qt::LeftButton);
+    ASSERT_TRUE(ended.count() > 0 || ended.wait(60000));
+
+    EXPECT_EQ(fixture.errors, QStringList{"User aborted."});
+    EXPECT_EQ(ReadBytes(list), head + "first.txt 352441C2\r\n");
+    EXPECT_FALSE(fixture.dialog->isVisible());
+    EXPECT_TRUE(fixture.owner.isEnabled());
+}
+
+TEST(GenerateDialog, ClosingTheOwnerDuringARunStopsItQuietly)
+{
+    TempDir dir;
+    dir.WriteFile("first.txt", "abc");
+    std::filesystem::resize_file(dir.WriteFile("huge.bin", ""), std::uintmax_t{64} << 30);
+    const std::string list = dir.Folder() + "new.md5";
+    auto fixture = std::make_unique<DialogFixture>();
+    auto* counter = fixture->dialog->findChild<QLabel*>("generateCounter");
+    fixture->dialog->Start({list, 2, Choose(dir, {"first.txt", "huge.bin"}, list)});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return counter->text() == "2/2"; }, 60000));
+
+    fixture.reset();  // the owner and its dialog go away: the run is cancelled and joined
+
+    EXPECT_EQ(g_abort.load(), 1);
+    EXPECT_EQ(ReadBytes(list), "900150983CD24FB0D6963F7D28E17F72 first.txt\n");
+}
