@@ -95,10 +95,8 @@ LoadOutcome LoadChecksumList(const std::string& path, const std::string& baseFol
     for (const EntrySize& entry : sizes) {
         if (entry.found) {
             content.totalBytes += entry.size;
-            content.sizeTexts.push_back(FormatSizeText(entry.size, sizeType));
-        } else {
-            content.sizeTexts.emplace_back(kNotFoundText);
         }
+        content.sizeTexts.push_back(RowSizeText(entry.found, entry.size, sizeType));
     }
     outcome.status = LoadStatus::Loaded;
     return outcome;

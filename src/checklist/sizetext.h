@@ -9,3 +9,9 @@
 
 // The text a row shows for a file that could not be opened.
 inline constexpr const char* kNotFoundText = "Not Found.";
+
+// A row's size text: the size's text when the file was found, else "Not Found.".
+[[nodiscard]] inline std::string RowSizeText(bool found, std::uint64_t size, int sizeType)
+{
+    return found ? FormatSizeText(size, sizeType) : std::string(kNotFoundText);
+}

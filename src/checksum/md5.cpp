@@ -1,5 +1,7 @@
 #include "md5.h"
 
+#include "hextext.h"
+
 #include <bit>
 #include <cstring>
 
@@ -119,11 +121,10 @@ std::string CMd5::Final()
 
     unsigned char digest[16];
     EncodeLittleEndian(digest, m_state, 4);
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string text(32, '0');
-    for (int i = 0; i < 16; ++i) {
-        text[2 * i] = kHex[digest[i] >> 4];
-        text[2 * i + 1] = kHex[digest[i] & 0x0F];
+    std::string text;
+    text.reserve(32);
+    for (const unsigned char byte : digest) {
+        AppendHexByte(text, byte);
     }
     return text;
 }

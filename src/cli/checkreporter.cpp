@@ -25,8 +25,11 @@ void CheckReporter::RowChanged(int row)
     std::fputc('\n', m_out);
 }
 
-void CheckReporter::RunFinished()
+void CheckReporter::OnRunEvent(RunEvent event)
 {
+    if (event != RunEvent::WorkerEnded) {
+        return;
+    }
     std::fflush(m_out);
     const std::lock_guard lock(m_mutex);
     m_finished = true;

@@ -17,13 +17,12 @@ class CheckReporter final : public RunObserver, private ProgressSink {
 public:
     CheckReporter(const ChecksumList& list, std::FILE* out);
 
-    void SetButtonState(CommandId, ButtonState) override {}
-    void ShowProgressPanel(bool) override {}
+    // Only the worker's end matters here: it ends the wait.
+    void OnRunEvent(RunEvent event) override;
     [[nodiscard]] ProgressSink& Progress() override { return *this; }
     void RowChanged(int row) override;
     void AutoScrollToRow(int) override {}
     void UpdateStatusBar() override {}
-    void RunFinished() override;
 
     [[nodiscard]] int ProgressPosition() const noexcept { return m_percent.load(std::memory_order_relaxed); }
     // Waits up to `milliseconds` for the run to finish; true when it has.

@@ -5,6 +5,8 @@
 #include "toolbaricons.h"
 #include "windowtitle.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -12,15 +14,16 @@
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutBox"));
-    setWindowTitle(QStringLiteral("About Tallyfox"));
+    setWindowTitle(tr("About Tallyfox"));
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("aboutIcon"));
     icon->setPixmap(DrawApplicationPicture(32));
-    auto* version = new QLabel(QStringLiteral("Tallyfox Version %1").arg(QLatin1String(kVersionText)), this);
+    icon->setAccessibleName(tr("Tallyfox"));
+    auto* version = new QLabel(tr("Tallyfox Version %1").arg(QLatin1String(kVersionText)), this);
     version->setObjectName(QStringLiteral("aboutVersion"));
 
-    auto* ok = new CThemedButton(QStringLiteral("OK"), this);
+    auto* ok = new CThemedButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("aboutOk"));
     ok->setDefault(true);
     ok->SetThemeAdapter(&m_theme);
@@ -39,5 +42,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     layout->addLayout(top);
     layout->addSpacing(8);
     layout->addLayout(buttons);
+    // Wide enough for the caption too, with room for the title bar's icon and buttons:
+    // the window manager cuts a caption that does not fit.
+    const QFontMetrics captionFont(QApplication::font("QMdiSubWindowTitleBar"));
+    layout->addStrut(captionFont.horizontalAdvance(windowTitle()) + kCaptionChrome);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

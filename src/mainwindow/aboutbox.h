@@ -9,6 +9,9 @@ class AboutBox final : public QDialog {
     Q_OBJECT
 
 public:
+    // Room a title bar takes besides its caption: the window icon and three buttons.
+    static constexpr int kCaptionChrome = 4 * 32;
+
     explicit AboutBox(QWidget* parent = nullptr);
 
 private:

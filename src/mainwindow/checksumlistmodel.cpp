@@ -44,6 +44,12 @@ QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
             return m_icons.Icon(m_list.RowStatus(row));
         }
         return {};
+    case Qt::AccessibleTextRole:
+        // Screen readers hear the state as a word, not only see it as a picture.
+        return filename ? tr("%1, %2").arg(WidePath(m_list.RowName(row)), StatusWord(m_list.RowStatus(row)))
+                        : QString::fromUtf8(m_list.SizeText(row).c_str());
+    case Qt::AccessibleDescriptionRole:
+        return filename ? StatusWord(m_list.RowStatus(row)) : QVariant();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(filename ? Qt::AlignLeft | Qt::AlignVCenter
                                                           : Qt::AlignRight | Qt::AlignVCenter));
@@ -78,13 +84,25 @@ QVariant ChecksumListModel::headerData(int section, Qt::Orientation orientation,
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return section == kFilenameColumn ? QStringLiteral("Filename") : QStringLiteral("Size");
+        return section == kFilenameColumn ? tr("Filename") : tr("Size");
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::Alignment(section == kFilenameColumn ? Qt::AlignLeft | Qt::AlignVCenter
                                                                            : Qt::AlignRight | Qt::AlignVCenter));
     }
     return {};
+}
+
+QString ChecksumListModel::StatusWord(EntryStatus status)
+{
+    switch (status) {
+    case EntryStatus::OK: return tr("OK");
+    case EntryStatus::Bad: return tr("Bad");
+    case EntryStatus::Missing: return tr("Missing");
+    case EntryStatus::Checking: return tr("Checking");
+    case EntryStatus::Unchecked: break;
+    }
+    return tr("Unchecked");
 }
 
 Qt::ItemFlags ChecksumListModel::flags(const QModelIndex& index) const

@@ -9,7 +9,7 @@
 class ChecksumList;
 
 // The checksum list as a table: "Filename" with the row's state icon, and "Size"
-// (right-aligned). Cells read the ChecksumList at paint time, so a run's changes show
+// (right-aligned); assistive technology gets each row's state as a word. Cells read the ChecksumList at paint time, so a run's changes show
 // by repainting; the window reports changed rows in batches.
 class ChecksumListModel final : public QAbstractTableModel {
     Q_OBJECT
@@ -40,6 +40,9 @@ public:
     [[nodiscard]] QColor RowColour(int row) const;
     // The Filename column's tooltip: the name, and why a row's checksum is unusable.
     [[nodiscard]] QString FilenameToolTip(int row) const;
+
+    // The row state as a word (OK, Bad, Missing, Unchecked, Checking), for screen readers.
+    [[nodiscard]] static QString StatusWord(EntryStatus status);
 
 private:
     const ChecksumList& m_list;

@@ -11,16 +11,11 @@
 
 #include <QAction>
 
-void CMainDialog::SetButtonState(CommandId id, ButtonState state)
-{
-    // Through the run's store, so a state set here and one a finishing worker has
-    // reported are applied in the order they were requested.
-    m_observer.SetButtonState(id, state);
-    ApplyRunReports();
-}
-
 void CMainDialog::OnCommand(CommandId id)
 {
+    // What the run reported before the command arrived counts as having happened
+    // before it: a run that has just ended gives its buttons back first.
+    ApplyRunReports();
     if (const QAction* action = m_toolbar->Action(id); action != nullptr && !action->isEnabled()) {
         return;  // a greyed button does nothing, also when its command comes another way
     }
@@ -37,19 +32,11 @@ void CMainDialog::OnCommand(CommandId id)
         m_checksumView = !m_checksumView;
         ShowView();
         break;
-    case CommandId::StartPause: {
-        // A state reported just before the click (a run that has just ended) counts as
-        // set before it: the click's own toggle then applies on top of it.
-        const WindowRunObserver::Reports pending = m_observer.Take();
-        ApplyReports(pending);
-        const auto& reported = pending.buttons[static_cast<std::size_t>(value - static_cast<int>(CommandId::Open))];
-        if (reported && *reported != ButtonState::Disabled) {
-            m_toolbar->Action(id)->setChecked(*reported != ButtonState::EnabledChecked);
-        }
+    case CommandId::StartPause:
+        // The run's events set the button's look, whatever the click's own toggle did.
         m_controller.StartPause();
         ApplyRunReports();
         break;
-    }
     case CommandId::Stop:
         m_controller.Stop();
         ApplyRunReports();
@@ -128,8 +115,7 @@ void CMainDialog::RefreshAllRowSizes()
     const std::vector<EntrySize> sizes = QueryEntrySizes(m_list.BaseFolder(), m_list.RowNames(), m_list.AllRowTraits());
     for (std::size_t row = 0; row < sizes.size(); ++row) {
         const EntrySize& entry = sizes[row];
-        m_list.SetSizeText(static_cast<int>(row), entry.found ? FormatSizeText(entry.size, m_settings.sizeType)
-                                                              : std::string(kNotFoundText));
+        m_list.SetSizeText(static_cast<int>(row), RowSizeText(entry.found, entry.size, m_settings.sizeType));
     }
     m_model->AllRowsChanged();
 }
@@ -145,5 +131,5 @@ void CMainDialog::ToggleAlwaysOnTop()
     if (wasVisible) {
         show();
     }
-    SetButtonState(CommandId::AlwaysOnTop, m_alwaysOnTop ? ButtonState::EnabledChecked : ButtonState::Enabled);
+    m_toolbar->SetButtonState(CommandId::AlwaysOnTop, m_alwaysOnTop ? ButtonState::EnabledChecked : ButtonState::Enabled);
 }

@@ -16,10 +16,13 @@
 #include "toolbaricons.h"
 #include "windowtitle.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QSplitter>
+#include <QKeySequence>
 #include <QTableView>
 
 namespace {
@@ -64,9 +67,10 @@ CMainDialog::CMainDialog(MainDialogOptions options, QWidget* parent)
     SetUpStatusBar();
     SetUpBrowser();
     m_checksumView = true;
+    SetUpLayout();
     ShowView();
     DesktopAssociations().RegisterDocumentType(this, *m_dialogs);
-    LoadSettings();
+    ApplyLoadedSettings();
 
     m_reportTimer.setInterval(kReportIntervalMs);
     connect(&m_reportTimer, &QTimer::timeout, this, &CMainDialog::ApplyRunReports);
@@ -74,7 +78,6 @@ CMainDialog::CMainDialog(MainDialogOptions options, QWidget* parent)
     m_startupTimer.setInterval(kStartupTimerMs);
     connect(&m_startupTimer, &QTimer::timeout, this, &CMainDialog::OnStartupTimer);
     m_startupTimer.start();
-    LayoutChildren();
 }
 
 CMainDialog::~CMainDialog()
@@ -111,6 +114,7 @@ void CMainDialog::SetUpChecksumList()
     m_listView->setModel(m_model);
     m_listView->SetFullRowSelect(true);
     m_listView->setVisible(m_checksumView);
+    m_listView->setAccessibleName(tr("Checksum list"));
 }
 
 void CMainDialog::SetUpToolbar()
@@ -119,6 +123,12 @@ void CMainDialog::SetUpToolbar()
     connect(m_toolbar, &MainToolbar::CommandTriggered, this, &CMainDialog::OnCommand);
     connect(m_toolbar->RecentFilesMenu(), &QMenu::aboutToShow, this,
             [this] { BuildRecentFilesMenu(*m_toolbar->RecentFilesMenu(), m_recentFiles); });
+    // Quit from the keyboard; Escape, as in any main window, closes nothing.
+    auto* quit = new QAction(tr("Quit"), this);
+    quit->setObjectName(QStringLiteral("quitAction"));
+    quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    addAction(quit);
 }
 
 void CMainDialog::SetUpProgressPanel()
@@ -136,16 +146,21 @@ void CMainDialog::SetUpStatusBar()
 
 void CMainDialog::SetUpBrowser()
 {
-    // The folder browser's two halves: the tree pane on the left, the file list on the right.
+    // The folder browser's two halves side by side in a splitter: the tree pane on the
+    // left, the file list on the right.
+    m_browserSplitter = new QSplitter(Qt::Horizontal, this);
+    m_browserSplitter->setObjectName(QStringLiteral("browserSplitter"));
+    m_browserSplitter->setHandleWidth(kSplitterWidth);
+    m_browserSplitter->setChildrenCollapsible(false);
+    m_browserSplitter->hide();
+    connect(m_browserSplitter, &QSplitter::splitterMoved, this, [this](int x, int) { OnSplitterMoved(x); });
+
     m_browser = new FolderBrowser(
         std::make_unique<FileSystemNamespace>(),
         [this](const QString& caption, const QString& text) { m_dialogs->ShowCaptionedError(this, caption, text); },
         this);
-    m_folderTree = m_browser->TreePane();
-    m_fileList = m_browser->FileList();
-    m_folderTree->hide();
-    m_fileList->hide();
-    m_folderTreeReady = true;
+    m_browser->FileList()->setAccessibleName(tr("Files"));
+    InstallBrowserPanes(m_browser->TreePane(), m_browser->FileList());
 }
 
 void CMainDialog::OpenFolderInBrowser(const QString& folder)

@@ -13,6 +13,7 @@
 #include "commandid.h"
 #include "recentfiles.h"
 #include "settings.h"
+#include "toolbarstates.h"
 #include "verifycontroller.h"
 #include "windowrunobserver.h"
 
@@ -32,8 +33,7 @@ class MainToolbar;
 class ModalDialogs;
 class ProgressPanel;
 class QMimeData;
-class QTableView;
-class QTreeView;
+class QSplitter;
 class StatusBarParts;
 
 struct MainDialogOptions {
@@ -59,8 +59,9 @@ public:
 
     // The one dispatcher of toolbar and menu commands; other ids do nothing.
     void OnCommand(CommandId id);
-    // Checks the kind, sets the title, records the path as the newest recent file and
-    // reads the list (off the GUI thread; the list commands wait meanwhile).
+    // Makes the path absolute, checks the kind and reads the list (off the GUI thread;
+    // the list commands wait meanwhile). A list that was read becomes the title and the
+    // newest recent file; after a failed read both keep naming the list on screen.
     void OpenChecksumList(const QString& path);
     // Opens a list and verifies all of it at once, as for a list named on the command
     // line; the run starts also when the list cannot be read (it then covers no rows).
@@ -73,6 +74,9 @@ public:
     void UpdateStatusBar();
     // Moves the browser view's splitter, within its limits.
     void SetSplitterPos(int x);
+    // Puts the folder browser's tree (left) and file list (right) into the browser
+    // view's splitter, in place of what stood there; the window owns them from then on.
+    void InstallBrowserPanes(QWidget* tree, QWidget* files);
     // Applies settings edited elsewhere (the settings dialog): size display, auto-scroll,
     // full-row selection, row colours, list font and the save-position flag. The size
     // cells are rewritten when the size display changed.
@@ -107,9 +111,6 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -125,14 +126,12 @@ private:
     void OnStartupTimer();
 
     // Layout (mainview.cpp).
-    [[nodiscard]] int ToolbarHeight() const;
+    void SetUpLayout();
     void LayoutChildren();
-    void LayoutChecksumList(int cx, int cy);
-    [[nodiscard]] bool SplitterUsable() const;
-    [[nodiscard]] QRect SplitterHitArea() const;
+    void ApplySplitterPos();
+    void OnSplitterMoved(int x);
 
     // Commands (maincommands.cpp).
-    void SetButtonState(CommandId id, ButtonState state);
     void OnOpenCommand();
     void OnPropertiesCommand();
     void ToggleAlwaysOnTop();
@@ -142,7 +141,7 @@ private:
     void ApplyListSettings(int sizeTypeBefore);
 
     // Opening lists (mainopen.cpp).
-    void OpenList(const QString& path, bool verifyAfter);
+    void OpenList(const QString& givenPath, bool verifyAfter);
     void OnListLoaded();
     // The wait cursor and the held list commands while a list is being read.
     void BeginLoadWait(const QString& path);
@@ -154,10 +153,14 @@ private:
     void WakeForRunReports(bool urgent);
     void ApplyRunReports();
     void ApplyReports(const WindowRunObserver::Reports& reports);
+    // Sets the toolbar states (and the progress panel) that go with `trigger`.
+    void ApplyToolbarTrigger(ToolbarTrigger trigger);
 
     // Settings (mainsettings.cpp).
     [[nodiscard]] Settings ReadSettings() const;
-    void LoadSettings();
+    // Puts the settings read at start-up into effect (colours, size display, window
+    // place, recent files).
+    void ApplyLoadedSettings();
     void SaveSettings();
     // Where the settings are read from (the settings file unless they move).
     [[nodiscard]] QString IniReadPath() const;
@@ -182,15 +185,14 @@ private:
     ChecksumListModel* m_model = nullptr;
     ProgressPanel* m_progressPanel = nullptr;
     StatusBarParts* m_statusBar = nullptr;
-    FolderBrowser* m_browser = nullptr;
-    QWidget* m_folderTree = nullptr;  // the browser's tree pane
-    QTableView* m_fileList = nullptr;
+    QSplitter* m_browserSplitter = nullptr;
+    FolderBrowser* m_browser = nullptr;  // owns the current folder and the file records
+    QWidget* m_folderTree = nullptr;     // the browser's tree pane
+    QWidget* m_fileList = nullptr;
     ListLoader* m_loader = nullptr;
 
     int m_splitterPos;
-    bool m_splitterDragging = false;
     bool m_checksumView = true;
-    bool m_folderTreeReady = false;
     bool m_panelShown = false;
     bool m_alwaysOnTop = false;
     bool m_closing = false;

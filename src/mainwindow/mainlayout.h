@@ -4,8 +4,7 @@
 
 #include <array>
 
-// The main window's geometry as pure functions of its client size, so the rules can be
-// tested without a window. Coordinates are client coordinates of the main window.
+// The main window's measures, and the rules among them as pure functions.
 
 inline constexpr int kStatusBand = 20;          // kept free at the bottom for the status bar
 inline constexpr int kProgressPanelHeight = 53; // the panel above that band while a run is shown
@@ -18,27 +17,8 @@ inline constexpr int kSizeColumnWidth = 100;    // "Size" column of the checksum
 inline constexpr int kSplitterMinX = 80;        // the tree never gets narrower than this
 inline constexpr int kFileListMinWidth = 150;   // a move right stops short of this
 
-struct MainLayoutInput {
-    int cx = 0;             // client width
-    int cy = 0;             // client height
-    int toolbarHeight = 0;  // T: the toolbar's height, or the default when it has none
-    int splitterPos = kInitialSplitterPos;
-    bool panelShown = false;
-};
-
-struct MainLayout {
-    QRect toolbar;
-    QRect checksumList;
-    QRect progressPanel;
-    QRect folderTree;
-    QRect splitterHitArea;
-    QRect fileList;
-};
-
 // T: the toolbar's height when it is positive, else the default of 30.
 [[nodiscard]] int ToolbarHeightOr30(int toolbarHeight) noexcept;
-
-[[nodiscard]] MainLayout ComputeMainLayout(const MainLayoutInput& in) noexcept;
 
 // Right edges of the four status-bar parts for width w: w/4, w/2, w - w/4 and -1 (to the end).
 [[nodiscard]] std::array<int, 4> StatusPartEdges(int width) noexcept;

@@ -7,15 +7,18 @@
 #include "listidentify.h"
 #include "listloader.h"
 #include "listmessages.h"
+#include "listpaths.h"
 #include "loadwarnings.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
 #include "pathtext.h"
 #include "statusbarparts.h"
+#include "windowtexts.h"
 #include "windowtitle.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QStringList>
@@ -45,25 +48,24 @@ void CMainDialog::AddRecentFile(const QString& path)
     m_recentFiles.Add(path);
 }
 
-void CMainDialog::OpenList(const QString& path, bool verifyAfter)
+void CMainDialog::OpenList(const QString& givenPath, bool verifyAfter)
 {
     if (m_closing || IsLoading()) {
         return;
     }
+    // Made absolute first: the title and the recent files must name the same file from
+    // any working folder.
+    const QString path = givenPath.isEmpty() ? givenPath : QFileInfo(givenPath).absoluteFilePath();
     const std::string narrow = NarrowPath(path);
     const ListKindDetection detection = IdentifyListKind(narrow);
     if (!detection.known) {
-        m_dialogs->ShowError(this, WidePath(UnknownFileTypeMessage(narrow)));
+        m_dialogs->ShowError(this, UnknownFileTypeText(path));
         if (verifyAfter) {
             m_controller.StartAutoVerification();
             ApplyRunReports();
         }
         return;
     }
-    // Title and recent files first: a list that cannot be read still becomes both.
-    setWindowTitle(MainWindowTitle(path));
-    AddRecentFile(path);
-
     if (m_loader == nullptr) {
         m_loader = new ListLoader(this);
         connect(m_loader, &ListLoader::Finished, this, &CMainDialog::OnListLoaded);
@@ -82,9 +84,12 @@ void CMainDialog::OnListLoaded()
     const QString path = EndLoadWait();
 
     if (outcome.status == LoadStatus::OpenFailed) {
-        // The list on screen stays as it was.
-        m_dialogs->ShowError(this, WidePath(OpenFailedMessage(NarrowPath(path))));
+        // The list on screen stays as it was, and so do the title and the recent files
+        // that name it.
+        m_dialogs->ShowError(this, OpenFailedText(path));
     } else {
+        setWindowTitle(MainWindowTitle(path));
+        AddRecentFile(path);
         // No run is active while Open is available; a paused or stopped worker may
         // still be finishing its last block.
         m_controller.WaitForWorker();

@@ -6,6 +6,7 @@
 #include "checksumlistview.h"
 #include "maintoolbar.h"
 #include "progresspanel.h"
+#include "toolbarstates.h"
 
 void CMainDialog::WakeForRunReports(bool urgent)
 {
@@ -25,6 +26,15 @@ void CMainDialog::WakeForRunReports(bool urgent)
         Qt::QueuedConnection);
 }
 
+void CMainDialog::ApplyToolbarTrigger(ToolbarTrigger trigger)
+{
+    const ToolbarChange change = ToolbarChangeFor(trigger);
+    ApplyToolbarChange(*m_toolbar, change);
+    if (change.panelShown) {
+        ShowProgressPanel(*change.panelShown);
+    }
+}
+
 void CMainDialog::ApplyRunReports()
 {
     ApplyReports(m_observer.Take());
@@ -32,13 +42,13 @@ void CMainDialog::ApplyRunReports()
 
 void CMainDialog::ApplyReports(const WindowRunObserver::Reports& reports)
 {
-    for (int index = 0; index < WindowRunObserver::Reports::kButtonCount; ++index) {
-        if (const auto& state = reports.buttons[static_cast<std::size_t>(index)]) {
-            m_toolbar->SetButtonState(static_cast<CommandId>(static_cast<int>(CommandId::Open) + index), *state);
+    int workersEnded = 0;
+    for (const RunEvent event : reports.events) {
+        if (const std::optional<ToolbarTrigger> trigger = ToolbarTriggerOf(event)) {
+            ApplyToolbarTrigger(*trigger);
+        } else if (event == RunEvent::WorkerEnded) {
+            ++workersEnded;
         }
-    }
-    if (reports.panelShown) {
-        ShowProgressPanel(*reports.panelShown);
     }
     if (reports.allRowsChanged) {
         m_model->AllRowsChanged();
@@ -54,8 +64,8 @@ void CMainDialog::ApplyReports(const WindowRunObserver::Reports& reports)
     if (m_panelShown) {
         m_progressPanel->SetPosition(m_observer.ProgressPosition());
     }
-    if (reports.runsFinished > 0) {
-        m_finishedRuns += reports.runsFinished;
+    if (workersEnded > 0) {
+        m_finishedRuns += workersEnded;
         emit RunEnded();
     }
     // The timer keeps the progress bar moving while a run is running; idle, it stops.

@@ -39,7 +39,7 @@ Settings CMainDialog::ReadSettings() const
     return ::LoadSettings(profile, logicalDpiY());
 }
 
-void CMainDialog::LoadSettings()
+void CMainDialog::ApplyLoadedSettings()
 {
     m_model->SetRowColours(m_settings.rowColours);
     m_controller.SetSizeType(m_settings.sizeType);
@@ -127,5 +127,5 @@ void CMainDialog::ApplyFullRowSelect()
 void CMainDialog::RefreshListLayout()
 {
     m_listView->viewport()->update();
-    LayoutChildren();
+    m_listView->FitColumns();
 }

@@ -3,9 +3,11 @@
 #include "toolbaricons.h"
 
 #include <QAction>
+#include <QHelpEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace {
 
@@ -15,22 +17,30 @@ struct Position {
     CommandId id;
     PositionKind kind;
     ToolbarPicture picture;
-    const char* tooltip;
+    const char* tooltip;   // translated when shown
+    const char* shortcut;  // portable key text; "" for none
 };
 
 constexpr Position kToolbarPositions[] = {
-    {CommandId::Open, PositionKind::DropDown, ToolbarPicture::OpenFolder, "Open "},
-    {CommandId::Separator1, PositionKind::Separator, ToolbarPicture::BlankPage, ""},
-    {CommandId::ViewToggle, PositionKind::Check, ToolbarPicture::BlankPage, "Create .SFV/.MD5 File"},
-    {CommandId::Generate, PositionKind::DropDown, ToolbarPicture::FloppyDisk, "Generate"},
-    {CommandId::Separator2, PositionKind::Separator, ToolbarPicture::BlankPage, ""},
-    {CommandId::StartPause, PositionKind::Check, ToolbarPicture::StartPause, "Start/Pause"},
-    {CommandId::Stop, PositionKind::Plain, ToolbarPicture::RedSquare, "Stop"},
-    {CommandId::Separator3, PositionKind::Separator, ToolbarPicture::BlankPage, ""},
-    {CommandId::Properties, PositionKind::Plain, ToolbarPicture::CheckListWindow, "Properties"},
-    {CommandId::AlwaysOnTop, PositionKind::Check, ToolbarPicture::PushPin, "Always on Top"},
-    {CommandId::Separator4, PositionKind::Separator, ToolbarPicture::BlankPage, ""},
-    {CommandId::About, PositionKind::Plain, ToolbarPicture::AbcTile, "About"},
+    {CommandId::Open, PositionKind::DropDown, ToolbarPicture::OpenFolder, QT_TRANSLATE_NOOP("MainToolbar", "Open "),
+     "Ctrl+O"},
+    {CommandId::Separator1, PositionKind::Separator, ToolbarPicture::BlankPage, "", ""},
+    {CommandId::ViewToggle, PositionKind::Check, ToolbarPicture::BlankPage,
+     QT_TRANSLATE_NOOP("MainToolbar", "Create .SFV/.MD5 File"), "Ctrl+B"},
+    {CommandId::Generate, PositionKind::DropDown, ToolbarPicture::FloppyDisk, QT_TRANSLATE_NOOP("MainToolbar", "Generate"),
+     ""},
+    {CommandId::Separator2, PositionKind::Separator, ToolbarPicture::BlankPage, "", ""},
+    {CommandId::StartPause, PositionKind::Check, ToolbarPicture::StartPause,
+     QT_TRANSLATE_NOOP("MainToolbar", "Start/Pause"), "F5"},
+    {CommandId::Stop, PositionKind::Plain, ToolbarPicture::RedSquare, QT_TRANSLATE_NOOP("MainToolbar", "Stop"),
+     "Shift+F5"},
+    {CommandId::Separator3, PositionKind::Separator, ToolbarPicture::BlankPage, "", ""},
+    {CommandId::Properties, PositionKind::Plain, ToolbarPicture::CheckListWindow,
+     QT_TRANSLATE_NOOP("MainToolbar", "Properties"), "Ctrl+,"},
+    {CommandId::AlwaysOnTop, PositionKind::Check, ToolbarPicture::PushPin,
+     QT_TRANSLATE_NOOP("MainToolbar", "Always on Top"), ""},
+    {CommandId::Separator4, PositionKind::Separator, ToolbarPicture::BlankPage, "", ""},
+    {CommandId::About, PositionKind::Plain, ToolbarPicture::AbcTile, QT_TRANSLATE_NOOP("MainToolbar", "About"), ""},
 };
 
 bool IsListCommand(CommandId id) noexcept
@@ -41,14 +51,14 @@ bool IsListCommand(CommandId id) noexcept
 
 }  // namespace
 
-const char* ToolbarTooltip(CommandId id) noexcept
+QString ToolbarTooltip(CommandId id)
 {
     for (const Position& position : kToolbarPositions) {
         if (position.id == id) {
-            return position.tooltip;
+            return MainToolbar::tr(position.tooltip);
         }
     }
-    return "";
+    return {};
 }
 
 MainToolbar::MainToolbar(QWidget* parent)
@@ -76,8 +86,10 @@ MainToolbar::MainToolbar(QWidget* parent)
         });
     }
     // The generate menu's two items; the recent-files menu is filled when it opens.
-    m_generateMenu->addAction(QStringLiteral("Generate With &SFV"))->setData(static_cast<int>(CommandId::GenerateSfv));
-    m_generateMenu->addAction(QStringLiteral("Generate With &MD5"))->setData(static_cast<int>(CommandId::GenerateMd5));
+    m_generateMenu->addAction(tr("Generate With &SFV"))->setData(static_cast<int>(CommandId::GenerateSfv));
+    m_generateMenu->addAction(tr("Generate With &MD5"))->setData(static_cast<int>(CommandId::GenerateMd5));
+    m_recentMenu->setAccessibleName(tr("Recent files"));
+    m_generateMenu->setAccessibleName(tr("Generate"));
 }
 
 int MainToolbar::Index(CommandId id) noexcept
@@ -95,8 +107,11 @@ void MainToolbar::AddPosition(CommandId id)
         action = addSeparator();
     } else {
         action = addAction(ToolbarIcon(position.picture), QString());
-        action->setToolTip(QString::fromLatin1(position.tooltip));
+        action->setToolTip(tr(position.tooltip));
         action->setCheckable(position.kind == PositionKind::Check);
+        if (position.shortcut[0] != '\0') {
+            action->setShortcut(QKeySequence(QString::fromLatin1(position.shortcut)));
+        }
         connect(action, &QAction::triggered, this, [this, id] { emit CommandTriggered(id); });
     }
     action->setData(static_cast<int>(id));
@@ -105,6 +120,11 @@ void MainToolbar::AddPosition(CommandId id)
 
     if (QToolButton* button = Button(id)) {
         button->setObjectName(QStringLiteral("button%1").arg(static_cast<int>(id)));
+        // Reachable with Tab like any other control, named for screen readers, and
+        // its tooltip shows the shortcut.
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setAccessibleName(action->toolTip().trimmed());
+        button->installEventFilter(this);
         if (position.kind == PositionKind::DropDown) {
             button->setMenu(id == CommandId::Open ? m_recentMenu : m_generateMenu);
             button->setPopupMode(QToolButton::MenuButtonPopup);
@@ -122,6 +142,32 @@ QToolButton* MainToolbar::Button(CommandId id) const
 {
     QAction* action = Action(id);
     return action == nullptr ? nullptr : qobject_cast<QToolButton*>(widgetForAction(action));
+}
+
+QString MainToolbar::ShownToolTip(CommandId id) const
+{
+    const QAction* action = Action(id);
+    if (action == nullptr) {
+        return {};
+    }
+    const QString keys = action->shortcut().toString(QKeySequence::NativeText);
+    return keys.isEmpty() ? action->toolTip() : QStringLiteral("%1 (%2)").arg(action->toolTip().trimmed(), keys);
+}
+
+bool MainToolbar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        if (auto* button = qobject_cast<QToolButton*>(watched); button != nullptr && button->defaultAction() != nullptr) {
+            bool ok = false;
+            const int id = button->defaultAction()->data().toInt(&ok);
+            if (ok) {
+                const auto* help = static_cast<QHelpEvent*>(event);
+                QToolTip::showText(help->globalPos(), ShownToolTip(static_cast<CommandId>(id)), button);
+                return true;
+            }
+        }
+    }
+    return QToolBar::eventFilter(watched, event);
 }
 
 void MainToolbar::SetButtonState(CommandId id, ButtonState state)

@@ -13,7 +13,8 @@ class QToolButton;
 // The main window's toolbar: twelve positions carrying the ids 5000 to 5011 (four of
 // them separators), with their pictures and tooltips. "Open " and "Generate" have a
 // drop-down arrow whose menu is filled anew each time it opens. Every action carries
-// its command id as its data.
+// its command id as its data. The commands used most have shortcuts, which their
+// tooltips show; the buttons take keyboard focus with Tab.
 //
 // A button's state is one of enabled, enabled and checked, or disabled. The list
 // commands (Open, the view toggle, Start/Pause, Stop, Properties) can also be held
@@ -29,6 +30,8 @@ public:
 
     void SetButtonState(CommandId id, ButtonState state);
     [[nodiscard]] ButtonState State(CommandId id) const;
+    // The tooltip as the button shows it: its text and, where it has one, its shortcut.
+    [[nodiscard]] QString ShownToolTip(CommandId id) const;
     void SetListCommandsHeld(bool held);
 
     // The drop-down menus of "Open " (recent files) and "Generate".
@@ -38,6 +41,9 @@ public:
 signals:
     // A toolbar button or one of its menu items was chosen.
     void CommandTriggered(CommandId id);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static constexpr int kPositions = 12;
@@ -53,4 +59,4 @@ private:
 };
 
 // The tooltip of a toolbar position ("" for separators).
-[[nodiscard]] const char* ToolbarTooltip(CommandId id) noexcept;
+[[nodiscard]] QString ToolbarTooltip(CommandId id);

@@ -8,10 +8,11 @@
 #include "maintoolbar.h"
 #include "progresspanel.h"
 #include "statusbarparts.h"
+#include "windowtexts.h"
 
-#include <QMouseEvent>
+#include <QSplitter>
 #include <QTableView>
-#include <QTreeView>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -19,79 +20,69 @@ namespace {
 
 // The file list of the folder browser: "Name" takes what "Size" (90) and the date
 // (120) leave.
-void FitFileListColumns(QTableView& fileList)
+void FitFileListColumns(QWidget* files)
 {
-    if (fileList.model() == nullptr || fileList.model()->columnCount() < 3) {
+    auto* fileList = qobject_cast<QTableView*>(files);
+    if (fileList == nullptr || fileList->model() == nullptr || fileList->model()->columnCount() < 3) {
         return;
     }
-    fileList.setColumnWidth(0, std::max(0, fileList.viewport()->width() - 210));
-    fileList.setColumnWidth(1, 90);
-    fileList.setColumnWidth(2, 120);
+    fileList->setColumnWidth(0, std::max(0, fileList->viewport()->width() - 210));
+    fileList->setColumnWidth(1, 90);
+    fileList->setColumnWidth(2, 120);
 }
 
 }  // namespace
 
-int CMainDialog::ToolbarHeight() const
+void CMainDialog::SetUpLayout()
 {
-    return ToolbarHeightOr30(m_toolbar != nullptr ? m_toolbar->sizeHint().height() : 0);
+    // Top to bottom: the toolbar, the view (the checksum list or the browser), the
+    // progress panel while a run is shown, and the status bar. Hidden rows take no room.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_toolbar->setFixedHeight(ToolbarHeightOr30(m_toolbar->sizeHint().height()));
+    m_progressPanel->setFixedHeight(kProgressPanelHeight);
+    m_statusBar->setFixedHeight(kStatusBand);
+    layout->addWidget(m_toolbar);
+    layout->addWidget(m_listView, 1);
+    layout->addWidget(m_browserSplitter, 1);
+    layout->addWidget(m_progressPanel);
+    layout->addWidget(m_statusBar);
 }
 
 void CMainDialog::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    LayoutChildren();
+    FitFileListColumns(m_fileList);
 }
 
 void CMainDialog::LayoutChildren()
 {
-    if (m_toolbar == nullptr || m_statusBar == nullptr || m_fileList == nullptr) {
-        return;  // still starting up
+    // Applies a change of what is shown at once rather than at the next event.
+    if (QLayout* own = layout()) {
+        own->activate();
     }
-    const int cx = width();
-    const int cy = height();
-    const MainLayout layout = ComputeMainLayout({cx, cy, ToolbarHeight(), m_splitterPos, m_panelShown});
-    m_toolbar->setGeometry(layout.toolbar);
-    LayoutChecksumList(cx, cy);
-    m_progressPanel->setGeometry(layout.progressPanel);
-    m_statusBar->setGeometry(0, cy - kStatusBand, cx, kStatusBand);
-    if (m_folderTreeReady) {
-        m_folderTree->setGeometry(layout.folderTree);
-    }
-    m_fileList->setGeometry(layout.fileList);
-    FitFileListColumns(*m_fileList);
-}
-
-void CMainDialog::LayoutChecksumList(int cx, int cy)
-{
-    const MainLayout layout = ComputeMainLayout({cx, cy, ToolbarHeight(), m_splitterPos, m_panelShown});
-    m_listView->setGeometry(layout.checksumList);
-    m_listView->FitColumns();
 }
 
 void CMainDialog::ShowView()
 {
     if (m_checksumView) {
-        m_fileList->hide();
-        m_folderTree->hide();
+        m_browserSplitter->hide();
         m_listView->show();
         m_progressPanel->setVisible(m_panelShown);
         m_listView->setFocus();
-        SetButtonState(CommandId::Generate, ButtonState::Disabled);
-        for (CommandId id : {CommandId::Open, CommandId::StartPause, CommandId::Stop}) {
-            SetButtonState(id, ButtonState::Enabled);
-        }
+        ApplyToolbarTrigger(ToolbarTrigger::ChecksumView);
     } else {
         m_listView->hide();
         m_progressPanel->hide();
-        m_fileList->show();
-        m_folderTree->show();
+        m_browserSplitter->show();
         m_fileList->setFocus();
-        SetButtonState(CommandId::Generate, ButtonState::Enabled);
-        for (CommandId id : {CommandId::Open, CommandId::StartPause, CommandId::Stop}) {
-            SetButtonState(id, ButtonState::Disabled);
-        }
+        ApplyToolbarTrigger(ToolbarTrigger::BrowserView);
     }
-    setMouseTracking(!m_checksumView);
+    LayoutChildren();
+    if (!m_checksumView) {
+        ApplySplitterPos();
+    }
 }
 
 void CMainDialog::ShowProgressPanel(bool show)
@@ -103,60 +94,51 @@ void CMainDialog::ShowProgressPanel(bool show)
 
 void CMainDialog::UpdateStatusBar()
 {
-    const std::array<std::string, 4> texts = StatusBarTexts(m_list.GetCounters());
-    m_statusBar->SetTexts({QString::fromStdString(texts[0]), QString::fromStdString(texts[1]),
-                           QString::fromStdString(texts[2]), QString::fromStdString(texts[3])});
+    m_statusBar->SetTexts(StatusBarPartTexts(m_list.GetCounters()));
 }
 
-bool CMainDialog::SplitterUsable() const
+void CMainDialog::InstallBrowserPanes(QWidget* tree, QWidget* files)
 {
-    return !m_checksumView && m_folderTreeReady && m_fileList != nullptr;
+    // The folder tree keeps its width when the window changes size; the file list
+    // takes the rest. The tree never gets narrower than 81 pixels and the splitter
+    // stops short of the last 150 pixels.
+    tree->setMinimumWidth(kSplitterMinX + 1);
+    files->setMinimumWidth(kFileListMinWidth - kSplitterWidth + 1);
+    if (m_folderTree != nullptr) {
+        m_browserSplitter->replaceWidget(0, tree);
+        m_browserSplitter->replaceWidget(1, files);
+        m_folderTree->deleteLater();
+        m_fileList->deleteLater();
+    } else {
+        m_browserSplitter->addWidget(tree);
+        m_browserSplitter->addWidget(files);
+    }
+    m_folderTree = tree;
+    m_fileList = files;
+    m_browserSplitter->setStretchFactor(0, 0);
+    m_browserSplitter->setStretchFactor(1, 1);
+    if (m_browserSplitter->isVisible()) {
+        ApplySplitterPos();
+    }
 }
 
-QRect CMainDialog::SplitterHitArea() const
+void CMainDialog::ApplySplitterPos()
 {
-    return ComputeMainLayout({width(), height(), ToolbarHeight(), m_splitterPos, m_panelShown}).splitterHitArea;
+    m_browserSplitter->setSizes({m_splitterPos, std::max(0, m_browserSplitter->width() - m_splitterPos - kSplitterWidth)});
 }
 
 void CMainDialog::SetSplitterPos(int x)
 {
-    if (!m_folderTreeReady || m_fileList == nullptr || !SplitterMoveAllowed(x, m_splitterPos, width())) {
+    if (!SplitterMoveAllowed(x, m_splitterPos, width())) {
         return;
     }
     m_splitterPos = x;
-    LayoutChildren();
+    ApplySplitterPos();
+    FitFileListColumns(m_fileList);
 }
 
-void CMainDialog::mouseMoveEvent(QMouseEvent* event)
+void CMainDialog::OnSplitterMoved(int x)
 {
-    if (SplitterUsable()) {
-        const QPoint point = event->position().toPoint();
-        if (m_splitterDragging || SplitterHitArea().contains(point)) {
-            setCursor(Qt::SplitHCursor);
-        } else {
-            unsetCursor();
-        }
-        if (m_splitterDragging) {
-            SetSplitterPos(point.x());
-        }
-    }
-    QWidget::mouseMoveEvent(event);
-}
-
-void CMainDialog::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && SplitterUsable() &&
-        SplitterHitArea().contains(event->position().toPoint())) {
-        setCursor(Qt::SplitHCursor);
-        m_splitterDragging = true;
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void CMainDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && m_splitterDragging) {
-        m_splitterDragging = false;
-        QWidget::mouseReleaseEvent(event);
-    }
+    m_splitterPos = x;
+    FitFileListColumns(m_fileList);
 }

@@ -3,21 +3,22 @@
 #include "aboutbox.h"
 #include "settingsdlg.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
 QString OpenListFilters()
 {
-    return QStringLiteral("SFV(*.sfv); MD5(*.md5) (*.sfv *.md5);;"
-                          "Simple File Verification(*.sfv);;"
-                          "MD5 (*.md5);;"
-                          "SHA-1, SHA-256, SHA-512 (*.sha1 *.sha256 *.sha512 *SUMS);;"
-                          "All files (*)");
+    return QCoreApplication::translate("ModalDialogs", "SFV(*.sfv); MD5(*.md5) (*.sfv *.md5);;"
+                                                       "Simple File Verification(*.sfv);;"
+                                                       "MD5 (*.md5);;"
+                                                       "SHA-1, SHA-256, SHA-512 (*.sha1 *.sha256 *.sha512 *SUMS);;"
+                                                       "All files (*)");
 }
 
 void QtModalDialogs::ShowError(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tallyfox"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("ModalDialogs", "Tallyfox"), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -37,7 +38,7 @@ void QtModalDialogs::ShowAbout(QWidget* parent)
 
 QString QtModalDialogs::AskListToOpen(QWidget* parent)
 {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(), OpenListFilters());
+    return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("ModalDialogs", "Open"), QString(), OpenListFilters());
 }
 
 bool QtModalDialogs::RunSettingsDialog(QWidget* parent, SettingsHost& host)

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 ProgressPanel::ProgressPanel(QWidget* parent)
-    : QWidget(parent), m_group(new QGroupBox(QStringLiteral("-= [ Progress ] =-"), this)),
+    : QWidget(parent), m_group(new QGroupBox(tr("-= [ Progress ] =-"), this)),
       m_bar(new QProgressBar(this))
 {
     setObjectName(QStringLiteral("progressPanel"));
@@ -17,6 +17,7 @@ ProgressPanel::ProgressPanel(QWidget* parent)
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
     m_bar->setTextVisible(false);
+    m_bar->setAccessibleName(tr("Progress"));
 }
 
 void ProgressPanel::SetPosition(int percent)

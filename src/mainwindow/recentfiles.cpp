@@ -3,13 +3,25 @@
 #include "commandid.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <algorithm>
 
+namespace {
+
+// Paths name the same file when the file system says so: letter case counts on Linux.
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
+#endif
+
+}  // namespace
+
 void RecentFiles::Add(const QString& path)
 {
-    m_entries.removeIf([&path](const QString& entry) { return entry.compare(path, Qt::CaseInsensitive) == 0; });
+    m_entries.removeIf([&path](const QString& entry) { return entry.compare(path, kPathCase) == 0; });
     m_entries.prepend(path);
     while (m_entries.size() > kMaxEntries) {
         m_entries.removeLast();
@@ -47,7 +59,7 @@ void BuildRecentFilesMenu(QMenu& menu, const RecentFiles& recent)
     if (!entries.isEmpty()) {
         menu.addSeparator();
     }
-    QAction* empty = menu.addAction(QString::fromLatin1(kEmptyRecentListText));
+    QAction* empty = menu.addAction(QCoreApplication::translate("RecentFiles", kEmptyRecentListText));
     empty->setData(static_cast<int>(CommandId::EmptyRecentList));
     empty->setEnabled(!entries.isEmpty());
 }

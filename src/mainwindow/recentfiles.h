@@ -8,13 +8,13 @@
 class QMenu;
 
 // The recent-files list: full paths of checksum-list files, newest first, at most ten,
-// no two equal without regard to case.
+// no two equal (compared as the file system compares names: exactly, on Linux).
 class RecentFiles {
 public:
     static constexpr int kMaxEntries = 10;
 
-    // Puts `path` at the head, spelled as given; entries equal to it without regard to
-    // case are removed first, and the oldest entry goes when the list grows past ten.
+    // Puts `path` at the head; an entry equal to it is removed first, and the oldest
+    // entry goes when the list grows past ten.
     void Add(const QString& path);
     void Clear() { m_entries.clear(); }
     // Takes stored paths as they are, in order, up to ten (the settings file's list).

@@ -6,8 +6,8 @@
 
 class QLabel;
 
-// The status bar: four parts whose right edges are W/4, W/2, W - W/4 and the end of
-// the bar, showing "OK: %d", "Bad: %d", "Missing: %d" and "Unchecked: %d".
+// The status bar: four parts laid out by StatusPartsLayout (right edges at W/4, W/2,
+// W - W/4 and the end of the bar), showing "OK: %d", "Bad: %d", "Missing: %d" and "Unchecked: %d".
 class StatusBarParts final : public QWidget {
     Q_OBJECT
 
@@ -25,11 +25,6 @@ public:
 
     [[nodiscard]] QSize sizeHint() const override;
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
-    void PlaceParts();
-
     std::array<QLabel*, 4> m_parts{};
 };

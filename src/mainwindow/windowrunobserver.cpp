@@ -5,9 +5,7 @@
 
 bool WindowRunObserver::Reports::Empty() const noexcept
 {
-    const bool noButtons = std::none_of(buttons.begin(), buttons.end(), [](const auto& b) { return b.has_value(); });
-    return noButtons && !panelShown && firstChangedRow < 0 && !allRowsChanged && scrollRow < 0 && !statusBar &&
-           runsFinished == 0;
+    return events.empty() && firstChangedRow < 0 && !allRowsChanged && scrollRow < 0 && !statusBar;
 }
 
 WindowRunObserver::WindowRunObserver(Wake wake) : m_wake(std::move(wake)) {}
@@ -27,18 +25,10 @@ void WindowRunObserver::Report(Change&& change, bool urgent)
     }
 }
 
-void WindowRunObserver::SetButtonState(CommandId button, ButtonState state)
+void WindowRunObserver::OnRunEvent(RunEvent event)
 {
-    const int index = static_cast<int>(button) - static_cast<int>(CommandId::Open);
-    if (index < 0 || index >= Reports::kButtonCount) {
-        return;
-    }
-    Report([&](Reports& r) { r.buttons[static_cast<std::size_t>(index)] = state; });
-}
-
-void WindowRunObserver::ShowProgressPanel(bool show)
-{
-    Report([&](Reports& r) { r.panelShown = show; });
+    const bool urgent = event == RunEvent::Finished || event == RunEvent::WorkerEnded;
+    Report([event](Reports& r) { r.events.push_back(event); }, urgent);
 }
 
 void WindowRunObserver::RowChanged(int row)
@@ -64,11 +54,6 @@ void WindowRunObserver::AutoScrollToRow(int row)
 void WindowRunObserver::UpdateStatusBar()
 {
     Report([](Reports& r) { r.statusBar = true; });
-}
-
-void WindowRunObserver::RunFinished()
-{
-    Report([](Reports& r) { ++r.runsFinished; }, true);
 }
 
 WindowRunObserver::Reports WindowRunObserver::Take()

@@ -3,18 +3,16 @@
 #include "progresssink.h"
 #include "runobserver.h"
 
-#include <array>
 #include <atomic>
 #include <functional>
 #include <mutex>
-#include <optional>
+#include <vector>
 
-// The window's side of a verification run: a small store of the latest requested
-// toolbar states, panel flag, changed rows, scroll row and status-bar flag. The run
-// reports into it from its worker thread (and the controller from the GUI thread)
-// without ever waiting for the GUI thread; the window takes everything at once on the
-// GUI thread and applies it. Within one take the latest request wins, so requests
-// made in order on any thread are applied in that order.
+// The window's side of a verification run: a small store of the run's events (in
+// order), changed rows, scroll row and status-bar flag. The run reports into it from
+// its worker thread (and the controller from the GUI thread) without ever waiting for
+// the GUI thread; the window takes everything at once on the GUI thread and applies
+// it, the events in the order they were reported.
 //
 // The first report after a take calls the wake function once (on the reporting
 // thread); the window uses it to schedule its next take. The end of a run wakes the
@@ -23,15 +21,12 @@ class WindowRunObserver final : public RunObserver, private ProgressSink {
 public:
     // What has been reported since the last take.
     struct Reports {
-        static constexpr int kButtonCount = 12;  // ids 5000 to 5011
-        std::array<std::optional<ButtonState>, kButtonCount> buttons{};
-        std::optional<bool> panelShown;
+        std::vector<RunEvent> events;
         int firstChangedRow = -1;  // -1: no row changed
         int lastChangedRow = -1;
         bool allRowsChanged = false;
         int scrollRow = -1;        // -1: no scroll requested
         bool statusBar = false;
-        int runsFinished = 0;
 
         [[nodiscard]] bool Empty() const noexcept;
     };
@@ -39,13 +34,11 @@ public:
     using Wake = std::function<void(bool urgent)>;
     explicit WindowRunObserver(Wake wake);
 
-    void SetButtonState(CommandId button, ButtonState state) override;
-    void ShowProgressPanel(bool show) override;
+    void OnRunEvent(RunEvent event) override;
     [[nodiscard]] ProgressSink& Progress() override { return *this; }
     void RowChanged(int row) override;
     void AutoScrollToRow(int row) override;
     void UpdateStatusBar() override;
-    void RunFinished() override;
 
     // Everything reported since the last take; the store is empty afterwards.
     [[nodiscard]] Reports Take();

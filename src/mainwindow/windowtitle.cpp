@@ -1,8 +1,10 @@
 #include "windowtitle.h"
 
+#include <QCoreApplication>
+
 QString MainWindowTitle()
 {
-    return QStringLiteral("Tallyfox %1").arg(QLatin1String(kVersionText));
+    return QCoreApplication::translate("CMainDialog", "Tallyfox %1").arg(QLatin1String(kVersionText));
 }
 
 QString MainWindowTitle(const QString& listPath)

@@ -17,20 +17,12 @@ void VerifyController::StartPause()
 {
     switch (m_list.GetRunState()) {
     case RunState::Stopped: {
-        WaitForWorker();
-        for (CommandId button : {CommandId::ViewToggle, CommandId::Properties, CommandId::Open}) {
-            m_observer.SetButtonState(button, ButtonState::Disabled);
-        }
         const int rows = m_list.RowCount();
         const int selected = m_list.SelectedCount();
         if (selected > 0 && selected < rows) {
-            // A run over some rows cannot be paused.
-            m_observer.SetButtonState(CommandId::StartPause, ButtonState::Disabled);
-            ResetCountersForNewRun();
-            StartWorker(VerifySelectedProc, 0, 1);
+            StartWorker(VerifySelectedProc, 0, RunEvent::SelectedRowsStarted);
         } else {
-            ResetCountersForNewRun();
-            StartWorker(VerifyAllProc, 0, 1);
+            StartWorker(VerifyAllProc, 0, RunEvent::Started);
         }
         break;
     }
@@ -39,10 +31,11 @@ void VerifyController::StartPause()
         // keeps its end.
         if (m_list.TryChangeRunState(RunState::Running, RunState::Paused)) {
             g_abort.store(1, std::memory_order_relaxed);
+            m_observer.OnRunEvent(RunEvent::Paused);
         }
         break;
     case RunState::Paused:
-        StartWorker(VerifyAllProc, m_list.CurrentIndex(), 0);
+        StartWorker(VerifyAllProc, m_list.CurrentIndex(), RunEvent::Resumed);
         break;
     }
 }
@@ -54,25 +47,16 @@ void VerifyController::Stop()
     }
     g_abort.store(1, std::memory_order_relaxed);
     m_list.SetRunState(RunState::Stopped);
-    for (CommandId button : {CommandId::StartPause, CommandId::ViewToggle, CommandId::Properties, CommandId::Open}) {
-        m_observer.SetButtonState(button, ButtonState::Enabled);
-    }
     PumpMessages();
     m_list.SetBytesDone(0);
     m_workerStarted = false;
     m_list.SetCurrentIndex(0);
-    m_observer.ShowProgressPanel(false);
+    m_observer.OnRunEvent(RunEvent::Stopped);
 }
 
 void VerifyController::StartAutoVerification()
 {
-    WaitForWorker();
-    for (CommandId button : {CommandId::ViewToggle, CommandId::Open, CommandId::Properties}) {
-        m_observer.SetButtonState(button, ButtonState::Disabled);
-    }
-    m_observer.SetButtonState(CommandId::StartPause, ButtonState::EnabledChecked);
-    ResetCountersForNewRun();
-    StartWorker(VerifyAllProc, 0, 1);
+    StartWorker(VerifyAllProc, 0, RunEvent::Started);
 }
 
 void VerifyController::Shutdown()
@@ -96,21 +80,27 @@ void VerifyController::ResetCountersForNewRun()
     m_observer.UpdateStatusBar();
 }
 
-void VerifyController::StartWorker(void (*proc)(const VerifyJob&), int startIndex, int resetFlag)
+void VerifyController::StartWorker(void (*proc)(const VerifyJob&), int startIndex, RunEvent event)
 {
-    // The previous worker was told to stop (Pause or Stop) and ends within one block.
+    // The previous worker was told to stop (Pause or Stop) and ends within one block;
+    // its last reports come before this run's.
     WaitForWorker();
+    const bool fresh = event != RunEvent::Resumed;
+    if (fresh) {
+        ResetCountersForNewRun();
+    }
     // Cleared and set here rather than by the worker, so a Pause pressed right after
     // the start is never overwritten by a worker that starts late.
     g_abort.store(0, std::memory_order_relaxed);
     m_list.SetRunState(RunState::Running);
+    m_observer.OnRunEvent(event);
 
     VerifyJob job;
     job.baseFolder = m_list.BaseFolder();
     job.owner = &m_list;
     job.observer = &m_observer;
     job.startIndex = startIndex;
-    job.resetFlag = resetFlag;
+    job.resetRows = fresh;
     job.sizeType = m_sizeType;
     job.autoScroll = m_autoScroll;
     m_worker = std::thread([proc, job = std::move(job)] { proc(job); });

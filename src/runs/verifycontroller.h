@@ -1,14 +1,16 @@
 #pragma once
 
+#include "runobserver.h"
 #include "verifyjob.h"
 
 #include <thread>
 
 class ChecksumList;
-class RunObserver;
 
 // The command side of verification runs: Start/Pause (start, pause, resume), Stop,
-// the start-up auto-verification and shutdown. Called on the GUI thread only.
+// the start-up auto-verification and shutdown. Called on the GUI thread only. It
+// reports Started, SelectedRowsStarted, Resumed, Paused and Stopped to the observer;
+// the worker reports Finished and WorkerEnded.
 //
 // At most one worker exists: starting one first joins the previous worker, which has
 // been told to stop and ends within one block. Shutdown raises the abort flag and
@@ -24,9 +26,9 @@ public:
     void SetSizeType(int sizeType) noexcept { m_sizeType = sizeType; }
     void SetAutoScroll(bool autoScroll) noexcept { m_autoScroll = autoScroll; }
 
-    // Start/Pause (5005) by the list's run state: start, pause or resume.
+    // Start/Pause by the list's run state: start, pause or resume.
     void StartPause();
-    // Stop (5006); nothing happens unless a worker was started since the last Stop.
+    // Stop; nothing happens unless a worker was started since the last Stop.
     void Stop();
     // Verify every row at once, as after opening the list named on the command line.
     void StartAutoVerification();
@@ -39,7 +41,9 @@ public:
 
 private:
     void ResetCountersForNewRun();
-    void StartWorker(void (*proc)(const VerifyJob&), int startIndex, int resetFlag);
+    // Starts a worker after the previous one has ended; a fresh run (any event but
+    // Resumed) resets the counters and rows first.
+    void StartWorker(void (*proc)(const VerifyJob&), int startIndex, RunEvent event);
 
     ChecksumList& m_list;
     RunObserver& m_observer;

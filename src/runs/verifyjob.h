@@ -11,7 +11,7 @@ struct VerifyJob {
     ChecksumList* owner = nullptr;   // the list whose rows and fields the worker updates
     RunObserver* observer = nullptr; // where the worker reports everything else
     int startIndex = 0;              // first row (all-rows worker only)
-    int resetFlag = 1;               // 1: every row back to Unchecked first; 0: resume
+    bool resetRows = true;           // every row back to Unchecked first; false: resume
     int sizeType = 0;                // size display mode for refreshed size texts
     bool autoScroll = true;          // keep the row being verified in view
 };

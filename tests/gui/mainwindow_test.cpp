@@ -14,14 +14,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QUrl>
 
 namespace {
@@ -205,26 +208,27 @@ TEST(MainWindow, RecentFilesMenuOpensAndEmptiesTheList)
     ASSERT_TRUE(harness.WaitForLoad());
     window.OpenChecksumList(second);
     ASSERT_TRUE(harness.WaitForLoad());
-    // Opening the same path in other letter case keeps one entry, spelled the new way.
+    // The same name in other letter case is another file, which does not exist: it
+    // is reported and the recent files stay as they are.
     window.OpenChecksumList(first.toUpper());
     ASSERT_TRUE(harness.WaitForLoad());
-    EXPECT_EQ(window.Recent().Entries(), (QStringList{first.toUpper(), second}));
-    harness.dialogs.errors.clear();  // the upper-case path does not exist
+    EXPECT_EQ(window.Recent().Entries(), (QStringList{second, first}));
+    harness.dialogs.errors.clear();
 
     // An unknown type leaves the recent files alone.
     window.OpenChecksumList(harness.Path("readme.txt"));
-    EXPECT_EQ(window.Recent().Entries(), (QStringList{first.toUpper(), second}));
+    EXPECT_EQ(window.Recent().Entries(), (QStringList{second, first}));
 
     QMenu& menu = *window.Toolbar()->RecentFilesMenu();
     QMetaObject::invokeMethod(&menu, "aboutToShow");
     ASSERT_EQ(menu.actions().size(), 4);
-    EXPECT_EQ(menu.actions()[1]->text(), QStringLiteral("&1   ") + second);
+    EXPECT_EQ(menu.actions()[1]->text(), QStringLiteral("&1   ") + first);
 
-    menu.actions()[1]->trigger();  // &1 opens the second list and moves it to the head
+    menu.actions()[1]->trigger();  // &1 opens the first list and moves it to the head
     ASSERT_TRUE(harness.WaitForLoad());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyfox 1.3 - ") + second);
-    EXPECT_EQ(window.Recent().Entries().first(), second);
-    EXPECT_EQ(window.List().Kind(), ListKind::Md5);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyfox 1.3 - ") + first);
+    EXPECT_EQ(window.Recent().Entries(), (QStringList{first, second}));
+    EXPECT_EQ(window.List().Kind(), ListKind::Sfv);
     EXPECT_EQ(window.List().RowCount(), 3);
 
     QMetaObject::invokeMethod(&menu, "aboutToShow");
@@ -255,14 +259,33 @@ TEST(MainWindow, AFailedOpenKeepsTheListOnScreen)
 {
     WindowHarness harness;
     CMainDialog& window = harness.Start();
-    window.OpenChecksumList(harness.WriteSmallList());
+    const QString shown = harness.WriteSmallList();
+    window.OpenChecksumList(shown);
     ASSERT_TRUE(harness.WaitForLoad());
     const QString gone = harness.Path("gone.md5");
     window.OpenChecksumList(gone);
     ASSERT_TRUE(harness.WaitForLoad());
     EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("Open [%1] failed.").arg(gone)});
     EXPECT_EQ(window.List().RowCount(), 3);
-    EXPECT_EQ(window.Recent().Entries().first(), gone);
+    // The title and the recent files go on naming the list that Start would verify.
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyfox 1.3 - ") + shown);
+    EXPECT_EQ(window.Recent().Entries(), QStringList{shown});
+}
+
+TEST(MainWindow, ARelativeListPathIsMadeAbsolute)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start();
+    const QString list = harness.WriteSmallList("relative.sfv");
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QFileInfo(list).absolutePath()));
+    window.OpenChecksumList(QStringLiteral("relative.sfv"));
+    const bool loaded = harness.WaitForLoad();
+    QDir::setCurrent(before);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(window.List().RowCount(), 3);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyfox 1.3 - ") + list);
+    EXPECT_EQ(window.Recent().Entries(), QStringList{list});
 }
 
 bool Drop(CMainDialog& window, const QString& path)
@@ -342,12 +365,27 @@ TEST(MainWindow, BrowserSplitterKeepsItsLimits)
     EXPECT_EQ(window.SplitterPos(), 300);
     EXPECT_EQ(files->geometry(), QRect(303, files->geometry().top(), 297, files->geometry().height()));
 
-    // Dragging with the mouse over the 3-pixel gap.
-    const int y = tree->geometry().center().y();
-    QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, QPoint(301, y));
-    QTest::mouseMove(&window, QPoint(250, y));
-    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, QPoint(250, y));
-    EXPECT_EQ(window.SplitterPos(), 250);
+    // Dragging the handle with the mouse, also beyond the limits: the tree keeps more
+    // than 80 pixels and the file list at least 150 minus the splitter's 3.
+    auto* splitter = window.findChild<QSplitter*>(QStringLiteral("browserSplitter"));
+    ASSERT_NE(splitter, nullptr);
+    QWidget* handle = splitter->handle(1);
+    const auto drag = [handle](int dx) {
+        const QPoint from(handle->width() / 2, handle->height() / 2);
+        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(handle, from + QPoint(dx, 0));
+        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, from + QPoint(dx, 0));
+    };
+    drag(-50);
+    // Qt widens a thin handle by a pixel on each side for grabbing.
+    EXPECT_NEAR(window.SplitterPos(), 250, 1);
+    EXPECT_EQ(tree->width(), window.SplitterPos());
+    drag(-400);
+    EXPECT_EQ(tree->width(), 81);
+    EXPECT_EQ(window.SplitterPos(), 81);
+    drag(500);
+    EXPECT_EQ(tree->width(), 449);
+    EXPECT_EQ(files->width(), 148);
 }
 
 TEST(MainWindow, Sha256SumsOpensAndItsWarningsNeedNoBox)

@@ -8,23 +8,18 @@
 
 namespace {
 
-std::optional<ButtonState> Button(const WindowRunObserver::Reports& reports, CommandId id)
-{
-    return reports.buttons[static_cast<std::size_t>(static_cast<int>(id) - static_cast<int>(CommandId::Open))];
-}
-
-TEST(WindowRunObserver, TheLatestRequestWins)
+TEST(WindowRunObserver, EventsFromBothThreadsKeepTheirOrder)
 {
     WindowRunObserver observer(nullptr);
     // A run that ends (worker), then Start pressed again (GUI thread).
-    observer.SetButtonState(CommandId::Open, ButtonState::Enabled);
-    observer.ShowProgressPanel(false);
-    observer.SetButtonState(CommandId::Open, ButtonState::Disabled);
-    observer.ShowProgressPanel(true);
+    std::thread worker([&observer] {
+        observer.OnRunEvent(RunEvent::Finished);
+        observer.OnRunEvent(RunEvent::WorkerEnded);
+    });
+    worker.join();
+    observer.OnRunEvent(RunEvent::Started);
     const WindowRunObserver::Reports reports = observer.Take();
-    EXPECT_EQ(Button(reports, CommandId::Open), ButtonState::Disabled);
-    EXPECT_EQ(reports.panelShown, true);
-    EXPECT_EQ(Button(reports, CommandId::Stop), std::nullopt);
+    EXPECT_EQ(reports.events, (std::vector{RunEvent::Finished, RunEvent::WorkerEnded, RunEvent::Started}));
     EXPECT_TRUE(observer.Take().Empty());
 }
 
@@ -57,7 +52,7 @@ TEST(WindowRunObserver, WakesOncePerTakeFromAnyThreadAndAtOnceAtTheEnd)
             observer.RowChanged(row);
             observer.UpdateStatusBar();
         }
-        observer.RunFinished();
+        observer.OnRunEvent(RunEvent::WorkerEnded);
     });
     worker.join();
     EXPECT_EQ(wakes.load(), 1);
@@ -65,7 +60,7 @@ TEST(WindowRunObserver, WakesOncePerTakeFromAnyThreadAndAtOnceAtTheEnd)
     const WindowRunObserver::Reports reports = observer.Take();
     EXPECT_EQ(reports.lastChangedRow, 999);
     EXPECT_TRUE(reports.statusBar);
-    EXPECT_EQ(reports.runsFinished, 1);
+    EXPECT_EQ(reports.events, std::vector{RunEvent::WorkerEnded});
     observer.UpdateStatusBar();
     EXPECT_EQ(wakes.load(), 2);
 }

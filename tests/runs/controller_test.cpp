@@ -75,9 +75,9 @@ TEST_F(ControllerTest, SomeSelectedRowsAreVerifiedAloneAndCannotBePaused)
     ASSERT_FALSE(seen.empty());
     EXPECT_EQ(seen.front(), (Counters{0, 0, 0, 5}));
     EXPECT_EQ(m_list.GetCounters(), (Counters{1, 0, 1, 3}));
-    // Start/Pause was greyed for the run and enabled again at its end.
-    EXPECT_TRUE(m_observer.ButtonWasSet(CommandId::StartPause));
-    EXPECT_EQ(m_observer.Button(CommandId::StartPause), ButtonState::Enabled);
+    // A run over the selection, which cannot be paused, and its end.
+    EXPECT_EQ(m_observer.Events(),
+              (std::vector{RunEvent::SelectedRowsStarted, RunEvent::Finished, RunEvent::WorkerEnded}));
 }
 
 TEST_F(ControllerTest, AllRowsSelectedBehavesAsNoSelectionAndCanPause)
@@ -90,7 +90,7 @@ TEST_F(ControllerTest, AllRowsSelectedBehavesAsNoSelectionAndCanPause)
 
     m_controller->StartPause();
     ASSERT_TRUE(WaitUntil([this] { return WorkerHeld(); }));
-    EXPECT_NE(m_observer.Button(CommandId::StartPause), ButtonState::Disabled);
+    EXPECT_EQ(m_observer.Events(), std::vector{RunEvent::Started});
     m_controller->StartPause();  // pause
     m_controller->WaitForWorker();
 
@@ -114,8 +114,8 @@ TEST_F(ControllerTest, PauseInAFileThenResumeEndsAsAnUninterruptedRun)
     EXPECT_EQ(m_list.CurrentIndex(), 6);
     EXPECT_EQ(m_list.BytesDone(), 6 * kLargeFileSize);  // row 6 counts from its first byte again
     EXPECT_EQ(m_list.GetCounters(), (Counters{4, 2, 0, 4}));
-    EXPECT_TRUE(m_observer.PanelShown());
-    EXPECT_EQ(m_observer.Button(CommandId::Open), ButtonState::Disabled);
+    EXPECT_EQ(m_observer.LastRunEvent(), RunEvent::Paused);
+    EXPECT_TRUE(m_observer.RunActive());
 
     std::vector<int> resumedPositions;
     m_observer.m_onProgress = [&](int percent) { resumedPositions.push_back(percent); };
@@ -153,10 +153,7 @@ TEST_F(ControllerTest, StopInAFileLeavesItCheckingAndTheNextStartResets)
     m_controller->StartPause();
     ASSERT_TRUE(WaitUntil([this] { return WorkerHeld(); }));
     m_controller->Stop();
-    EXPECT_FALSE(m_observer.PanelShown());
-    for (CommandId button : {CommandId::StartPause, CommandId::ViewToggle, CommandId::Open, CommandId::Properties}) {
-        EXPECT_EQ(m_observer.Button(button), ButtonState::Enabled);
-    }
+    EXPECT_EQ(m_observer.LastRunEvent(), RunEvent::Stopped);
     ASSERT_TRUE(m_observer.WaitForRunsFinished(1));
     m_controller->WaitForWorker();
 
@@ -176,8 +173,7 @@ TEST_F(ControllerTest, StopBeforeAnyRunDoesNothing)
     WriteFile("a", "123456789");
     LoadSfv({{"a", "CBF43926"}});
     m_controller->Stop();
-    EXPECT_FALSE(m_observer.ButtonWasSet(CommandId::StartPause));
-    EXPECT_FALSE(m_observer.ButtonWasSet(CommandId::Open));
+    EXPECT_TRUE(m_observer.Events().empty());
     EXPECT_EQ(m_list.GetRunState(), RunState::Stopped);
     EXPECT_EQ(m_list.GetCounters(), (Counters{0, 0, 0, 1}));
 }
@@ -188,15 +184,14 @@ TEST_F(ControllerTest, AutoVerificationShowsStartPausePressedAndIgnoresSelection
     LoadSfv({{"a", "CBF43926"}, {"b", "CBF43926"}});
     m_list.SetRowSelected(1, true);
     m_observer.m_onStatusBar = [this](const Counters&) {
-        // Seen while the run is on: pressed, and the list commands greyed.
+        // Seen while the run is on: an all-rows run, started.
         if (m_list.GetRunState() == RunState::Running) {
-            EXPECT_EQ(m_observer.Button(CommandId::StartPause), ButtonState::EnabledChecked);
-            EXPECT_EQ(m_observer.Button(CommandId::Open), ButtonState::Disabled);
+            EXPECT_EQ(m_observer.Events(), std::vector{RunEvent::Started});
         }
     };
     RunAndWait([this] { m_controller->StartAutoVerification(); }, 1);
     EXPECT_EQ(Statuses(), (std::vector{Status::OK, Status::Missing}));
-    EXPECT_EQ(m_observer.Button(CommandId::StartPause), ButtonState::Enabled);
+    EXPECT_EQ(m_observer.LastRunEvent(), RunEvent::Finished);
 }
 
 TEST_F(ControllerTest, PauseArrivingAfterTheLastRowDoesNotLeaveAResumableRun)
@@ -219,7 +214,7 @@ TEST_F(ControllerTest, PauseArrivingAfterTheLastRowDoesNotLeaveAResumableRun)
 
     EXPECT_EQ(m_list.GetRunState(), RunState::Stopped);
     EXPECT_EQ(m_list.GetCounters(), (Counters{2, 0, 0, 0}));
-    EXPECT_FALSE(m_observer.PanelShown());
+    EXPECT_EQ(m_observer.LastRunEvent(), RunEvent::Finished);
 }
 
 TEST_F(ControllerTest, ShutdownDuringARunJoinsTheWorker)

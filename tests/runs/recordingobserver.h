@@ -8,7 +8,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <functional>
-#include <map>
+#include <optional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -19,20 +19,26 @@ class RecordingObserver final : public RunObserver, private ProgressSink {
 public:
     explicit RecordingObserver(const ChecksumList& list) : m_list(list) {}
 
-    void SetButtonState(CommandId button, ButtonState state) override
+    void OnRunEvent(RunEvent event) override
     {
         const std::lock_guard lock(m_mutex);
-        m_buttons[button] = state;
-    }
-    void ShowProgressPanel(bool show) override
-    {
-        const std::lock_guard lock(m_mutex);
-        m_panelShown = show;
-        if (show && std::this_thread::get_id() != m_testThread) {
+        m_events.push_back(event);
+        switch (event) {
+        case RunEvent::Started:
+        case RunEvent::SelectedRowsStarted:
+        case RunEvent::Resumed:
             ++m_workersStarted;
             if (++m_activeWorkers > 1) {
                 m_overlapSeen = true;
             }
+            break;
+        case RunEvent::WorkerEnded:
+            --m_activeWorkers;
+            ++m_runsFinished;
+            m_finishedChanged.notify_all();
+            break;
+        default:
+            break;
         }
     }
     [[nodiscard]] ProgressSink& Progress() override { return *this; }
@@ -55,14 +61,6 @@ public:
         const std::lock_guard lock(m_mutex);
         ++m_statusBarUpdates;
     }
-    void RunFinished() override
-    {
-        const std::lock_guard lock(m_mutex);
-        --m_activeWorkers;
-        ++m_runsFinished;
-        m_finishedChanged.notify_all();
-    }
-
     // Waits (bounded) until `count` runs have finished since the observer was made.
     bool WaitForRunsFinished(int count, std::chrono::seconds timeout = std::chrono::seconds(60))
     {
@@ -70,21 +68,28 @@ public:
         return m_finishedChanged.wait_for(lock, timeout, [&] { return m_runsFinished >= count; });
     }
 
-    [[nodiscard]] ButtonState Button(CommandId id) const
+    // Every event reported so far, in order.
+    [[nodiscard]] std::vector<RunEvent> Events() const
     {
         const std::lock_guard lock(m_mutex);
-        const auto found = m_buttons.find(id);
-        return found == m_buttons.end() ? ButtonState::Enabled : found->second;
+        return m_events;
     }
-    [[nodiscard]] bool ButtonWasSet(CommandId id) const
+    // The latest event other than WorkerEnded, if any.
+    [[nodiscard]] std::optional<RunEvent> LastRunEvent() const
     {
         const std::lock_guard lock(m_mutex);
-        return m_buttons.count(id) != 0;
+        for (auto it = m_events.rbegin(); it != m_events.rend(); ++it) {
+            if (*it != RunEvent::WorkerEnded) {
+                return *it;
+            }
+        }
+        return std::nullopt;
     }
-    [[nodiscard]] bool PanelShown() const
+    // A run was started and has neither finished nor been stopped (it may be paused).
+    [[nodiscard]] bool RunActive() const
     {
-        const std::lock_guard lock(m_mutex);
-        return m_panelShown;
+        const std::optional<RunEvent> last = LastRunEvent();
+        return last && *last != RunEvent::Stopped && *last != RunEvent::Finished;
     }
     [[nodiscard]] int WorkersStarted() const
     {
@@ -123,12 +128,10 @@ private:
     }
 
     const ChecksumList& m_list;
-    const std::thread::id m_testThread = std::this_thread::get_id();
     mutable std::mutex m_mutex;
     std::condition_variable m_finishedChanged;
-    std::map<CommandId, ButtonState> m_buttons;
+    std::vector<RunEvent> m_events;
     std::vector<int> m_scrolledRows;
-    bool m_panelShown = false;
     bool m_overlapSeen = false;
     int m_activeWorkers = 0;
     int m_workersStarted = 0;

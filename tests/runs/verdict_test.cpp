@@ -34,11 +34,8 @@ TEST_F(VerdictTest, SfvOkMissingBadEndWithOneOfEach)
     EXPECT_EQ(m_list.GetRunState(), RunState::Stopped);
     EXPECT_EQ(m_list.BytesDone(), 0u);
     EXPECT_EQ(m_list.CurrentIndex(), 0);
-    EXPECT_FALSE(m_observer.PanelShown());
+    EXPECT_EQ(m_observer.LastRunEvent(), RunEvent::Finished);
     EXPECT_EQ(m_observer.LastProgress(), 100);
-    for (CommandId button : {CommandId::StartPause, CommandId::ViewToggle, CommandId::Open, CommandId::Properties}) {
-        EXPECT_EQ(m_observer.Button(button), ButtonState::Enabled);
-    }
 }
 
 TEST_F(VerdictTest, StoredCrcMustMatchAllEightDigits)
@@ -137,14 +134,13 @@ TEST_F(VerdictTest, EmptyListAndNoListEndAtOnceWithTheCommonEnd)
     // No list loaded at all (kind None).
     VerifyAll();
     EXPECT_EQ(m_list.GetRunState(), RunState::Stopped);
-    EXPECT_FALSE(m_observer.PanelShown());
-    EXPECT_EQ(m_observer.Button(CommandId::Open), ButtonState::Enabled);
+    EXPECT_EQ(m_observer.LastRunEvent(), RunEvent::Finished);
 
     LoadSfv({});
     VerifyAll();
     EXPECT_EQ(m_list.GetCounters(), (Counters{0, 0, 0, 0}));
     EXPECT_EQ(m_list.GetRunState(), RunState::Stopped);
-    EXPECT_FALSE(m_observer.PanelShown());
+    EXPECT_FALSE(m_observer.RunActive());
     EXPECT_EQ(m_observer.WorkersStarted(), 2);
 }
 

@@ -31,6 +31,10 @@ const PlaceCase kCases[] = {
     {"NoScreensMeansPrimaryOnly", {2000, 100, 2800, 700}, {}, kPrimary, {0, 0, 800, 600}},
     {"InvertedRectangleHasNoSize", {900, 900, 100, 100}, {kPrimary}, kPrimary, {0, 0, 0, 0}},
     {"WholeIntRangeWideIsClamped", {INT_MIN, 5000, INT_MAX, 6000}, {kPrimary}, kPrimary, {0, 0, 1920, 1000}},
+    {"LargerThanItsScreenIsFitted", {-100, 50, 2500, 1500}, {kPrimary}, kPrimary, {0, 0, 1920, 1080}},
+    {"TallerThanItsScreenIsFittedInHeightOnly", {100, -200, 900, 1400}, {kPrimary}, kPrimary, {100, 0, 900, 1080}},
+    {"FittedToTheScreenItOverlapsMost", {1800, 100, 4000, 700}, {kPrimary, kRightScreen}, kPrimary,
+     {1920, 100, 3840, 700}},
     {"FarNegativeMoves", {INT_MIN, INT_MIN, INT_MIN + 10, INT_MIN + 20}, {kPrimary}, kPrimary, {0, 0, 10, 20}},
 };
 
