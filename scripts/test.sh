@@ -31,8 +31,15 @@ if command -v clang++ >/dev/null 2>&1; then
   cmake --build build/fuzz -j "$jobs"
   for target in listreader settings; do
     scratch=$(mktemp -d)
-    build/fuzz/fuzz/tallyfox_fuzz_$target -runs="${FUZZ_RUNS:-2000}" -seed=1 -max_len=8192 "$scratch" "fuzz/corpus/$target"
+    log=build/fuzz/$target.log
+    if ! build/fuzz/fuzz/tallyfox_fuzz_$target -runs="${FUZZ_RUNS:-2000}" -seed=1 -max_len=8192 "$scratch" \
+           "fuzz/corpus/$target" >"$log" 2>&1; then
+      tail -n 60 "$log"
+      echo "fuzz target $target failed (full output in $log)"
+      exit 1
+    fi
     rm -rf "$scratch"
+    echo "fuzz target $target: $(grep -o 'Done [0-9]* runs' "$log" | tail -n 1), no fault"
   done
 else
   echo "clang++ not found: fuzz targets not built"

@@ -1,17 +1,11 @@
 #include "fileassociations.h"
 
+#include "asciitext.h"
+
 #include <algorithm>
 #include <optional>
 
 namespace {
-
-std::string LowerCase(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return lower;
-}
 
 bool IsBlank(char c)
 {
@@ -49,12 +43,12 @@ void FileAssociations::SetMd5Association(bool enable)
 bool FileAssociations::IsAssociated(const std::string& extension) const
 {
     const std::optional<std::string> current = m_store.Handler(extension);
-    return current.has_value() && LowerCase(*current) == LowerCase(m_store.DocumentTypeName());
+    return current.has_value() && AsciiLowerCopy(*current) == AsciiLowerCopy(m_store.DocumentTypeName());
 }
 
 bool FileAssociations::NamesThisProgram(std::string_view handler) const
 {
-    return LowerCase(Trimmed(handler)) == LowerCase(m_store.DocumentTypeName());
+    return AsciiLowerCopy(Trimmed(handler)) == AsciiLowerCopy(m_store.DocumentTypeName());
 }
 
 void FileAssociations::SetAssociation(const std::string& extension, const std::string& description, bool enable)

@@ -1,17 +1,11 @@
 #include "mimeglobs.h"
 
+#include "asciitext.h"
+
 #include <algorithm>
 #include <fstream>
 
 namespace {
-
-std::string LowerCase(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return lower;
-}
 
 // One "weight:type:pattern[:flags]" line of globs2.
 struct GlobLine {
@@ -48,7 +42,7 @@ std::optional<GlobLine> ParseGlobLine(const std::string& line)
 std::optional<std::string> FindGlobType(const std::vector<std::string>& mimeFolders, std::string_view pattern,
                                         const std::vector<std::string>& ignored)
 {
-    const std::string wanted = LowerCase(pattern);
+    const std::string wanted = AsciiLowerCopy(pattern);
     std::optional<std::string> best;
     int bestWeight = -1;
     for (const std::string& folder : mimeFolders) {
@@ -56,7 +50,7 @@ std::optional<std::string> FindGlobType(const std::vector<std::string>& mimeFold
         std::string line;
         while (std::getline(globs, line)) {
             const std::optional<GlobLine> glob = ParseGlobLine(line);
-            if (!glob.has_value() || glob->weight <= bestWeight || LowerCase(glob->pattern) != wanted ||
+            if (!glob.has_value() || glob->weight <= bestWeight || AsciiLowerCopy(glob->pattern) != wanted ||
                 glob->type == "__NOGLOBS__" ||
                 std::find(ignored.begin(), ignored.end(), glob->type) != ignored.end()) {
                 continue;

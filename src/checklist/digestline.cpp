@@ -1,4 +1,5 @@
 #include "digestline.h"
+#include "asciitext.h"
 
 #include "digestalgorithm.h"
 #include "entrytraits.h"
@@ -64,17 +65,6 @@ std::optional<RawLine> SplitTaggedLine(std::string_view line, bool& unknownTag)
     return raw;
 }
 
-std::string UpperAscii(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper;
-}
-
 }  // namespace
 
 bool IsHashComment(std::string_view trimmedLine) noexcept
@@ -121,7 +111,7 @@ std::optional<DigestLine> ParseDigestLine(std::string_view trimmedLine, ListKind
     } else {
         line.name = std::string(raw->name);
     }
-    line.checksum = UpperAscii(raw->checksum);
+    line.checksum = AsciiUpperCopy(raw->checksum);
     line.tagged = raw->tagged;
     line.traits = entrytraits::Make(raw->algorithm, escaped, false);
     line.traits = entrytraits::Make(raw->algorithm, escaped, DigestProblem(line.checksum, line.traits).has_value());

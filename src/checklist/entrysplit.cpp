@@ -1,19 +1,10 @@
 #include "entrysplit.h"
 
+#include "asciitext.h"
+
 namespace {
 
 constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
-
-std::string UpperAscii(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper;
-}
 
 }  // namespace
 
@@ -37,17 +28,17 @@ SplitEntry SplitEntryLine(std::string_view trimmedLine, ListKind kind)
     if (kind == ListKind::Md5) {
         const std::size_t space = trimmedLine.find(' ');
         if (space == std::string_view::npos) {
-            return SplitEntry{{}, UpperAscii(trimmedLine)};
+            return SplitEntry{{}, AsciiUpperCopy(trimmedLine)};
         }
         std::string_view name = trimmedLine.substr(space + 1);
         if (!name.empty() && (name.front() == ' ' || name.front() == '*')) {
             name.remove_prefix(1);
         }
-        return SplitEntry{std::string(name), UpperAscii(trimmedLine.substr(0, space))};
+        return SplitEntry{std::string(name), AsciiUpperCopy(trimmedLine.substr(0, space))};
     }
     const std::size_t space = trimmedLine.rfind(' ');
     if (space == std::string_view::npos) {
         return SplitEntry{std::string(trimmedLine), {}};
     }
-    return SplitEntry{std::string(trimmedLine.substr(0, space)), UpperAscii(trimmedLine.substr(space + 1))};
+    return SplitEntry{std::string(trimmedLine.substr(0, space)), AsciiUpperCopy(trimmedLine.substr(space + 1))};
 }

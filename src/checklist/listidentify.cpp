@@ -1,5 +1,6 @@
 #include "listidentify.h"
 
+#include "asciitext.h"
 #include "digestline.h"
 #include "entrysplit.h"
 #include "entrytraits.h"
@@ -27,17 +28,6 @@ constexpr std::array<NamedKind, 4> kFileNames{{{"md5sums", ListKind::Md5},
                                                 {"sha1sums", ListKind::Sha1},
                                                 {"sha256sums", ListKind::Sha256},
                                                 {"sha512sums", ListKind::Sha512}}};
-
-std::string LowerAscii(std::string_view text)
-{
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return lower;
-}
 
 struct FileCloser {
     void operator()(std::FILE* file) const noexcept { std::fclose(file); }
@@ -69,7 +59,7 @@ ListKind ListKindFromContent(const std::string& path)
 ListKind ListKindFromName(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
-    const std::string name = LowerAscii(slash == std::string::npos ? path : path.substr(slash + 1));
+    const std::string name = AsciiLowerCopy(slash == std::string::npos ? path : path.substr(slash + 1));
     for (const NamedKind& entry : kFileNames) {
         if (name == entry.lowerName) {
             return entry.kind;

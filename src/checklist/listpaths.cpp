@@ -1,5 +1,7 @@
 #include "listpaths.h"
 
+#include "asciitext.h"
+
 #include <algorithm>
 
 ListKindDetection DetectListKind(const std::string& path)
@@ -15,8 +17,7 @@ ListKindDetection DetectListKind(const std::string& path)
         return detection;
     }
     std::string extension = path.substr(dot);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    std::transform(extension.begin(), extension.end(), extension.begin(), AsciiLower);
     if (extension == ".sfv") {
         detection.kind = ListKind::Sfv;
     } else if (extension == ".md5") {

@@ -1,5 +1,7 @@
 #include "outputchoice.h"
 
+#include "asciitext.h"
+
 #include <cctype>
 
 ListKind RequestedKindOfCommand(int commandId) noexcept
@@ -41,7 +43,7 @@ std::string WithListExtension(const std::string& path, ListKind kind)
     const std::string extension = kind == ListKind::Md5 ? ".md5" : ".sfv";
     std::string tail = path.size() >= 4 ? path.substr(path.size() - 4) : path;
     for (char& c : tail) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        c = AsciiLower(c);
     }
     return tail == extension ? path : path + extension;
 }

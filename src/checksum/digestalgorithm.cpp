@@ -1,5 +1,7 @@
 #include "digestalgorithm.h"
 
+#include "asciitext.h"
+
 #include <array>
 
 namespace {
@@ -33,8 +35,7 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) noexcept
         return false;
     }
     for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) {
+        if (AsciiLower(a[i]) != AsciiLower(b[i])) {
             return false;
         }
     }

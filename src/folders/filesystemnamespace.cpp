@@ -8,9 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 namespace {
 
@@ -71,14 +69,6 @@ std::string LastComponent(const std::string& path)
     return slash == std::string::npos || slash + 1 == path.size() ? path : path.substr(slash + 1);
 }
 
-std::string ReadText(const std::string& path)
-{
-    std::ifstream file(path);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 }  // namespace
 
 bool HasSubFolders(const std::string& folder, int entryLimit)
@@ -114,7 +104,7 @@ std::vector<FolderItem> FileSystemNamespace::Roots() const
     if (!desktop.empty() && desktop != home && desktop != "/" && IsDirectory(desktop)) {
         roots.push_back({desktop, LastComponent(desktop)});
     }
-    for (const std::string& point : UserMountPoints(ReadText(m_places.mountinfoPath), home)) {
+    for (const std::string& point : UserMountPoints(ReadWholeText(m_places.mountinfoPath), home)) {
         if (point != desktop && IsDirectory(point)) {
             roots.push_back({point, LastComponent(point)});
         }

@@ -25,14 +25,6 @@ std::string HomeFolder()
     return folder;
 }
 
-std::string ReadText(const std::string& path)
-{
-    std::ifstream file(path);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 }  // namespace
 
 std::string DesktopFolderFrom(const std::string& userDirsText, const std::string& home)
@@ -68,7 +60,15 @@ UserPlaces DefaultUserPlaces()
     places.home = HomeFolder();
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
     const std::string config = (configHome != nullptr && configHome[0] == '/') ? configHome : places.home + "/.config";
-    places.desktop = DesktopFolderFrom(ReadText(config + "/user-dirs.dirs"), places.home);
+    places.desktop = DesktopFolderFrom(ReadWholeText(config + "/user-dirs.dirs"), places.home);
     places.mountinfoPath = "/proc/self/mountinfo";
     return places;
+}
+
+std::string ReadWholeText(const std::string& path)
+{
+    std::ifstream file(path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
 }

@@ -17,3 +17,6 @@ struct UserPlaces {
 // The desktop folder named by the user-dirs.dirs text (lines XDG_DESKTOP_DIR="$HOME/...")
 // or home + "/Desktop" when the text names none.
 [[nodiscard]] std::string DesktopFolderFrom(const std::string& userDirsText, const std::string& home);
+
+// The whole text of a small file; empty when it cannot be read.
+[[nodiscard]] std::string ReadWholeText(const std::string& path);

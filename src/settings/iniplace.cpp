@@ -1,5 +1,7 @@
 #include "iniplace.h"
 
+#include "asciitext.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <vector>
@@ -34,8 +36,7 @@ bool EndsWithExe(std::string_view path)
     if (slash != std::string_view::npos && slash + 1 == path.size() - 4) {
         return false;
     }
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    return tail[0] == '.' && lower(tail[1]) == 'e' && lower(tail[2]) == 'x' && lower(tail[3]) == 'e';
+    return tail[0] == '.' && AsciiLower(tail[1]) == 'e' && AsciiLower(tail[2]) == 'x' && AsciiLower(tail[3]) == 'e';
 }
 
 // The user's home folder from the password database, for a process without HOME.
