@@ -45,6 +45,14 @@ public:
     QString AskListToOpen(QWidget*) override { return {}; }
     bool RunSettingsDialog(QWidget*, SettingsHost&) override { return false; }
     std::optional<FontChoice> AskListFont(QWidget*, const FontChoice&) override { return std::nullopt; }
+    void ShowNote(QWidget*, const QString&) override {}
+    std::optional<SaveListAnswer> AskListToSave(QWidget*, const QString&, const QStringList&) override
+    {
+        return saveAnswer;
+    }
+    bool ConfirmReplace(QWidget*, const QString&) override { return true; }
+
+    std::optional<SaveListAnswer> saveAnswer;
 };
 
 // The longest gap between ticks of a 2 ms timer: how long the event loop was held up.
