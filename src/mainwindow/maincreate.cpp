@@ -173,6 +173,9 @@ void CMainDialog::OnGenerationEnded()
         m_generateDlg = nullptr;
     }
     ++m_finishedGenerations;
+    if (!m_checksumView && !m_closing) {
+        m_fileList->setFocus();  // the keyboard goes on where it left off
+    }
     emit GenerationEnded();
 }
 
