@@ -8,8 +8,14 @@
 //       Opens and verifies LIST, and while it runs resizes the window, scrolls the list,
 //       pauses, resumes and stops; prints how long the event loop was held up while the
 //       list was read and while it ran, and how long each action took.
+//   tallyfox_window_bench generate FOLDER LIST RUNS
+//       Opens FOLDER in the browser as the command-line start does, selects its files
+//       whose names start with 'f' and creates the SFV list LIST from them through the
+//       window, RUNS times; prints the best wall time from the command to the end of
+//       the run.
 
 #include "checksumlistview.h"
+#include "folderbrowser.h"
 #include "maindialog.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
@@ -19,6 +25,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,6 +52,14 @@ public:
     QString AskListToOpen(QWidget*) override { return {}; }
     bool RunSettingsDialog(QWidget*, SettingsHost&) override { return false; }
     std::optional<FontChoice> AskListFont(QWidget*, const FontChoice&) override { return std::nullopt; }
+    void ShowNote(QWidget*, const QString&) override {}
+    std::optional<SaveListAnswer> AskListToSave(QWidget*, const QString&, const QStringList&) override
+    {
+        return saveAnswer;
+    }
+    bool ConfirmReplace(QWidget*, const QString&) override { return true; }
+
+    std::optional<SaveListAnswer> saveAnswer;
 };
 
 // The longest gap between ticks of a 2 ms timer: how long the event loop was held up.
@@ -76,10 +91,13 @@ private:
     qint64 m_longest = 0;
 };
 
-std::unique_ptr<CMainDialog> MakeWindow(SilentDialogs& dialogs)
+std::unique_ptr<CMainDialog> MakeWindow(SilentDialogs& dialogs, const QString& argument = QString())
 {
     MainDialogOptions options;
     options.arguments = QStringList{QStringLiteral("tallyfox")};
+    if (!argument.isEmpty()) {
+        options.arguments.append(argument);
+    }
     options.dialogs = &dialogs;
     auto window = std::make_unique<CMainDialog>(options);
     window->resize(800, 600);
@@ -196,6 +214,46 @@ int Respond(const QString& list)
     return paused && ended ? 0 : 1;
 }
 
+int TimeGeneration(const QString& folder, const QString& list, int runs)
+{
+    SilentDialogs dialogs;
+    dialogs.saveAnswer = SaveListAnswer{list, 1};
+    double best = 0;
+    for (int run = 0; run < runs; ++run) {
+        auto window = MakeWindow(dialogs, folder);
+        const std::vector<CFileRecord>& records = window->Browser()->Records();
+        int first = -1;
+        int last = -1;
+        for (int row = 0; row < static_cast<int>(records.size()); ++row) {
+            if (records[static_cast<std::size_t>(row)].name.starts_with('f')) {
+                first = first < 0 ? row : first;
+                last = row;
+            }
+        }
+        if (first < 0) {
+            std::fprintf(stderr, "no file starting with 'f' in the folder\n");
+            return 1;
+        }
+        QAbstractItemView* view = window->Browser()->FileList();
+        view->selectionModel()->select(QItemSelection(view->model()->index(first, 0), view->model()->index(last, 0)),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QElapsedTimer clock;
+        clock.start();
+        window->OnCommand(CommandId::GenerateSfv);
+        RunUntil(*window, &CMainDialog::GenerationEnded);
+        const double seconds = Seconds(clock);
+        if (window->FinishedGenerations() < 1) {
+            std::fprintf(stderr, "the generation did not end\n");
+            return 1;
+        }
+        if (run == 0 || seconds < best) {
+            best = seconds;
+        }
+    }
+    std::printf("window_seconds %.4f\n", best);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -216,6 +274,9 @@ int main(int argc, char** argv)
     if (args.size() >= 3 && args[1] == QLatin1String("respond")) {
         return Respond(args[2]);
     }
-    std::fprintf(stderr, "usage: tallyfox_window_bench time LIST RUNS | respond LIST\n");
+    if (args.size() >= 5 && args[1] == QLatin1String("generate")) {
+        return TimeGeneration(args[2], args[3], std::max(1, args[4].toInt()));
+    }
+    std::fprintf(stderr, "usage: tallyfox_window_bench time LIST RUNS | respond LIST | generate FOLDER LIST RUNS\n");
     return 2;
 }

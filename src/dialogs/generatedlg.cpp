@@ -64,6 +64,12 @@ CGenerateDlg::~CGenerateDlg()
     m_run.Wait();
 }
 
+void CGenerateDlg::Shutdown()
+{
+    GenerationRun::Cancel();
+    m_run.Wait();
+}
+
 void CGenerateDlg::Start(GenerationJob job)
 {
     m_listPath = job.outputPath;

@@ -44,6 +44,9 @@ public:
     // Shows the dialog and starts the run (the SFV head must already be written).
     void Start(GenerationJob job);
     [[nodiscard]] bool Running() const noexcept { return m_running; }
+    // Cancels a run still going and waits for its worker (its owner is closing). The
+    // end of the run still arrives as usual.
+    void Shutdown();
 
 signals:
     void generationEnded(const GenerationOutcome& outcome);

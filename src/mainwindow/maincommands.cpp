@@ -7,6 +7,7 @@
 #include "mainsettingshost.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
+#include "outputchoice.h"
 #include "sizetext.h"
 
 #include <QAction>
@@ -56,7 +57,7 @@ void CMainDialog::OnCommand(CommandId id)
     case CommandId::Generate:
     case CommandId::GenerateSfv:
     case CommandId::GenerateMd5:
-        // Generating a list from the browser's selection arrives with the generation run.
+        CreateChecksumFile(static_cast<int>(RequestedKindOfCommand(value)));
         break;
     default:
         break;

@@ -83,6 +83,7 @@ CMainDialog::CMainDialog(MainDialogOptions options, QWidget* parent)
 CMainDialog::~CMainDialog()
 {
     m_closing = true;
+    StopGeneration();
     m_controller.Shutdown();
     if (m_loader != nullptr) {
         m_loader->Wait();
@@ -194,6 +195,7 @@ void CMainDialog::closeEvent(QCloseEvent* event)
     SaveSettings();
     m_closing = true;
     m_startupTimer.stop();
+    StopGeneration();  // the lines written so far stay
     m_controller.Shutdown();
     if (m_loader != nullptr) {
         m_loader->Wait();

@@ -3,6 +3,7 @@
 // The main window. How its pieces fit together:
 //   maindialog.cpp      start-up in its fixed order, the command-line timer, close
 //   maincommands.cpp    the command dispatcher (4999-5011, 32771-32788) and commands
+//   maincreate.cpp      creating a list from the browser's selection (its run on a worker)
 //   mainopen.cpp        opening a list (read off the GUI thread), recent files, drops
 //   mainview.cpp        layout, the two views, splitter, progress panel, status bar
 //   mainrunreports.cpp  applying what the verification run reports, in batches
@@ -11,6 +12,7 @@
 
 #include "checksumlist.h"
 #include "commandid.h"
+#include "generatedlg.h"
 #include "recentfiles.h"
 #include "settings.h"
 #include "toolbarstates.h"
@@ -18,6 +20,7 @@
 #include "windowrunobserver.h"
 
 #include <QFont>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -26,6 +29,8 @@
 #include <memory>
 
 class ChecksumListModel;
+struct ChosenFiles;
+struct HeadOutcome;
 class FolderBrowser;
 class ChecksumListView;
 class ListLoader;
@@ -68,6 +73,14 @@ public:
     void OpenAndVerifyChecksumList(const QString& path);
     void OpenRecentFile(int n);
     void AddRecentFile(const QString& path);
+    // Creates a list of the files selected in the browser: asks where (and for kind 0
+    // which kind: 1 SFV, 2 MD5), writes an SFV head, then starts the generation run
+    // behind its window-modal progress dialog. True when the run was started; its end
+    // arrives as GenerationEnded.
+    bool CreateChecksumFile(int requestedKind);
+    // The Save dialog for a new list in the current folder. Returns the kind (1 or 2)
+    // and sets the path, with its extension, or 0 when the user cancelled.
+    int ChooseOutputFile(int& requestedKind, std::string& outputPath);
     // Shows the controls of the current view and sets the toolbar states that go with it.
     void ShowView();
     void ShowProgressPanel(bool show);
@@ -100,6 +113,9 @@ public:
     [[nodiscard]] bool AlwaysOnTop() const noexcept { return m_alwaysOnTop; }
     [[nodiscard]] int SplitterPos() const noexcept { return m_splitterPos; }
     [[nodiscard]] int FinishedRuns() const noexcept { return m_finishedRuns; }
+    // The progress dialog of the generation run under way, or null.
+    [[nodiscard]] CGenerateDlg* GenerateDialog() const noexcept { return m_generateDlg; }
+    [[nodiscard]] int FinishedGenerations() const noexcept { return m_finishedGenerations; }
     [[nodiscard]] const QFont& HeaderFont() const noexcept { return m_headerFont; }
 
 signals:
@@ -107,6 +123,8 @@ signals:
     void ListLoadEnded();
     // A verification worker ended.
     void RunEnded();
+    // A generation run ended and its messages were shown.
+    void GenerationEnded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -139,6 +157,12 @@ private:
     // What "Properties" applies after the settings dialog closes, whatever its button:
     // full-row selection, and the size cells when the size display is not `sizeTypeBefore`.
     void ApplyListSettings(int sizeTypeBefore);
+
+    // Creating lists (maincreate.cpp).
+    [[nodiscard]] HeadOutcome WriteHeadWithRemark(const std::string& listPath, const ChosenFiles& chosen);
+    void OnGenerationEnded();
+    // Cancels a generation run and waits for its worker (the window is closing).
+    void StopGeneration();
 
     // Opening lists (mainopen.cpp).
     void OpenList(const QString& givenPath, bool verifyAfter);
@@ -203,6 +227,8 @@ private:
     QTimer m_startupTimer;   // timer 1001: opens the command-line list once visible
     QTimer m_reportTimer;    // applies run reports about 30 times a second
     int m_finishedRuns = 0;
+    QPointer<CGenerateDlg> m_generateDlg;  // a child of the window
+    int m_finishedGenerations = 0;
 
     // The list, the run's observer and the controller, in this order: the controller
     // goes first and joins the worker before the others are destroyed.

@@ -28,7 +28,7 @@ constexpr Position kToolbarPositions[] = {
     {CommandId::ViewToggle, PositionKind::Check, ToolbarPicture::BlankPage,
      QT_TRANSLATE_NOOP("MainToolbar", "Create .SFV/.MD5 File"), "Ctrl+B"},
     {CommandId::Generate, PositionKind::DropDown, ToolbarPicture::FloppyDisk, QT_TRANSLATE_NOOP("MainToolbar", "Generate"),
-     ""},
+     "Ctrl+G"},
     {CommandId::Separator2, PositionKind::Separator, ToolbarPicture::BlankPage, "", ""},
     {CommandId::StartPause, PositionKind::Check, ToolbarPicture::StartPause,
      QT_TRANSLATE_NOOP("MainToolbar", "Start/Pause"), "F5"},

@@ -16,6 +16,21 @@ QString OpenListFilters()
                                                        "All files (*)");
 }
 
+QStringList SaveListFilters(const std::string& pairs)
+{
+    const QStringList parts = QString::fromStdString(pairs).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty()) {
+            break;  // the closing "||"
+        }
+        const QString description = QCoreApplication::translate("ModalDialogs", parts[i].toUtf8().constData());
+        const QString bracketed = QLatin1Char('(') + parts[i + 1] + QLatin1Char(')');
+        filters.append(description.contains(bracketed) ? description : description + QLatin1Char(' ') + bracketed);
+    }
+    return filters;
+}
+
 void QtModalDialogs::ShowError(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("ModalDialogs", "Tallyfox"), text, QMessageBox::Ok, parent);
@@ -64,4 +79,28 @@ void QtModalDialogs::ShowNote(QWidget* parent, const QString& text)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();
+}
+
+std::optional<SaveListAnswer> QtModalDialogs::AskListToSave(QWidget* parent, const QString& folder,
+                                                            const QStringList& filters)
+{
+    QFileDialog dialog(parent, QCoreApplication::translate("ModalDialogs", "Save As"), folder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);  // asking before overwriting is the dialog's default
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const qsizetype index = filters.indexOf(dialog.selectedNameFilter());
+    return SaveListAnswer{dialog.selectedFiles().first(), index < 0 ? 1 : static_cast<int>(index) + 1};
+}
+
+bool QtModalDialogs::ConfirmReplace(QWidget* parent, const QString& path)
+{
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("ModalDialogs", "Tallyfox"),
+                    QCoreApplication::translate("ModalDialogs", "%1 already exists.\nDo you want to replace it?").arg(path),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }

@@ -4,14 +4,24 @@
 
 #include <QString>
 
+#include <QStringList>
+
 #include <optional>
+#include <string>
 
 class QWidget;
 class SettingsHost;
 
+// What the Save dialog for a new list answered: the path as given and the 1-based
+// entry of the filter that was selected when it closed.
+struct SaveListAnswer {
+    QString path;
+    int filterIndex = 1;
+};
+
 // Every modal dialog the main window opens goes through this seam: the message boxes
 // with their fixed texts, the About box, the Open file dialog, the settings dialog and
-// its font dialog. The program uses the
+// its font dialog, the Save dialog for a new list. The program uses the
 // Qt implementation; tests put in one that records and answers without blocking.
 class ModalDialogs {
 public:
@@ -31,6 +41,13 @@ public:
     // A note with the information icon that does not block: shown, and left for the
     // user to close.
     virtual void ShowNote(QWidget* parent, const QString& text) = 0;
+    // The Save dialog for a new list: opens in `folder` with `filters` (Qt's form, the
+    // first selected) and asks before overwriting the file chosen in it; nothing when
+    // the user cancels.
+    [[nodiscard]] virtual std::optional<SaveListAnswer> AskListToSave(QWidget* parent, const QString& folder,
+                                                                      const QStringList& filters) = 0;
+    // Asks whether the existing file `path` may be replaced; true: replace it.
+    [[nodiscard]] virtual bool ConfirmReplace(QWidget* parent, const QString& path) = 0;
 };
 
 class QtModalDialogs final : public ModalDialogs {
@@ -42,7 +59,13 @@ public:
     bool RunSettingsDialog(QWidget* parent, SettingsHost& host) override;
     [[nodiscard]] std::optional<FontChoice> AskListFont(QWidget* parent, const FontChoice& initial) override;
     void ShowNote(QWidget* parent, const QString& text) override;
+    [[nodiscard]] std::optional<SaveListAnswer> AskListToSave(QWidget* parent, const QString& folder,
+                                                              const QStringList& filters) override;
+    [[nodiscard]] bool ConfirmReplace(QWidget* parent, const QString& path) override;
 };
 
 // The Open dialog's three filters: both kinds, SFV only, MD5 only (";;"-separated).
 [[nodiscard]] QString OpenListFilters();
+// A filter text in description|pattern pairs ended by "||" as the Save dialog's
+// filters: the description, with the pattern in brackets unless it already holds it.
+[[nodiscard]] QStringList SaveListFilters(const std::string& pairs);

@@ -89,7 +89,7 @@ TEST(ToolbarStates, ARunThatEndsGivesEverythingBack)
     ASSERT_TRUE(QTest::qWaitFor([&] { return Row(harness) == kIdle; }, 5000)) << Row(harness);
 }
 
-TEST(ToolbarStates, GenerateShowsNothingYetAndPropertiesKeepsTheStates)
+TEST(ToolbarStates, GenerateWithNothingSelectedAndPropertiesKeepTheStates)
 {
     WindowHarness harness;
     harness.Start();
@@ -98,7 +98,8 @@ TEST(ToolbarStates, GenerateShowsNothingYetAndPropertiesKeepsTheStates)
     harness.Click(CommandId::ViewToggle);
     harness.Click(CommandId::Generate);
     EXPECT_EQ(Row(harness), "DCEDDE");
-    EXPECT_TRUE(harness.dialogs.errors.isEmpty());
+    EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("No Files Selected.")});
+    EXPECT_TRUE(harness.dialogs.saveFolders.isEmpty());
     EXPECT_EQ(harness.dialogs.openAsked, 0);
 }
 

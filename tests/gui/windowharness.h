@@ -34,6 +34,17 @@ public:
         return openAnswer;
     }
     void ShowNote(QWidget*, const QString& text) override { notes.append(text); }
+    std::optional<SaveListAnswer> AskListToSave(QWidget*, const QString& folder, const QStringList& filters) override
+    {
+        saveFolders.append(folder);
+        saveFilters.push_back(filters);
+        return saveAnswer;
+    }
+    bool ConfirmReplace(QWidget*, const QString& path) override
+    {
+        replaceAsked.append(path);
+        return replaceAnswer;
+    }
 
     // The settings dialog is shown without a modal loop; `onSettings` plays the user
     // (sets controls, clicks OK or Cancel). A dialog left open is cancelled.
@@ -65,6 +76,11 @@ public:
     int aboutShown = 0;
     int openAsked = 0;
     QString openAnswer;  // what the Open dialog answers; empty: cancelled
+    QStringList saveFolders;               // where each Save dialog opened
+    std::vector<QStringList> saveFilters;  // the filters each offered
+    std::optional<SaveListAnswer> saveAnswer;  // what the Save dialog answers; nothing: cancelled
+    QStringList replaceAsked;
+    bool replaceAnswer = true;
 };
 
 // A long run: a sparse file of 4 GiB reads as zeros for long enough that a test can

@@ -1,0 +1,187 @@
+// Creating a new list from the files selected in the folder browser: where it goes and
+// which kind, its head, and the generation run behind its progress dialog.
+
+#include "maindialog.h"
+
+#include "abortflag.h"
+#include "chosenfiles.h"
+#include "folderbrowser.h"
+#include "generatedlg.h"
+#include "generationjob.h"
+#include "modaldialogs.h"
+#include "outputchoice.h"
+#include "remarkdlg.h"
+#include "sfvhead.h"
+#include "writermessages.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+
+#include <ctime>
+#include <filesystem>
+#include <thread>
+
+namespace {
+
+// How long writing a head may take before the remark pop-up appears, so a head written
+// in a blink never flashes it up.
+constexpr int kRemarkDelayMs = 250;
+
+// A record as a list's comment line shows it: its last write in local time.
+FileRecordInfo RecordInfoOf(const CFileRecord& record)
+{
+    FileRecordInfo info;
+    info.name = record.name;
+    info.size = record.size;
+    if (record.time.year != 0) {
+        std::tm utc{};
+        utc.tm_year = record.time.year - 1900;
+        utc.tm_mon = record.time.month - 1;
+        utc.tm_mday = record.time.day;
+        utc.tm_hour = record.time.hour;
+        utc.tm_min = record.time.minute;
+        utc.tm_sec = record.time.second;
+        info.time = LocalDateTime(timegm(&utc));
+    }
+    return info;
+}
+
+bool SamePath(const std::string& a, const std::string& b)
+{
+    namespace fs = std::filesystem;
+    return fs::path(a).lexically_normal() == fs::path(b).lexically_normal();
+}
+
+}  // namespace
+
+int CMainDialog::ChooseOutputFile(int& requestedKind, std::string& outputPath)
+{
+    const ListKind requested = NormalizeRequestedKind(requestedKind);
+    requestedKind = static_cast<int>(requested);
+    const std::optional<SaveListAnswer> answer = m_dialogs->AskListToSave(
+        this, QFile::decodeName(m_browser->CurrentFolder().c_str()), SaveListFilters(OutputFilter(requested)));
+    if (!answer.has_value() || answer->path.isEmpty()) {
+        return 0;
+    }
+    const ListKind kind = ChosenOutputKind(requested, answer->filterIndex);
+    const std::string given = QFile::encodeName(answer->path).toStdString();
+    std::string path = WithListExtension(given, kind);
+    // The dialog asked about the name as given; a name that gained its extension here
+    // may name another file that exists.
+    if (path != given && std::filesystem::exists(path) &&
+        !m_dialogs->ConfirmReplace(this, QFile::decodeName(path.c_str()))) {
+        return 0;
+    }
+    outputPath = std::move(path);
+    return static_cast<int>(kind);
+}
+
+bool CMainDialog::CreateChecksumFile(int requestedKind)
+{
+    if (m_generateDlg != nullptr) {
+        return false;  // the last run is still ending
+    }
+    const std::vector<CFileRecord> selected = m_browser->SelectedRecords();
+    if (selected.empty()) {
+        m_dialogs->ShowError(this, tr(kNoFilesSelectedMessage));
+        return false;
+    }
+    std::string outputPath;
+    const int kind = ChooseOutputFile(requestedKind, outputPath);
+    if (kind == 0) {
+        return false;
+    }
+
+    // The selected records in row order; a list written over one of them is left out,
+    // since it is emptied before it could be read.
+    const std::string& folder = m_browser->CurrentFolder();
+    std::vector<FileRecordInfo> records;
+    std::vector<int> rows;
+    records.reserve(selected.size());
+    rows.reserve(selected.size());
+    for (const CFileRecord& record : selected) {
+        if (!SamePath(folder + record.name, outputPath)) {
+            rows.push_back(static_cast<int>(records.size()));
+            records.push_back(RecordInfoOf(record));
+        }
+    }
+    ChosenFiles chosen = ChooseFiles(records, rows, folder, outputPath);
+
+    if (kind == static_cast<int>(ListKind::Sfv)) {
+        const HeadOutcome head = WriteHeadWithRemark(outputPath, chosen);
+        if (m_closing) {
+            return false;
+        }
+        if (!head.written) {
+            m_dialogs->ShowError(this, QFile::decodeName(head.message.c_str()));
+            return false;
+        }
+    }
+
+    GenerationJob job;
+    job.outputPath = outputPath;
+    job.kind = kind;
+    job.chosen = std::move(chosen);
+    auto* dialog = new CGenerateDlg(this);
+    dialog->SetShowError([this](QWidget*, const QString& text) {
+        if (!m_closing) {
+            m_dialogs->ShowError(this, text);
+        }
+    });
+    // The dialog ending (Cancel, close request, end of the run) gives the window back.
+    connect(dialog, &QDialog::finished, this, [this] { setEnabled(true); });
+    connect(dialog, &CGenerateDlg::generationEnded, this, &CMainDialog::OnGenerationEnded);
+    m_generateDlg = dialog;
+    setEnabled(false);
+    dialog->setEnabled(true);  // a window of its own, not greyed with its owner
+    dialog->Start(std::move(job));
+    return true;
+}
+
+HeadOutcome CMainDialog::WriteHeadWithRemark(const std::string& listPath, const ChosenFiles& chosen)
+{
+    // Written on a helper thread while this thread waits, so the pop-up can appear when
+    // the head takes longer than a blink; the window takes no input meanwhile.
+    const DateTimeFields now = LocalDateTime(std::time(nullptr));
+    CRemarkDlg remark(this);
+    QEventLoop loop;
+    QTimer showLater;
+    showLater.setSingleShot(true);
+    connect(&showLater, &QTimer::timeout, &remark, &QWidget::show);
+    HeadOutcome outcome;
+    setEnabled(false);
+    remark.setEnabled(true);
+    std::thread writer([&] {
+        outcome = WriteSfvHead(listPath, chosen, now);
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    showLater.start(kRemarkDelayMs);
+    loop.exec();
+    writer.join();
+    showLater.stop();
+    remark.close();
+    setEnabled(true);
+    return outcome;
+}
+
+void CMainDialog::OnGenerationEnded()
+{
+    setEnabled(true);
+    if (m_generateDlg != nullptr) {
+        m_generateDlg->deleteLater();
+        m_generateDlg = nullptr;
+    }
+    ++m_finishedGenerations;
+    if (!m_checksumView && !m_closing) {
+        m_fileList->setFocus();  // the keyboard goes on where it left off
+    }
+    emit GenerationEnded();
+}
+
+void CMainDialog::StopGeneration()
+{
+    if (m_generateDlg != nullptr) {
+        m_generateDlg->Shutdown();
+    }
+}

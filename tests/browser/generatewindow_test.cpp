@@ -1,0 +1,391 @@
+// Creating lists from the window: the browser's selection, the Save dialog's answer,
+// the head, and the generation run behind its window-modal progress dialog.
+
+#include "windowharness.h"
+
+#include "folderbrowser.h"
+#include "generatedlg.h"
+#include "rowname.h"
+
+#include <gtest/gtest.h>
+
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+#include <QPushButton>
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <utime.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using Files = std::vector<std::pair<std::string, std::string>>;
+
+// The window started on the folder "data" of the harness, which holds `files`.
+CMainDialog& StartInData(WindowHarness& harness, const Files& files)
+{
+    fs::create_directory(harness.Dir().Path() / "data");
+    fs::create_directory(harness.Dir().Path() / "lists");
+    for (const auto& [name, bytes] : files) {
+        harness.Dir().WriteFile("data/" + name, bytes);
+    }
+    CMainDialog& window = harness.Start(harness.Path("data"));
+    EXPECT_TRUE(QTest::qWaitFor([&window] { return !window.StartupTimerActive(); }, 10000));
+    return window;
+}
+
+// Selects the rows one after another, as Ctrl+clicks in that order would.
+void SelectRows(CMainDialog& window, std::initializer_list<int> rows)
+{
+    QTableView* view = window.Browser()->FileList();
+    for (const int row : rows) {
+        view->selectionModel()->select(view->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+}
+
+void Answer(WindowHarness& harness, const std::string& relativePath, int filterIndex = 1)
+{
+    harness.dialogs.saveAnswer = SaveListAnswer{harness.Path(relativePath), filterIndex};
+}
+
+// Clicks Generate, or its drop-down menu's item for the SFV and MD5 commands.
+void Generate(const WindowHarness& harness, CommandId id)
+{
+    if (id == CommandId::Generate) {
+        harness.Click(id);
+        return;
+    }
+    const QMenu* menu = harness.window->Toolbar()->Button(CommandId::Generate)->menu();
+    for (QAction* item : menu->actions()) {
+        if (item->data().toInt() == static_cast<int>(id)) {
+            item->trigger();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no menu item " << static_cast<int>(id);
+}
+
+[[nodiscard]] bool WaitForGenerations(const WindowHarness& harness, int count)
+{
+    return QTest::qWaitFor([&harness, count] { return harness.window->FinishedGenerations() >= count; }, 60000);
+}
+
+std::string ReadBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> Lines(const std::string& bytes, const std::string& ending)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end = bytes.find(ending); end != std::string::npos; end = bytes.find(ending, start)) {
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + ending.size();
+    }
+    EXPECT_EQ(start, bytes.size()) << "text after the last line ending";
+    return lines;
+}
+
+// A time zone half an hour off the hour, so a comment line in UTC instead of local
+// time shows.
+class LocalZone {
+public:
+    LocalZone() : m_old(std::getenv("TZ") != nullptr ? std::getenv("TZ") : "")
+    {
+        setenv("TZ", "IST-5:30", 1);
+        tzset();
+    }
+    ~LocalZone()
+    {
+        if (m_old.empty()) {
+            unsetenv("TZ");
+        } else {
+            setenv("TZ", m_old.c_str(), 1);
+        }
+        tzset();
+    }
+    LocalZone(const LocalZone&) = delete;
+    LocalZone& operator=(const LocalZone&) = delete;
+
+private:
+    std::string m_old;
+};
+
+void SetLastWrite(const std::string& path, std::time_t moment)
+{
+    const utimbuf times{moment, moment};
+    ASSERT_EQ(utime(path.c_str(), &times), 0) << path;
+}
+
+struct ListCase {
+    const char* name;
+    CommandId command;
+    const char* savedAs;
+    const char* namePrefix;  // how the list names the files of "data/"
+};
+
+const ListCase kListCases[] = {
+    {"SfvInAnotherFolder", CommandId::GenerateSfv, "lists/new.sfv", "../data/"},
+    {"SfvBesideTheFiles", CommandId::GenerateSfv, "data/new.sfv", ""},
+    {"Md5InAnotherFolder", CommandId::GenerateMd5, "lists/new.md5", "../data/"},
+    {"Md5BesideTheFiles", CommandId::GenerateMd5, "data/new.md5", ""},
+};
+
+class SelectedFilesList : public ::testing::TestWithParam<ListCase> {};
+
+// The selected files' list, byte for byte, and our reader finds every file OK in it.
+TEST_P(SelectedFilesList, HoldsExactlyTheSelectedFiles)
+{
+    const ListCase& row = GetParam();
+    const LocalZone zone;
+    WindowHarness harness;
+    fs::create_directory(harness.Dir().Path() / "data");
+    // 2002-03-01 04:00:00 UTC is 09:30:00 here; 2001-12-24 12:30:59 UTC is 18:00:59.
+    SetLastWrite(harness.Dir().WriteFile("data/abc.txt", "abc"), 1014955200);
+    SetLastWrite(harness.Dir().WriteFile("data/check.txt", "123456789"), 1014955200);
+    SetLastWrite(harness.Dir().WriteFile("data/empty.txt", ""), 1009197059);
+    CMainDialog& window = StartInData(harness, {});
+    SelectRows(window, {2, 0, 1});
+    Answer(harness, row.savedAs);
+    Generate(harness, row.command);
+    ASSERT_TRUE(WaitForGenerations(harness, 1));
+    EXPECT_TRUE(harness.dialogs.errors.isEmpty()) << harness.dialogs.errors.join(QLatin1Char('|')).toStdString();
+
+    const std::string prefix = row.namePrefix;
+    const std::string bytes = ReadBytes(harness.Dir().Path() / row.savedAs);
+    if (row.command == CommandId::GenerateSfv) {
+        const std::vector<std::string> lines = Lines(bytes, "\r\n");
+        ASSERT_EQ(lines.size(), 9U) << bytes;
+        EXPECT_EQ(lines[0].rfind("; Generated by WIN-SFV32 v1.1a (Tallyfox v1.3 Compatibility Mode) on ", 0), 0U);
+        EXPECT_EQ(lines[1].rfind("; Generated by Tallyfox v1.3 on ", 0), 0U);
+        EXPECT_EQ(lines[2], ";");
+        const std::vector<std::string> rest(lines.begin() + 3, lines.end());
+        EXPECT_EQ(rest, (std::vector<std::string>{
+                            ";            3  2002/03/01 09:30:00 " + prefix + "abc.txt",
+                            ";            9  2002/03/01 09:30:00 " + prefix + "check.txt",
+                            ";            0  2001/12/24 18:00:59 " + prefix + "empty.txt",
+                            prefix + "abc.txt 352441C2",
+                            prefix + "check.txt CBF43926",
+                            prefix + "empty.txt 00000000",
+                        }));
+    } else {
+        EXPECT_EQ(bytes, "900150983CD24FB0D6963F7D28E17F72 " + prefix + "abc.txt\n"
+                         "25F9E794323B453885F5181F1B624D0B " + prefix + "check.txt\n"
+                         "D41D8CD98F00B204E9800998ECF8427E " + prefix + "empty.txt\n");
+    }
+
+    window.OpenAndVerifyChecksumList(harness.Path(row.savedAs));
+    ASSERT_TRUE(harness.WaitForRuns(1));
+    EXPECT_EQ(window.List().GetCounters(), (Counters{3, 0, 0, 0}));
+}
+
+INSTANTIATE_TEST_SUITE_P(GenerateWindow, SelectedFilesList, ::testing::ValuesIn(kListCases), RowName());
+
+// Rows 0, 3 and 7 give their names in row order, whatever order they were selected in.
+struct OrderCase {
+    const char* name;
+    std::initializer_list<int> clicks;
+};
+
+const OrderCase kOrderCases[] = {
+    {"Ascending", {0, 3, 7}},
+    {"Descending", {7, 3, 0}},
+    {"Mixed", {3, 7, 0}},
+};
+
+class SelectionOrder : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(SelectionOrder, GivesNamesInRowOrder)
+{
+    WindowHarness harness;
+    Files files;
+    for (int i = 0; i < 8; ++i) {
+        files.emplace_back("f" + std::to_string(i) + ".bin", std::string(static_cast<std::size_t>(i), 'x'));
+    }
+    CMainDialog& window = StartInData(harness, files);
+    SelectRows(window, GetParam().clicks);
+    Answer(harness, "lists/order.md5");
+    Generate(harness, CommandId::GenerateMd5);
+    ASSERT_TRUE(WaitForGenerations(harness, 1));
+
+    std::vector<std::string> names;
+    for (const std::string& line : Lines(ReadBytes(harness.Dir().Path() / "lists/order.md5"), "\n")) {
+        names.push_back(line.substr(33));
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"../data/f0.bin", "../data/f3.bin", "../data/f7.bin"}));
+    // The Save dialog opened in the browser's folder with the one filter of the kind.
+    EXPECT_EQ(harness.dialogs.saveFolders, QStringList{harness.Path("data/")});
+    ASSERT_EQ(harness.dialogs.saveFilters.size(), 1U);
+    EXPECT_EQ(harness.dialogs.saveFilters[0], QStringList{QStringLiteral("MD5 (*.md5)")});
+}
+
+INSTANTIATE_TEST_SUITE_P(GenerateWindow, SelectionOrder, ::testing::ValuesIn(kOrderCases), RowName());
+
+// The kind and extension follow the command and the Save dialog's answer.
+struct ExtensionCase {
+    const char* name;
+    CommandId command;
+    int filterIndex;
+    const char* typed;
+    const char* written;
+    bool sfv;
+};
+
+const ExtensionCase kExtensionCases[] = {
+    {"SfvFilterAddsSfv", CommandId::Generate, 1, "lists/new", "lists/new.sfv", true},
+    {"Md5FilterAddsMd5", CommandId::Generate, 2, "lists/new", "lists/new.md5", false},
+    {"UpperCaseExtensionStays", CommandId::GenerateSfv, 1, "lists/NEW.SFV", "lists/NEW.SFV", true},
+    {"OtherExtensionGetsOneMore", CommandId::GenerateSfv, 1, "lists/new.md5", "lists/new.md5.sfv", true},
+    {"Md5CommandIgnoresTheFilter", CommandId::GenerateMd5, 1, "lists/new", "lists/new.md5", false},
+};
+
+class SaveAnswer : public ::testing::TestWithParam<ExtensionCase> {};
+
+TEST_P(SaveAnswer, DecidesKindAndName)
+{
+    const ExtensionCase& row = GetParam();
+    WindowHarness harness;
+    CMainDialog& window = StartInData(harness, {{"a.txt", "abc"}});
+    SelectRows(window, {0});
+    Answer(harness, row.typed, row.filterIndex);
+    Generate(harness, row.command);
+    ASSERT_TRUE(WaitForGenerations(harness, 1));
+
+    const std::string bytes = ReadBytes(harness.Dir().Path() / row.written);
+    const std::string lastLine = row.sfv ? "../data/a.txt 352441C2\r\n" : "900150983CD24FB0D6963F7D28E17F72 ../data/a.txt\n";
+    EXPECT_EQ(bytes.rfind(';', 0) == 0, row.sfv) << bytes;
+    ASSERT_GE(bytes.size(), lastLine.size());
+    EXPECT_EQ(bytes.substr(bytes.size() - lastLine.size()), lastLine);
+    ASSERT_EQ(harness.dialogs.saveFilters.size(), 1U);
+    EXPECT_EQ(harness.dialogs.saveFilters[0].size(), row.command == CommandId::Generate ? 2 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(GenerateWindow, SaveAnswer, ::testing::ValuesIn(kExtensionCases), RowName());
+
+// A name that gained its extension after the dialog may name an existing file: the user
+// is asked, and "No" leaves that file alone and starts nothing.
+TEST(GenerateWindow, AnExistingFileNamedByTheAddedExtensionIsAskedAbout)
+{
+    WindowHarness harness;
+    CMainDialog& window = StartInData(harness, {{"a.txt", "abc"}});
+    harness.Dir().WriteFile("lists/keep.sfv", "precious");
+    SelectRows(window, {0});
+    Answer(harness, "lists/keep");
+    harness.dialogs.replaceAnswer = false;
+    Generate(harness, CommandId::GenerateSfv);
+
+    EXPECT_EQ(harness.dialogs.replaceAsked, QStringList{harness.Path("lists/keep.sfv")});
+    EXPECT_EQ(window.GenerateDialog(), nullptr);
+    EXPECT_EQ(ReadBytes(harness.Dir().Path() / "lists/keep.sfv"), "precious");
+}
+
+// Folder on the command line, Ctrl+A, Ctrl+G, a name, Enter: a new list.
+TEST(GenerateWindow, KeyboardAloneMakesAList)
+{
+    WindowHarness harness;
+    CMainDialog& window = StartInData(harness, {{"a.txt", "abc"}, {"b.txt", "123456789"}});
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(window.Toolbar()->ShownToolTip(CommandId::Generate), QStringLiteral("Generate (Ctrl+G)"));
+    Answer(harness, "data/keys", 2);
+
+    QTest::keyClick(window.focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(window.focusWidget(), Qt::Key_G, Qt::ControlModifier);
+    ASSERT_TRUE(WaitForGenerations(harness, 1));
+    EXPECT_EQ(ReadBytes(harness.Dir().Path() / "data/keys.md5"),
+              "900150983CD24FB0D6963F7D28E17F72 a.txt\n25F9E794323B453885F5181F1B624D0B b.txt\n");
+}
+
+// The window takes no input while the run goes on, its progress dialog does, and both
+// are back to normal after it: the window enabled, no dialog or pop-up left up.
+TEST(GenerateWindow, WindowIsDisabledDuringTheRunAndEnabledAfter)
+{
+    WindowHarness harness;
+    CMainDialog& window = StartInData(harness, {{"a.txt", "abc"}});
+    SelectRows(window, {0});
+    Answer(harness, "lists/run.sfv");
+    Generate(harness, CommandId::Generate);
+
+    ASSERT_NE(window.GenerateDialog(), nullptr);
+    EXPECT_FALSE(window.isEnabled());
+    EXPECT_TRUE(window.GenerateDialog()->isVisible());
+    EXPECT_TRUE(window.GenerateDialog()->isEnabled());
+    ASSERT_TRUE(WaitForGenerations(harness, 1));
+    EXPECT_TRUE(window.isEnabled());
+    EXPECT_EQ(window.GenerateDialog(), nullptr);
+    for (const QWidget* widget : QApplication::topLevelWidgets()) {
+        EXPECT_FALSE(widget->isVisible() && widget->objectName() == QLatin1String("remarkDialog"));
+    }
+}
+
+// A long file second of three, for a run that can be stopped while it reads that file.
+Files LongSecondFile(WindowHarness& harness)
+{
+    fs::create_directory(harness.Dir().Path() / "data");
+    const std::string huge = harness.Dir().WriteFile("data/b.bin", "");
+    fs::resize_file(huge, kLongFileSize);
+    return {{"a.txt", "abc"}, {"c.txt", "x"}};
+}
+
+[[nodiscard]] bool WaitForSecondFile(const CMainDialog& window)
+{
+    return QTest::qWaitFor(
+        [&window] {
+            const CGenerateDlg* dialog = window.GenerateDialog();
+            const auto* counter = dialog == nullptr ? nullptr : dialog->findChild<QLabel*>(QStringLiteral("generateCounter"));
+            return counter != nullptr && counter->text() == QLatin1String("2/3");
+        },
+        30000);
+}
+
+TEST(GenerateWindow, CancelKeepsTheHeadAndTheFinishedLinesAndSaysSoOnce)
+{
+    WindowHarness harness;
+    CMainDialog& window = StartInData(harness, LongSecondFile(harness));
+    SelectRows(window, {0, 1, 2});
+    Answer(harness, "lists/cancel.sfv");
+    Generate(harness, CommandId::GenerateSfv);
+    ASSERT_TRUE(WaitForSecondFile(window));
+    window.GenerateDialog()->findChild<QPushButton*>(QStringLiteral("generateCancel"))->click();
+    ASSERT_TRUE(WaitForGenerations(harness, 1));
+
+    EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("User aborted.")});
+    const std::vector<std::string> lines = Lines(ReadBytes(harness.Dir().Path() / "lists/cancel.sfv"), "\r\n");
+    ASSERT_EQ(lines.size(), 7U);
+    EXPECT_TRUE(lines[5].ends_with(" ../data/c.txt")) << lines[5];
+    EXPECT_EQ(lines[6], "../data/a.txt 352441C2");
+    EXPECT_TRUE(window.isEnabled());
+}
+
+TEST(GenerateWindow, ClosingTheWindowDuringARunStopsItAndKeepsTheList)
+{
+    WindowHarness harness;
+    CMainDialog& window = StartInData(harness, LongSecondFile(harness));
+    SelectRows(window, {0, 1, 2});
+    Answer(harness, "lists/closed.md5");
+    Generate(harness, CommandId::GenerateMd5);
+    ASSERT_TRUE(WaitForSecondFile(window));
+    window.close();  // returns when the run has stopped
+    EXPECT_EQ(ReadBytes(harness.Dir().Path() / "lists/closed.md5"), "900150983CD24FB0D6963F7D28E17F72 ../data/a.txt\n");
+    harness.window.reset();  // destroyed with the run's end still queued
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(harness.dialogs.errors.isEmpty());
+}
+
+}  // namespace
