@@ -72,6 +72,7 @@ ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept
         m_open = std::exchange(other.m_open, false);
         m_openError = other.m_openError;
         m_size = other.m_size;
+        m_position = other.m_position;
         m_device = other.m_device;
         m_inode = other.m_inode;
         m_changeTime = other.m_changeTime;
@@ -155,7 +156,14 @@ ReadOnlyFile::FillResult ReadOnlyFile::ReadDescriptor(unsigned char* buffer, std
     while (result.bytes < capacity) {
         const ssize_t got = ::read(m_fd, buffer + result.bytes, capacity - result.bytes);
         if (got > 0) {
+            const auto asked = capacity - result.bytes;
             result.bytes += static_cast<std::size_t>(got);
+            m_position += static_cast<std::uint64_t>(got);
+            // A regular file reads short only at its end; past the size it has now,
+            // a further read would only confirm that.
+            if (static_cast<std::size_t>(got) < asked && m_position >= m_size) {
+                break;
+            }
         } else if (got == 0) {
             break;
         } else if (errno != EINTR) {

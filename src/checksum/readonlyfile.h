@@ -65,6 +65,7 @@ private:
     bool m_open = false;
     int m_openError = 0;
     std::uint64_t m_size = 0;
+    std::uint64_t m_position = 0;  // bytes read from the descriptor so far
     // Which file was opened, and its change time then.
     std::uint64_t m_device = 0;
     std::uint64_t m_inode = 0;

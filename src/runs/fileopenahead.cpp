@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr int kSpinsBeforeSleep = 64;
+
 void CpuRelax() noexcept
 {
 #if defined(__x86_64__) || defined(__i386__)
@@ -108,8 +110,9 @@ ReadOnlyFile FileOpenAhead::Take(int row)
 
 void FileOpenAhead::WaitUntil(const std::function<bool()>& condition)
 {
-    // An open takes microseconds: spinning a little saves a sleep and a wake-up.
-    for (int spin = 0; spin < 4096; ++spin) {
+    // A few checks before sleeping catch a row that is just being finished; spinning
+    // longer would take the core from the thread doing the work when cores are few.
+    for (int spin = 0; spin < kSpinsBeforeSleep; ++spin) {
         if (condition()) {
             return;
         }
