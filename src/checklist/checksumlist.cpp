@@ -30,6 +30,7 @@ void ChecksumList::Replace(ChecksumListContent content)
     m_statuses = std::move(statuses);
     m_selected = std::move(selected);
     m_selectedCount.store(0, std::memory_order_relaxed);
+    m_sizeType.store(m_content.sizeType, std::memory_order_relaxed);
     m_counters = Counters{0, 0, 0, RowCount()};
     m_runState.store(RunState::Stopped, std::memory_order_release);
     m_bytesDone.store(0, std::memory_order_relaxed);
@@ -105,7 +106,7 @@ std::string ChecksumList::SizeText(int row) const
         return {};
     }
     const std::uint64_t size = RowSize(row);
-    return RowSizeText(size != kSizeNotFound, size, m_content.sizeType);
+    return RowSizeText(size != kSizeNotFound, size, SizeType());
 }
 
 void ChecksumList::SetRowSelected(int row, bool selected) noexcept

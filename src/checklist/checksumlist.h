@@ -17,8 +17,8 @@
 // compactly (see RowTexts): a row's size is a number, its "Size" text is made when
 // asked for under the list's size display mode.
 //
-// Threads: Replace, SetSizeType and the row set change only on the GUI thread while
-// no worker runs. During a run one worker writes statuses, sizes, counters, run state,
+// Threads: Replace and the row set change only on the GUI thread while no worker
+// runs. During a run one worker writes statuses, sizes, counters, run state,
 // BytesDone and CurrentIndex while the GUI thread reads them; every such accessor
 // is safe for that. Names and expected checksums are immutable between loads.
 class ChecksumList {
@@ -53,8 +53,9 @@ public:
     [[nodiscard]] std::uint64_t RowSize(int row) const noexcept;
     // The row's "Size" text under the size display mode: the size's text, or "Not Found.".
     [[nodiscard]] std::string SizeText(int row) const;
-    [[nodiscard]] int SizeType() const noexcept { return m_content.sizeType; }
-    void SetSizeType(int sizeType) noexcept { m_content.sizeType = sizeType; }
+    [[nodiscard]] int SizeType() const noexcept { return m_sizeType.load(std::memory_order_relaxed); }
+    // Every row's "Size" text follows the new mode at once.
+    void SetSizeType(int sizeType) noexcept { m_sizeType.store(sizeType, std::memory_order_relaxed); }
 
     // The GUI mirrors its selection here; a selected-rows run reads it row by row.
     void SetRowSelected(int row, bool selected) noexcept;
@@ -85,6 +86,7 @@ private:
     std::unique_ptr<std::atomic<std::uint8_t>[]> m_statuses;
     std::unique_ptr<std::atomic<bool>[]> m_selected;
     std::atomic<int> m_selectedCount{0};
+    std::atomic<int> m_sizeType{0};
     mutable std::mutex m_countersMutex;
     Counters m_counters;
     std::atomic<RunState> m_runState{RunState::Stopped};

@@ -16,13 +16,15 @@ constexpr std::size_t kEntriesPerThread = 2048;  // below this a thread costs mo
 constexpr std::size_t kMaxThreads = 4;
 constexpr std::size_t kBatch = 256;              // entries a thread takes at a time
 
-void QueryRange(const std::string& baseFolder, const RowTexts& rows, const std::vector<std::uint8_t>& rowTraits,
-                std::vector<std::uint64_t>& sizes, std::size_t begin, std::size_t end)
+void QueryRange(const std::string& baseFolder, const FolderAnchor& anchor, const RowTexts& rows,
+                const std::vector<std::uint8_t>& rowTraits, std::vector<std::uint64_t>& sizes, std::size_t begin,
+                std::size_t end)
 {
     for (std::size_t i = begin; i < end; ++i) {
         const std::uint8_t traits = i < rowTraits.size() ? rowTraits[i] : 0;
+        const std::string path = ResolveRowPath(baseFolder, rows.Name(i), traits);
         std::uint64_t size = 0;
-        sizes[i] = QueryFileSize(ResolveRowPath(baseFolder, rows.Name(i), traits), size) ? size : kSizeNotFound;
+        sizes[i] = QueryFileSize(anchor.Anchor(path), size) ? size : kSizeNotFound;
     }
 }
 
@@ -33,11 +35,12 @@ std::vector<std::uint64_t> QueryEntrySizes(const std::string& baseFolder, const 
 {
     const std::size_t count = rows.Size();
     std::vector<std::uint64_t> sizes(count, kSizeNotFound);
+    const FolderAnchor anchor(baseFolder);
     const std::size_t threadCount =
         std::min({kMaxThreads, std::max<std::size_t>(1, std::thread::hardware_concurrency()),
                   count / kEntriesPerThread});
     if (threadCount <= 1) {
-        QueryRange(baseFolder, rows, rowTraits, sizes, 0, count);
+        QueryRange(baseFolder, anchor, rows, rowTraits, sizes, 0, count);
         return sizes;
     }
     std::atomic<std::size_t> next{0};
@@ -47,7 +50,7 @@ std::vector<std::uint64_t> QueryEntrySizes(const std::string& baseFolder, const 
             if (begin >= count) {
                 return;
             }
-            QueryRange(baseFolder, rows, rowTraits, sizes, begin, std::min(begin + kBatch, count));
+            QueryRange(baseFolder, anchor, rows, rowTraits, sizes, begin, std::min(begin + kBatch, count));
         }
     };
     std::vector<std::jthread> helpers;

@@ -39,7 +39,9 @@ bool MayChangeUnseen(const std::timespec& changeTime) noexcept
 
 }  // namespace
 
-ReadOnlyFile::ReadOnlyFile(const std::string& path) noexcept
+ReadOnlyFile::ReadOnlyFile(const std::string& path) noexcept : ReadOnlyFile(AnchoredPath{AT_FDCWD, path.c_str()}) {}
+
+ReadOnlyFile::ReadOnlyFile(AnchoredPath path) noexcept
 {
     const RegularFileDescriptor opened = OpenRegularFile(path);
     if (opened.fd < 0) {
@@ -115,8 +117,13 @@ bool ReadOnlyFile::PreRead(std::size_t limit)
 
 void ReadOnlyFile::Revalidate(const std::string& path) noexcept
 {
+    Revalidate(AnchoredPath{AT_FDCWD, path.c_str()});
+}
+
+void ReadOnlyFile::Revalidate(AnchoredPath path) noexcept
+{
     struct stat now {};
-    if (m_open && ::stat(path.c_str(), &now) == 0 && now.st_dev == m_device &&
+    if (m_open && ::fstatat(path.folderFd, path.path, &now, 0) == 0 && now.st_dev == m_device &&
         now.st_ino == m_inode) {
         if (!m_preRead) {
             m_size = SizeOf(now);

@@ -19,13 +19,15 @@ void CpuRelax() noexcept
 
 FileOpenAhead::FileOpenAhead(const ChecksumList& list, std::string baseFolder, int firstRow, int endRow,
                              std::size_t preReadLimit)
-    : FileOpenAhead([&list, base = std::move(baseFolder)](int row) { return ResolveRowPath(base, list.RowName(row), list.RowTraits(row)); },
-                    firstRow, endRow, preReadLimit)
+    : FileOpenAhead([&list, base = baseFolder](int row) { return ResolveRowPath(base, list.RowName(row), list.RowTraits(row)); },
+                    firstRow, endRow, preReadLimit, baseFolder)
 {
 }
 
-FileOpenAhead::FileOpenAhead(PathOfRow pathOf, int firstRow, int endRow, std::size_t preReadLimit)
+FileOpenAhead::FileOpenAhead(PathOfRow pathOf, int firstRow, int endRow, std::size_t preReadLimit,
+                             std::string anchorFolder)
     : m_pathOf(std::move(pathOf)),
+      m_anchor(std::move(anchorFolder)),
       m_endRow(endRow),
       m_preReadLimit(preReadLimit),
       m_slots(std::make_unique<Slot[]>(kWindow)),
@@ -51,7 +53,8 @@ FileOpenAhead::~FileOpenAhead()
 
 ReadOnlyFile FileOpenAhead::Open(int row) const
 {
-    return ReadOnlyFile(m_pathOf(row));
+    const std::string path = m_pathOf(row);
+    return ReadOnlyFile(m_anchor.Anchor(path));
 }
 
 void FileOpenAhead::OpenAhead()
@@ -100,7 +103,8 @@ ReadOnlyFile FileOpenAhead::Take(int row)
         m_takenUpTo = row + 1;
         WakeSleepers();
         // Opened (or read) a while ago: the verdict must be on the file as it is now.
-        file.Revalidate(m_pathOf(row));
+        const std::string path = m_pathOf(row);
+        file.Revalidate(m_anchor.Anchor(path));
         return file;
     }
     m_takenUpTo = row + 1;

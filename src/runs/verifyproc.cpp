@@ -54,6 +54,7 @@ public:
             m_list.SetCurrentIndex(0);
         }
         m_bytesDone = m_list.BytesDone();
+        m_list.SetSizeType(m_job.sizeType);
 
         const ListKind kind = m_list.Kind();
         if (kind == ListKind::Sfv) {

@@ -144,6 +144,22 @@ TEST(ChecksumListTest, SelectionCountFollowsChanges)
     EXPECT_FALSE(list.IsRowSelected(2));
 }
 
+TEST(ChecksumListTest, SizeTextsFollowTheSizeModeAndTheLatestSize)
+{
+    ChecksumList list;
+    list.Replace(ThreeRowContent());
+    EXPECT_EQ(list.SizeText(0), "4 KB");
+    EXPECT_EQ(list.SizeText(1), kNotFoundText);
+    list.SetSizeType(kSizeTypeBytes);
+    EXPECT_EQ(list.SizeText(0), "4,096");
+    list.SetRowSize(1, 12);
+    list.SetRowSize(0, kSizeNotFound);
+    EXPECT_EQ(list.SizeText(1), "12");
+    EXPECT_EQ(list.SizeText(0), kNotFoundText);
+    list.Replace(ThreeRowContent());
+    EXPECT_EQ(list.SizeText(0), "4 KB") << "a load brings its own size mode";
+}
+
 TEST(ChecksumListTest, RowsOutOfRangeReadAsEmpty)
 {
     ChecksumList list;
