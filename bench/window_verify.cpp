@@ -45,6 +45,10 @@ public:
     QString AskListToOpen(QWidget*) override { return {}; }
     bool RunSettingsDialog(QWidget*, SettingsHost&) override { return false; }
     std::optional<FontChoice> AskListFont(QWidget*, const FontChoice&) override { return std::nullopt; }
+    void ShowNote(QWidget*, const QString& text) override
+    {
+        std::fprintf(stderr, "note: %s\n", text.toLocal8Bit().constData());
+    }
 };
 
 // The longest gap between ticks of a 2 ms timer: how long the event loop was held up.
