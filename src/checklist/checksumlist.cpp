@@ -1,6 +1,7 @@
 #include "checksumlist.h"
 
 #include "entrytraits.h"
+#include "sizetext.h"
 
 #include <mutex>
 #include <utility>
@@ -9,20 +10,14 @@ namespace {
 
 constexpr int kStatusCount = 5;
 
-const std::string& EmptyText()
-{
-    static const std::string empty;
-    return empty;
-}
-
 }  // namespace
 
 ChecksumList::ChecksumList() = default;
 
 void ChecksumList::Replace(ChecksumListContent content)
 {
-    const std::size_t rows = content.names.size();
-    content.sizeTexts.resize(rows);
+    const std::size_t rows = content.rows.Size();
+    content.sizes.resize(rows, kSizeNotFound);
     auto statuses = std::make_unique<std::atomic<std::uint8_t>[]>(rows);
     auto selected = std::make_unique<std::atomic<bool>[]>(rows);
     for (std::size_t i = 0; i < rows; ++i) {
@@ -30,11 +25,12 @@ void ChecksumList::Replace(ChecksumListContent content)
         selected[i].store(false, std::memory_order_relaxed);
     }
 
-    const std::scoped_lock lock(m_sizeTextMutex, m_countersMutex);
+    const std::lock_guard lock(m_countersMutex);
     m_content = std::move(content);
     m_statuses = std::move(statuses);
     m_selected = std::move(selected);
     m_selectedCount.store(0, std::memory_order_relaxed);
+    m_sizeType.store(m_content.sizeType, std::memory_order_relaxed);
     m_counters = Counters{0, 0, 0, RowCount()};
     m_runState.store(RunState::Stopped, std::memory_order_release);
     m_bytesDone.store(0, std::memory_order_relaxed);
@@ -43,7 +39,7 @@ void ChecksumList::Replace(ChecksumListContent content)
 
 int ChecksumList::RowCount() const noexcept
 {
-    return static_cast<int>(m_content.names.size());
+    return static_cast<int>(m_content.rows.Size());
 }
 
 bool ChecksumList::IsRow(int row) const noexcept
@@ -51,14 +47,14 @@ bool ChecksumList::IsRow(int row) const noexcept
     return row >= 0 && row < RowCount();
 }
 
-const std::string& ChecksumList::RowName(int row) const
+std::string_view ChecksumList::RowName(int row) const noexcept
 {
-    return IsRow(row) ? m_content.names[static_cast<std::size_t>(row)] : EmptyText();
+    return IsRow(row) ? m_content.rows.Name(static_cast<std::size_t>(row)) : std::string_view();
 }
 
-const std::string& ChecksumList::ExpectedChecksum(int row) const
+std::string_view ChecksumList::ExpectedChecksum(int row) const noexcept
 {
-    return IsRow(row) ? m_content.expected.At(static_cast<std::size_t>(row)) : EmptyText();
+    return IsRow(row) ? m_content.rows.Checksum(static_cast<std::size_t>(row)) : std::string_view();
 }
 
 std::uint8_t ChecksumList::RowTraits(int row) const noexcept
@@ -87,13 +83,21 @@ EntryStatus ChecksumList::RowStatus(int row) const noexcept
     return static_cast<EntryStatus>(m_statuses[static_cast<std::size_t>(row)].load(std::memory_order_acquire));
 }
 
-void ChecksumList::SetSizeText(int row, std::string text)
+void ChecksumList::SetRowSize(int row, std::uint64_t size) noexcept
+{
+    if (IsRow(row)) {
+        std::atomic_ref(m_content.sizes[static_cast<std::size_t>(row)]).store(size, std::memory_order_relaxed);
+    }
+}
+
+std::uint64_t ChecksumList::RowSize(int row) const noexcept
 {
     if (!IsRow(row)) {
-        return;
+        return kSizeNotFound;
     }
-    const std::lock_guard lock(m_sizeTextMutex);
-    m_content.sizeTexts[static_cast<std::size_t>(row)] = std::move(text);
+    // atomic_ref needs a mutable object; the load does not change it.
+    auto& size = const_cast<std::uint64_t&>(m_content.sizes[static_cast<std::size_t>(row)]);
+    return std::atomic_ref(size).load(std::memory_order_relaxed);
 }
 
 std::string ChecksumList::SizeText(int row) const
@@ -101,8 +105,8 @@ std::string ChecksumList::SizeText(int row) const
     if (!IsRow(row)) {
         return {};
     }
-    const std::lock_guard lock(m_sizeTextMutex);
-    return m_content.sizeTexts[static_cast<std::size_t>(row)];
+    const std::uint64_t size = RowSize(row);
+    return RowSizeText(size != kSizeNotFound, size, SizeType());
 }
 
 void ChecksumList::SetRowSelected(int row, bool selected) noexcept

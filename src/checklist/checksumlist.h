@@ -9,13 +9,16 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// The state of the one opened checksum list: its rows (name, size text, status),
-// expected checksums, kind, run state, byte totals, resume point and counters.
+// The state of the one opened checksum list: its rows (name, size, status), expected
+// checksums, kind, run state, byte totals, resume point and counters. Rows are held
+// compactly (see RowTexts): a row's size is a number, its "Size" text is made when
+// asked for under the list's size display mode.
 //
 // Threads: Replace and the row set change only on the GUI thread while no worker
-// runs. During a run one worker writes statuses, size texts, counters, run state,
+// runs. During a run one worker writes statuses, sizes, counters, run state,
 // BytesDone and CurrentIndex while the GUI thread reads them; every such accessor
 // is safe for that. Names and expected checksums are immutable between loads.
 class ChecksumList {
@@ -35,10 +38,9 @@ public:
     [[nodiscard]] int RowCount() const noexcept;
     // Row accessors treat a row out of range as an empty, unchecked, unselected row
     // and ignore writes to it.
-    [[nodiscard]] const std::string& RowName(int row) const;
-    [[nodiscard]] const std::vector<std::string>& RowNames() const noexcept { return m_content.names; }
-    [[nodiscard]] const std::string& ExpectedChecksum(int row) const;
-    [[nodiscard]] const ExpectedChecksums& Expected() const noexcept { return m_content.expected; }
+    [[nodiscard]] std::string_view RowName(int row) const noexcept;
+    [[nodiscard]] const RowTexts& Rows() const noexcept { return m_content.rows; }
+    [[nodiscard]] std::string_view ExpectedChecksum(int row) const noexcept;
     // The row's entrytraits byte: its digest algorithm and flags (CRC-32 for Sfv rows).
     [[nodiscard]] std::uint8_t RowTraits(int row) const noexcept;
     [[nodiscard]] const std::vector<std::uint8_t>& AllRowTraits() const noexcept { return m_content.rowTraits; }
@@ -46,8 +48,14 @@ public:
     // A status outside 0..4 (or a row out of range) changes nothing and returns false.
     bool SetRowStatus(int row, int status) noexcept;
     [[nodiscard]] EntryStatus RowStatus(int row) const noexcept;
-    void SetSizeText(int row, std::string text);
+    // The row's file size, or kSizeNotFound for a file that could not be opened.
+    void SetRowSize(int row, std::uint64_t size) noexcept;
+    [[nodiscard]] std::uint64_t RowSize(int row) const noexcept;
+    // The row's "Size" text under the size display mode: the size's text, or "Not Found.".
     [[nodiscard]] std::string SizeText(int row) const;
+    [[nodiscard]] int SizeType() const noexcept { return m_sizeType.load(std::memory_order_relaxed); }
+    // Every row's "Size" text follows the new mode at once.
+    void SetSizeType(int sizeType) noexcept { m_sizeType.store(sizeType, std::memory_order_relaxed); }
 
     // The GUI mirrors its selection here; a selected-rows run reads it row by row.
     void SetRowSelected(int row, bool selected) noexcept;
@@ -78,7 +86,7 @@ private:
     std::unique_ptr<std::atomic<std::uint8_t>[]> m_statuses;
     std::unique_ptr<std::atomic<bool>[]> m_selected;
     std::atomic<int> m_selectedCount{0};
-    mutable std::mutex m_sizeTextMutex;
+    std::atomic<int> m_sizeType{0};
     mutable std::mutex m_countersMutex;
     Counters m_counters;
     std::atomic<RunState> m_runState{RunState::Stopped};

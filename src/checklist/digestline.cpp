@@ -118,7 +118,7 @@ std::optional<DigestLine> ParseDigestLine(std::string_view trimmedLine, ListKind
     return line;
 }
 
-std::optional<std::string> DigestProblem(const std::string& checksum, std::uint8_t traits)
+std::optional<std::string> DigestProblem(std::string_view checksum, std::uint8_t traits)
 {
     const DigestAlgorithmInfo& info = AlgorithmInfo(entrytraits::Algorithm(traits));
     const std::string algorithm(info.name);

@@ -30,4 +30,4 @@ struct DigestLine {
 
 // Why `checksum` cannot be a digest of the row's algorithm, as a short text
 // ("SHA256 checksum has 63 hex digits, 64 expected"), or nothing when it can.
-[[nodiscard]] std::optional<std::string> DigestProblem(const std::string& checksum, std::uint8_t traits);
+[[nodiscard]] std::optional<std::string> DigestProblem(std::string_view checksum, std::uint8_t traits);

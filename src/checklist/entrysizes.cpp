@@ -1,5 +1,6 @@
 #include "entrysizes.h"
 
+#include "checksumlistcontent.h"
 #include "entrytraits.h"
 #include "filesize.h"
 #include "listpaths.h"
@@ -15,38 +16,41 @@ constexpr std::size_t kEntriesPerThread = 2048;  // below this a thread costs mo
 constexpr std::size_t kMaxThreads = 4;
 constexpr std::size_t kBatch = 256;              // entries a thread takes at a time
 
-void QueryRange(const std::string& baseFolder, const std::vector<std::string>& names,
-                const std::vector<std::uint8_t>& rowTraits, std::vector<EntrySize>& sizes, std::size_t begin,
+void QueryRange(const std::string& baseFolder, const FolderAnchor& anchor, const RowTexts& rows,
+                const std::vector<std::uint8_t>& rowTraits, std::vector<std::uint64_t>& sizes, std::size_t begin,
                 std::size_t end)
 {
     for (std::size_t i = begin; i < end; ++i) {
-        EntrySize& entry = sizes[i];
         const std::uint8_t traits = i < rowTraits.size() ? rowTraits[i] : 0;
-        entry.found = QueryFileSize(ResolveRowPath(baseFolder, names[i], traits), entry.size);
+        const std::string path = ResolveRowPath(baseFolder, rows.Name(i), traits);
+        std::uint64_t size = 0;
+        sizes[i] = QueryFileSize(anchor.Anchor(path), size) ? size : kSizeNotFound;
     }
 }
 
 }  // namespace
 
-std::vector<EntrySize> QueryEntrySizes(const std::string& baseFolder, const std::vector<std::string>& names,
-                                       const std::vector<std::uint8_t>& rowTraits)
+std::vector<std::uint64_t> QueryEntrySizes(const std::string& baseFolder, const RowTexts& rows,
+                                           const std::vector<std::uint8_t>& rowTraits)
 {
-    std::vector<EntrySize> sizes(names.size());
+    const std::size_t count = rows.Size();
+    std::vector<std::uint64_t> sizes(count, kSizeNotFound);
+    const FolderAnchor anchor(baseFolder);
     const std::size_t threadCount =
         std::min({kMaxThreads, std::max<std::size_t>(1, std::thread::hardware_concurrency()),
-                  names.size() / kEntriesPerThread});
+                  count / kEntriesPerThread});
     if (threadCount <= 1) {
-        QueryRange(baseFolder, names, rowTraits, sizes, 0, names.size());
+        QueryRange(baseFolder, anchor, rows, rowTraits, sizes, 0, count);
         return sizes;
     }
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         for (;;) {
             const std::size_t begin = next.fetch_add(kBatch, std::memory_order_relaxed);
-            if (begin >= names.size()) {
+            if (begin >= count) {
                 return;
             }
-            QueryRange(baseFolder, names, rowTraits, sizes, begin, std::min(begin + kBatch, names.size()));
+            QueryRange(baseFolder, anchor, rows, rowTraits, sizes, begin, std::min(begin + kBatch, count));
         }
     };
     std::vector<std::jthread> helpers;

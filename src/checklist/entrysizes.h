@@ -1,17 +1,14 @@
 #pragma once
 
+#include "rowtexts.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
-struct EntrySize {
-    bool found = false;       // the file could be opened for reading
-    std::uint64_t size = 0;
-};
-
-// QueryFileSize for every entry's file (base folder + name). Long lists are queried on
+// QueryFileSize for every entry's file (base folder + name): its size, or
+// kSizeNotFound when it could not be opened for reading. Long lists are queried on
 // several threads: the time goes into opening each file, which scales with cores.
 // `rowTraits` (one entrytraits byte per name, or empty) marks exact names.
-[[nodiscard]] std::vector<EntrySize> QueryEntrySizes(const std::string& baseFolder,
-                                                     const std::vector<std::string>& names,
-                                                     const std::vector<std::uint8_t>& rowTraits = {});
+[[nodiscard]] std::vector<std::uint64_t> QueryEntrySizes(const std::string& baseFolder, const RowTexts& rows,
+                                                         const std::vector<std::uint8_t>& rowTraits = {});

@@ -27,7 +27,12 @@ ListKind KindOfAlgorithm(DigestAlgorithm algorithm) noexcept
     return ListKind::None;
 }
 
-std::string ResolveRowPath(const std::string& baseFolder, const std::string& name, std::uint8_t traits)
+std::string ResolveRowPath(const std::string& baseFolder, std::string_view name, std::uint8_t traits)
 {
-    return entrytraits::IsExactName(traits) ? baseFolder + name : ResolveEntryPath(baseFolder, name);
+    if (entrytraits::IsExactName(traits)) {
+        std::string path;
+        path.reserve(baseFolder.size() + name.size());
+        return path.append(baseFolder).append(name);
+    }
+    return ResolveEntryPath(baseFolder, std::string(name));
 }

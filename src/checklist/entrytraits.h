@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // What a row of a list knows besides its name and checksum, in one byte: the digest
 // algorithm its checksum belongs to (a tagged line names its own), whether its name
@@ -47,5 +48,5 @@ inline constexpr std::uint8_t kUnusableDigest = 0x80;
 
 // The file a row names: ResolveEntryPath, except that an exact name is joined to the
 // base folder as it stands.
-[[nodiscard]] std::string ResolveRowPath(const std::string& baseFolder, const std::string& name,
+[[nodiscard]] std::string ResolveRowPath(const std::string& baseFolder, std::string_view name,
                                          std::uint8_t traits);

@@ -5,8 +5,10 @@
 #include "regularfile.h"
 #include "sizetext.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -44,9 +46,22 @@ void AppendDigestLine(std::string_view trimmed, ListKind kind, LoadOutcome& outc
         return;
     }
     ChecksumListContent& content = outcome.content;
-    content.expected.SetAt(content.names.size(), std::move(line->checksum));
+    content.rows.Append(line->name, line->checksum);
     content.rowTraits.push_back(line->traits);
-    content.names.push_back(std::move(line->name));
+}
+
+// Reserves what the rows of a list of `listBytes` bytes can take at most: their texts
+// are parts of the lines, and a line is at least two bytes. Reserved room the rows do
+// not fill costs address space, not memory; the row count is capped so that a huge
+// list does not ask for more address space than the system may grant.
+void ReserveRows(ChecksumListContent& content, std::uint64_t listBytes)
+{
+    constexpr std::uint64_t kMaxReservedRows = std::uint64_t{1} << 26;
+    const auto rows = static_cast<std::size_t>(std::min(listBytes / 2 + 1, kMaxReservedRows));
+    content.rows.Reserve(rows, static_cast<std::size_t>(listBytes));
+    if (content.kind != ListKind::Sfv) {
+        content.rowTraits.reserve(rows);
+    }
 }
 
 }  // namespace
@@ -66,7 +81,10 @@ LoadOutcome LoadChecksumList(const std::string& path, const std::string& baseFol
     content.listPath = path;
     content.baseFolder = baseFolder;
     content.kind = kind;
-    content.expected.Reset(kExpectedPresize, kExpectedGrowBy);
+    content.sizeType = sizeType;
+    if (struct stat status {}; ::fstat(::fileno(file.get()), &status) == 0 && status.st_size > 0) {
+        ReserveRows(content, static_cast<std::uint64_t>(status.st_size));
+    }
 
     ListLineReader reader(file.get());
     std::string line;
@@ -82,21 +100,18 @@ LoadOutcome LoadChecksumList(const std::string& path, const std::string& baseFol
             }
             continue;
         }
-        SplitEntry entry = SplitEntryLine(trimmed, kind);
-        content.expected.SetAt(content.names.size(), std::move(entry.checksum));
-        content.names.push_back(std::move(entry.name));
+        const SplitEntry entry = SplitEntryLine(trimmed, kind);
+        content.rows.Append(entry.name, entry.checksum);
     }
     if (reader.Failed()) {
         return LoadOutcome{};
     }
 
-    const std::vector<EntrySize> sizes = QueryEntrySizes(baseFolder, content.names, content.rowTraits);
-    content.sizeTexts.reserve(sizes.size());
-    for (const EntrySize& entry : sizes) {
-        if (entry.found) {
-            content.totalBytes += entry.size;
+    content.sizes = QueryEntrySizes(baseFolder, content.rows, content.rowTraits);
+    for (const std::uint64_t size : content.sizes) {
+        if (size != kSizeNotFound) {
+            content.totalBytes += size;
         }
-        content.sizeTexts.push_back(RowSizeText(entry.found, entry.size, sizeType));
     }
     outcome.status = LoadStatus::Loaded;
     return outcome;

@@ -21,15 +21,11 @@ struct LoadOutcome {
     // Lines of an md5sum-family list that held no entry (no name after the digest,
     // an unknown tag, a bad escape): skipped, and counted for one warning.
     int improperLines = 0;
-    [[nodiscard]] int EntryCount() const noexcept { return static_cast<int>(content.names.size()); }
+    [[nodiscard]] int EntryCount() const noexcept { return static_cast<int>(content.rows.Size()); }
 };
 
-// Pre-size and growth step of the expected checksums table of a load.
-inline constexpr std::size_t kExpectedPresize = 50'000;
-inline constexpr std::size_t kExpectedGrowBy = 1'000;
-
-// Reads a list file into a new content (names, expected checksums, size texts under
-// `sizeType`, TotalBytes of the files that could be opened). A list that cannot be
+// Reads a list file into a new content (names, expected checksums, sizes, shown under
+// `sizeType`; TotalBytes of the files that could be opened). A list that cannot be
 // opened or read (missing, no access, a folder or other non-regular file, a read
 // error part-way) gives OpenFailed, so the caller keeps its current list. A kind
 // of None loads nothing and gives OpenFailed as well. Every kind but Sfv reads its

@@ -25,7 +25,7 @@ std::vector<std::string> LoadWarnings(const ChecksumList& list, int improperLine
             continue;
         }
         if (const std::optional<std::string> problem = DigestProblem(list.ExpectedChecksum(row), traits)) {
-            warnings.push_back(list.RowName(row) + ": " + *problem);
+            warnings.push_back(std::string(list.RowName(row)) + ": " + *problem);
         }
     }
     return warnings;

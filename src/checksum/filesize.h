@@ -1,5 +1,7 @@
 #pragma once
 
+#include "folderanchor.h"
+
 #include <cstdint>
 #include <string>
 
@@ -8,3 +10,5 @@
 // or FIFO is not a file and fails like a missing one. On failure `size` is left
 // untouched (callers preset it).
 [[nodiscard]] bool QueryFileSize(const std::string& path, std::uint64_t& size);
+// The same for a path looked up from a folder's descriptor.
+[[nodiscard]] bool QueryFileSize(AnchoredPath path, std::uint64_t& size);

@@ -39,7 +39,9 @@ bool MayChangeUnseen(const std::timespec& changeTime) noexcept
 
 }  // namespace
 
-ReadOnlyFile::ReadOnlyFile(const std::string& path) noexcept
+ReadOnlyFile::ReadOnlyFile(const std::string& path) noexcept : ReadOnlyFile(AnchoredPath{AT_FDCWD, path.c_str()}) {}
+
+ReadOnlyFile::ReadOnlyFile(AnchoredPath path) noexcept
 {
     const RegularFileDescriptor opened = OpenRegularFile(path);
     if (opened.fd < 0) {
@@ -72,6 +74,7 @@ ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept
         m_open = std::exchange(other.m_open, false);
         m_openError = other.m_openError;
         m_size = other.m_size;
+        m_position = other.m_position;
         m_device = other.m_device;
         m_inode = other.m_inode;
         m_changeTime = other.m_changeTime;
@@ -114,8 +117,13 @@ bool ReadOnlyFile::PreRead(std::size_t limit)
 
 void ReadOnlyFile::Revalidate(const std::string& path) noexcept
 {
+    Revalidate(AnchoredPath{AT_FDCWD, path.c_str()});
+}
+
+void ReadOnlyFile::Revalidate(AnchoredPath path) noexcept
+{
     struct stat now {};
-    if (m_open && ::stat(path.c_str(), &now) == 0 && now.st_dev == m_device &&
+    if (m_open && ::fstatat(path.folderFd, path.path, &now, 0) == 0 && now.st_dev == m_device &&
         now.st_ino == m_inode) {
         if (!m_preRead) {
             m_size = SizeOf(now);
@@ -155,7 +163,14 @@ ReadOnlyFile::FillResult ReadOnlyFile::ReadDescriptor(unsigned char* buffer, std
     while (result.bytes < capacity) {
         const ssize_t got = ::read(m_fd, buffer + result.bytes, capacity - result.bytes);
         if (got > 0) {
+            const auto asked = capacity - result.bytes;
             result.bytes += static_cast<std::size_t>(got);
+            m_position += static_cast<std::uint64_t>(got);
+            // A regular file reads short only at its end; past the size it has now,
+            // a further read would only confirm that.
+            if (static_cast<std::size_t>(got) < asked && m_position >= m_size) {
+                break;
+            }
         } else if (got == 0) {
             break;
         } else if (errno != EINTR) {

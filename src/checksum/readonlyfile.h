@@ -1,5 +1,7 @@
 #pragma once
 
+#include "folderanchor.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
@@ -22,6 +24,8 @@ public:
     // A file that is not open (and has no open error).
     ReadOnlyFile() noexcept = default;
     explicit ReadOnlyFile(const std::string& path) noexcept;
+    // A path looked up from a folder's descriptor.
+    explicit ReadOnlyFile(AnchoredPath path) noexcept;
     ~ReadOnlyFile();
     ReadOnlyFile(const ReadOnlyFile&) = delete;
     ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
@@ -55,6 +59,7 @@ public:
     // had failed, opens `path` again. Otherwise keeps the descriptor (its reads go to the
     // end of the file) and takes the file's current size.
     void Revalidate(const std::string& path) noexcept;
+    void Revalidate(AnchoredPath path) noexcept;
 
 private:
     void Close() noexcept;
@@ -65,6 +70,7 @@ private:
     bool m_open = false;
     int m_openError = 0;
     std::uint64_t m_size = 0;
+    std::uint64_t m_position = 0;  // bytes read from the descriptor so far
     // Which file was opened, and its change time then.
     std::uint64_t m_device = 0;
     std::uint64_t m_inode = 0;

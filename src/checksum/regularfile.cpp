@@ -14,9 +14,14 @@ int NotRegularFileError(const struct stat& status) noexcept
 
 RegularFileDescriptor OpenRegularFile(const std::string& path) noexcept
 {
+    return OpenRegularFile(AnchoredPath{AT_FDCWD, path.c_str()});
+}
+
+RegularFileDescriptor OpenRegularFile(AnchoredPath path) noexcept
+{
     RegularFileDescriptor result;
     struct stat before {};
-    if (::stat(path.c_str(), &before) != 0) {
+    if (::fstatat(path.folderFd, path.path, &before, 0) != 0) {
         result.error = errno;
         return result;
     }
@@ -26,7 +31,7 @@ RegularFileDescriptor OpenRegularFile(const std::string& path) noexcept
     }
     // The path may have been replaced by something else since the look: O_NONBLOCK
     // keeps a FIFO from blocking the open, and the descriptor is checked again.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    const int fd = ::openat(path.folderFd, path.path, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         result.error = errno;
         return result;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "folderanchor.h"
+
 #include <string>
 
 #include <sys/stat.h>
@@ -19,6 +21,8 @@ struct RegularFileDescriptor {
 // not a regular file. The open does not block (reads of a regular file ignore
 // O_NONBLOCK); the caller closes the descriptor.
 [[nodiscard]] RegularFileDescriptor OpenRegularFile(const std::string& path) noexcept;
+// The same for a path looked up from a folder's descriptor.
+[[nodiscard]] RegularFileDescriptor OpenRegularFile(AnchoredPath path) noexcept;
 
 // errno for a status that is not a regular file's: EISDIR for a folder, else ENODEV;
 // 0 for a regular file.

@@ -18,7 +18,7 @@ void CheckReporter::RowChanged(int row)
     case EntryStatus::Missing: verdict = "MISSING"; break;
     default: return;
     }
-    const std::string& name = m_list.RowName(row);
+    const std::string_view name = m_list.RowName(row);
     std::fwrite(name.data(), 1, name.size(), m_out);
     std::fputs(": ", m_out);
     std::fputs(verdict, m_out);

@@ -113,10 +113,10 @@ void CMainDialog::ApplyListSettings(int sizeTypeBefore)
 
 void CMainDialog::RefreshAllRowSizes()
 {
-    const std::vector<EntrySize> sizes = QueryEntrySizes(m_list.BaseFolder(), m_list.RowNames(), m_list.AllRowTraits());
+    const std::vector<std::uint64_t> sizes = QueryEntrySizes(m_list.BaseFolder(), m_list.Rows(), m_list.AllRowTraits());
+    m_list.SetSizeType(m_settings.sizeType);
     for (std::size_t row = 0; row < sizes.size(); ++row) {
-        const EntrySize& entry = sizes[row];
-        m_list.SetSizeText(static_cast<int>(row), RowSizeText(entry.found, entry.size, m_settings.sizeType));
+        m_list.SetRowSize(static_cast<int>(row), sizes[row]);
     }
     m_model->AllRowsChanged();
 }

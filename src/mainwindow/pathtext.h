@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 // Paths cross between the widgets (QString) and the core (bytes in std::string) only
 // through these, in the file system's own encoding.
@@ -13,7 +14,7 @@
     return QFile::encodeName(path).toStdString();
 }
 
-[[nodiscard]] inline QString WidePath(const std::string& path)
+[[nodiscard]] inline QString WidePath(std::string_view path)
 {
-    return QFile::decodeName(QByteArray::fromStdString(path));
+    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
 }

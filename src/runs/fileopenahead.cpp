@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr int kSpinsBeforeSleep = 64;
+
 void CpuRelax() noexcept
 {
 #if defined(__x86_64__) || defined(__i386__)
@@ -17,13 +19,15 @@ void CpuRelax() noexcept
 
 FileOpenAhead::FileOpenAhead(const ChecksumList& list, std::string baseFolder, int firstRow, int endRow,
                              std::size_t preReadLimit)
-    : FileOpenAhead([&list, base = std::move(baseFolder)](int row) { return ResolveRowPath(base, list.RowName(row), list.RowTraits(row)); },
-                    firstRow, endRow, preReadLimit)
+    : FileOpenAhead([&list, base = baseFolder](int row) { return ResolveRowPath(base, list.RowName(row), list.RowTraits(row)); },
+                    firstRow, endRow, preReadLimit, baseFolder)
 {
 }
 
-FileOpenAhead::FileOpenAhead(PathOfRow pathOf, int firstRow, int endRow, std::size_t preReadLimit)
+FileOpenAhead::FileOpenAhead(PathOfRow pathOf, int firstRow, int endRow, std::size_t preReadLimit,
+                             std::string anchorFolder)
     : m_pathOf(std::move(pathOf)),
+      m_anchor(std::move(anchorFolder)),
       m_endRow(endRow),
       m_preReadLimit(preReadLimit),
       m_slots(std::make_unique<Slot[]>(kWindow)),
@@ -49,7 +53,8 @@ FileOpenAhead::~FileOpenAhead()
 
 ReadOnlyFile FileOpenAhead::Open(int row) const
 {
-    return ReadOnlyFile(m_pathOf(row));
+    const std::string path = m_pathOf(row);
+    return ReadOnlyFile(m_anchor.Anchor(path));
 }
 
 void FileOpenAhead::OpenAhead()
@@ -98,7 +103,8 @@ ReadOnlyFile FileOpenAhead::Take(int row)
         m_takenUpTo = row + 1;
         WakeSleepers();
         // Opened (or read) a while ago: the verdict must be on the file as it is now.
-        file.Revalidate(m_pathOf(row));
+        const std::string path = m_pathOf(row);
+        file.Revalidate(m_anchor.Anchor(path));
         return file;
     }
     m_takenUpTo = row + 1;
@@ -108,8 +114,9 @@ ReadOnlyFile FileOpenAhead::Take(int row)
 
 void FileOpenAhead::WaitUntil(const std::function<bool()>& condition)
 {
-    // An open takes microseconds: spinning a little saves a sleep and a wake-up.
-    for (int spin = 0; spin < 4096; ++spin) {
+    // A few checks before sleeping catch a row that is just being finished; spinning
+    // longer would take the core from the thread doing the work when cores are few.
+    for (int spin = 0; spin < kSpinsBeforeSleep; ++spin) {
         if (condition()) {
             return;
         }

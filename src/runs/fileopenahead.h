@@ -1,5 +1,6 @@
 #pragma once
 
+#include "folderanchor.h"
 #include "readonlyfile.h"
 
 #include <atomic>
@@ -29,8 +30,10 @@ public:
     // `preReadLimit`: files up to this size are read whole ahead (0: none).
     FileOpenAhead(const ChecksumList& list, std::string baseFolder, int firstRow, int endRow,
                   std::size_t preReadLimit);
-    // Rows named by `pathOf` (a generation run's chosen files).
-    FileOpenAhead(PathOfRow pathOf, int firstRow, int endRow, std::size_t preReadLimit);
+    // Rows named by `pathOf` (a generation run's chosen files); paths under
+    // `anchorFolder` (ending in '/') are looked up from it.
+    FileOpenAhead(PathOfRow pathOf, int firstRow, int endRow, std::size_t preReadLimit,
+                  std::string anchorFolder = {});
     ~FileOpenAhead();
     FileOpenAhead(const FileOpenAhead&) = delete;
     FileOpenAhead& operator=(const FileOpenAhead&) = delete;
@@ -49,11 +52,12 @@ private:
     bool OpenNextRow();
     [[nodiscard]] ReadOnlyFile Open(int row) const;
     [[nodiscard]] Slot& SlotOf(int row) noexcept { return m_slots[static_cast<std::size_t>(row % kWindow)]; }
-    // Spins briefly, then sleeps until `condition` holds; every state change wakes sleepers.
+    // Checks a few times, then sleeps until `condition` holds; every state change wakes sleepers.
     void WaitUntil(const std::function<bool()>& condition);
     void WakeSleepers();
 
     const PathOfRow m_pathOf;
+    const FolderAnchor m_anchor;
     const int m_endRow;
     const std::size_t m_preReadLimit;
     std::unique_ptr<Slot[]> m_slots;

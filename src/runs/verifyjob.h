@@ -12,6 +12,6 @@ struct VerifyJob {
     RunObserver* observer = nullptr; // where the worker reports everything else
     int startIndex = 0;              // first row (all-rows worker only)
     bool resetRows = true;           // every row back to Unchecked first; false: resume
-    int sizeType = 0;                // size display mode for refreshed size texts
+    int sizeType = 0;                // size display mode of the rows' size texts from the run on
     bool autoScroll = true;          // keep the row being verified in view
 };

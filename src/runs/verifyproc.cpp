@@ -21,9 +21,9 @@
 
 namespace {
 
-bool SameText(const std::string& expected, const char* computed, std::size_t length) noexcept
+bool SameText(std::string_view expected, const char* computed, std::size_t length) noexcept
 {
-    return expected.size() == length && expected.compare(0, length, computed, length) == 0;
+    return expected == std::string_view(computed, length);
 }
 
 enum class RowScope { All, Selected };
@@ -54,6 +54,7 @@ public:
             m_list.SetCurrentIndex(0);
         }
         m_bytesDone = m_list.BytesDone();
+        m_list.SetSizeType(m_job.sizeType);
 
         const ListKind kind = m_list.Kind();
         if (kind == ListKind::Sfv) {
@@ -145,7 +146,7 @@ private:
     bool RefreshRowSize(int row, const ReadOnlyFile& file)
     {
         const bool found = file.IsOpen();
-        m_list.SetSizeText(row, RowSizeText(found, found ? file.Size() : 0, m_job.sizeType));
+        m_list.SetRowSize(row, found ? file.Size() : kSizeNotFound);
         return found;
     }
 

@@ -1,5 +1,5 @@
 #include "checksumlist.h"
-#include "expectedchecksums.h"
+#include "sizetext.h"
 #include "listmessages.h"
 
 #include "rowname.h"
@@ -19,12 +19,11 @@ ChecksumListContent ThreeRowContent()
     content.baseFolder = "/lists/";
     content.kind = ListKind::Sfv;
     content.totalBytes = 4096;
-    content.names = {"a.bin", "", "sub\\c.bin"};
-    content.sizeTexts = {"4 KB", "Not Found.", "Not Found."};
-    content.expected.Reset(50'000, 1'000);
-    content.expected.SetAt(0, "0000000A");
-    content.expected.SetAt(1, "");
-    content.expected.SetAt(2, "0000000C");
+    content.sizeType = kSizeTypeAuto;
+    content.rows.Append("a.bin", "0000000A");
+    content.rows.Append("", "");
+    content.rows.Append("sub\\c.bin", "0000000C");
+    content.sizes = {4096, kSizeNotFound, kSizeNotFound};
     return content;
 }
 
@@ -48,7 +47,7 @@ TEST(ChecksumListTest, ReplaceResetsEverythingALoadSets)
     list.SetRunState(RunState::Paused);
     list.SetBytesDone(100);
     list.SetCurrentIndex(2);
-    list.SetSizeText(0, "changed");
+    list.SetRowSize(0, 5);
 
     list.Replace(ThreeRowContent());
 
@@ -145,37 +144,31 @@ TEST(ChecksumListTest, SelectionCountFollowsChanges)
     EXPECT_FALSE(list.IsRowSelected(2));
 }
 
+TEST(ChecksumListTest, SizeTextsFollowTheSizeModeAndTheLatestSize)
+{
+    ChecksumList list;
+    list.Replace(ThreeRowContent());
+    EXPECT_EQ(list.SizeText(0), "4 KB");
+    EXPECT_EQ(list.SizeText(1), kNotFoundText);
+    list.SetSizeType(kSizeTypeBytes);
+    EXPECT_EQ(list.SizeText(0), "4,096");
+    list.SetRowSize(1, 12);
+    list.SetRowSize(0, kSizeNotFound);
+    EXPECT_EQ(list.SizeText(1), "12");
+    EXPECT_EQ(list.SizeText(0), kNotFoundText);
+    list.Replace(ThreeRowContent());
+    EXPECT_EQ(list.SizeText(0), "4 KB") << "a load brings its own size mode";
+}
+
 TEST(ChecksumListTest, RowsOutOfRangeReadAsEmpty)
 {
     ChecksumList list;
     list.Replace(ThreeRowContent());
-    list.SetSizeText(3, "ignored");
+    list.SetRowSize(3, 5);
     EXPECT_EQ(list.RowName(3), "");
     EXPECT_EQ(list.SizeText(-1), "");
     EXPECT_EQ(list.ExpectedChecksum(3), "");
     EXPECT_EQ(list.RowStatus(7), EntryStatus::Unchecked);
-}
-
-TEST(ExpectedChecksumsTest, ResetPresizesWithEmptyTexts)
-{
-    ExpectedChecksums expected;
-    expected.SetAt(3, "OLD");
-    expected.Reset(50'000, 1'000);
-    EXPECT_EQ(expected.Size(), 50'000u);
-    EXPECT_EQ(expected.At(3), "");
-}
-
-TEST(ExpectedChecksumsTest, GrowsByAtLeastTheGrowthStep)
-{
-    ExpectedChecksums expected;
-    expected.Reset(10, 1'000);
-    expected.SetAt(10, "A");
-    EXPECT_EQ(expected.Size(), 1'010u);
-    expected.SetAt(5'000, "B");
-    EXPECT_EQ(expected.Size(), 5'001u);
-    EXPECT_EQ(expected.At(10), "A");
-    EXPECT_EQ(expected.At(5'000), "B");
-    EXPECT_EQ(expected.At(5'001), "");
 }
 
 TEST(ListMessagesTest, GiveTheFixedTextsWithThePath)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 #include <thread>
 
@@ -11,16 +12,16 @@ namespace {
 constexpr int kRows = 120;
 constexpr int kPasses = 40;
 
-// A size text made of one repeated letter, long enough to live on the heap, so a torn
-// read would show mixed letters.
-std::string SizeTextOfPass(int pass)
+// A size whose two halves repeat one pattern, so a torn read would show mixed halves.
+std::uint64_t SizeOfPass(int pass)
 {
-    return std::string(static_cast<std::size_t>(64 + pass), static_cast<char>('a' + pass % 26));
+    const auto half = static_cast<std::uint64_t>(pass + 1) * 0x01010101u;
+    return (half << 32) | half;
 }
 
-bool IsWholeSizeText(const std::string& text)
+bool IsWholeSize(std::uint64_t size)
 {
-    return text == "Not Found." || (!text.empty() && text.find_first_not_of(text.front()) == std::string::npos);
+    return size == kSizeNotFound || (size >> 32) == (size & 0xFFFFFFFFu);
 }
 
 // One worker writes what a verification run writes while the GUI thread reads it.
@@ -30,8 +31,7 @@ TEST(ChecksumListThreadsTest, ReaderSeesConsistentValuesWhileOneWorkerWrites)
     {
         ChecksumListContent content;
         for (int row = 0; row < kRows; ++row) {
-            content.names.push_back("file" + std::to_string(row));
-            content.sizeTexts.emplace_back("Not Found.");
+            content.rows.Append("file" + std::to_string(row), "");
         }
         list.Replace(std::move(content));
     }
@@ -44,7 +44,7 @@ TEST(ChecksumListThreadsTest, ReaderSeesConsistentValuesWhileOneWorkerWrites)
             for (int row = 0; row < kRows; ++row) {
                 list.SetCurrentIndex(row);
                 list.SetRowStatus(row, static_cast<int>(EntryStatus::Checking));
-                list.SetSizeText(row, SizeTextOfPass(pass));
+                list.SetRowSize(row, SizeOfPass(pass));
                 bytes += 100;
                 list.SetBytesDone(bytes);
                 const int checked = row % (kRows / 3);
@@ -64,7 +64,7 @@ TEST(ChecksumListThreadsTest, ReaderSeesConsistentValuesWhileOneWorkerWrites)
         const Counters counters = list.GetCounters();
         consistent &= counters.bad == 2 * counters.ok;
         consistent &= counters.ok + counters.bad + counters.missing + counters.unchecked == kRows;
-        consistent &= IsWholeSizeText(list.SizeText(row));
+        consistent &= IsWholeSize(list.RowSize(row));
         consistent &= static_cast<int>(list.RowStatus(row)) <= static_cast<int>(EntryStatus::Missing);
         const std::uint64_t bytes = list.BytesDone();
         consistent &= bytes >= lastBytes;
@@ -78,7 +78,7 @@ TEST(ChecksumListThreadsTest, ReaderSeesConsistentValuesWhileOneWorkerWrites)
 
     EXPECT_TRUE(consistent);
     EXPECT_EQ(list.BytesDone(), std::uint64_t{100} * kRows * kPasses);
-    EXPECT_EQ(list.SizeText(kRows - 1), SizeTextOfPass(kPasses - 1));
+    EXPECT_EQ(list.RowSize(kRows - 1), SizeOfPass(kPasses - 1));
     EXPECT_EQ(list.RowStatus(0), EntryStatus::OK);
     EXPECT_EQ(list.GetRunState(), RunState::Stopped);
 }

@@ -93,7 +93,7 @@ TEST_F(FileSystemNamespaceTest, UnreadableOrVanishedFolderHasNoChildrenButStillO
     EXPECT_FALSE(space.Attributes(vanished).hasSubFolders);
     EXPECT_TRUE(space.OpenAsFolder(vanished));
 
-    if (::geteuid() != 0) {  // permissions do not stop root
+    if (::geteuid() != 0) {  // permissions do not stop root; runs again unprivileged under CTest
         const std::string locked = Make("locked/inner");
         ::chmod((m_dir.Folder() + "locked").c_str(), 0);
         const FolderItem item{m_dir.Folder() + "locked", "locked"};

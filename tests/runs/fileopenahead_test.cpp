@@ -21,14 +21,12 @@ protected:
         ChecksumListContent content;
         content.kind = ListKind::Sfv;
         content.baseFolder = m_dir.Folder();
-        content.expected.Reset(static_cast<std::size_t>(count), 1);
         for (int row = 0; row < count; ++row) {
             const std::string name = "r" + std::to_string(row);
             if (row % 7 != 3) {
                 m_dir.WriteFile(name, "row " + std::to_string(row));
             }
-            content.names.push_back(name);
-            content.sizeTexts.emplace_back();
+            content.rows.Append(name, "");
         }
         m_list.Replace(std::move(content));
     }

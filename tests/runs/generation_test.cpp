@@ -308,9 +308,9 @@ TEST(GenerationRun, ListsReadBackWithTheSameChecksumsWhereverTheyAreSaved)
             ASSERT_EQ(loaded.EntryCount(), 4) << list;
             for (std::size_t i = 0; i < names.size(); ++i) {
                 const std::string path = data + names[i];
-                EXPECT_EQ(loaded.content.expected.At(i), kind == ListKind::Sfv ? Crc32Of(path) : Md5Of(path))
+                EXPECT_EQ(std::string(loaded.content.rows.Checksum(i)), kind == ListKind::Sfv ? Crc32Of(path) : Md5Of(path))
                     << list << " " << names[i];
-                const std::string resolved = ResolveEntryPath(loaded.content.baseFolder, loaded.content.names[i]);
+                const std::string resolved = ResolveEntryPath(loaded.content.baseFolder, std::string(loaded.content.rows.Name(i)));
                 EXPECT_EQ(std::filesystem::path(resolved).lexically_normal().string(), path) << list;
             }
         }
