@@ -65,7 +65,7 @@ void FoldOpenFile(ReadOnlyFile& file, const Fold& fold, std::uint32_t& crc, Prog
             crc = reg;
             PumpMessages();
             bytesDone += length;
-            progress.SetPosition(ProgressPercent(bytesDone, totalBytes));
+            progress.Report(bytesDone, totalBytes);
             if (AbortRequested()) {
                 return;
             }

@@ -55,7 +55,7 @@ std::string Md5File(ReadOnlyFile& file, const std::string& path, ProgressSink& p
             md5.Update(buffer.Data() + offset, length);
             PumpMessages();
             bytesDone += length;
-            progress.SetPosition(ProgressPercent(bytesDone, totalBytes));
+            progress.Report(bytesDone, totalBytes);
             if (AbortRequested()) {
                 return md5.Final();
             }

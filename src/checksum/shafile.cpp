@@ -28,7 +28,7 @@ std::string ShaFile(ReadOnlyFile& file, const std::string& path, DigestAlgorithm
             sha.Update(buffer.Data() + offset, length);
             PumpMessages();
             bytesDone += length;
-            progress.SetPosition(ProgressPercent(bytesDone, totalBytes));
+            progress.Report(bytesDone, totalBytes);
             if (AbortRequested()) {
                 return sha.Final();
             }

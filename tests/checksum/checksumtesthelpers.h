@@ -41,8 +41,10 @@ public:
             onReport(positions.size());
         }
     }
+    void SetBytesRead(std::uint64_t bytes) noexcept override { bytesRead.push_back(bytes); }
 
     std::vector<int> positions;
+    std::vector<std::uint64_t> bytesRead;
     std::function<void(std::size_t reportCount)> onReport;
 };
 

@@ -68,6 +68,7 @@ TEST_P(Crc32FileAcrossPaths, SizesAroundBlockAndBufferBoundaries)
         EXPECT_EQ(sink.positions.size(), (row.size + kBlock - 1) / kBlock) << row.name;
         if (!sink.positions.empty()) {
             EXPECT_EQ(sink.positions.back(), 100) << row.name;
+            EXPECT_EQ(sink.bytesRead.back(), row.size) << row.name;
         }
     }
 }

@@ -74,9 +74,11 @@ TEST_F(Md5FileTest, KnownFileDigests)
 TEST_F(Md5FileTest, RunWidePercentageAndCounter)
 {
     const std::string path = m_dir.WritePatternFile("quarter.bin", 250);
+    m_done = 100;  // bytes of the files before this one
     (void)Md5File(path, m_sink, 1000, m_done);
-    EXPECT_EQ(m_sink.positions, std::vector<int>{25});
-    EXPECT_EQ(m_done, 250u);
+    EXPECT_EQ(m_sink.positions, std::vector<int>{35});
+    EXPECT_EQ(m_sink.bytesRead, std::vector<std::uint64_t>{350});
+    EXPECT_EQ(m_done, 350u);
 }
 
 TEST_F(Md5FileTest, AbortStopsAfterTheCurrentBlockWithADigestOfWhatWasRead)
