@@ -25,7 +25,8 @@ struct Crc32Folder {
 inline constexpr std::uint64_t kCrc32MinRangeBytes = 8u << 20;
 
 // How many ranges `file` is folded in with up to `threads` threads: 1 for the plain
-// one-thread fold (a small file, a file read ahead or one thread).
+// one-thread fold (a small file, a file read ahead, one thread, or a file that is not
+// in the page cache: read from the disk, one stream is fastest and one thread keeps up).
 [[nodiscard]] int Crc32RangeCount(const ReadOnlyFile& file, int threads) noexcept;
 
 // Folds `file` from its start into `crc` (the running register, not complemented) in

@@ -15,9 +15,10 @@ class ReadOnlyFile;
 // grew) are read into the engines' read buffer. See ReadFileBlocks for the use.
 class FileChunks {
 public:
-    // Files of at least this many bytes are mapped (smaller ones read faster).
-    static constexpr std::uint64_t kMapThreshold = 1u << 20;
-    // Bytes mapped at a time; the pages are populated when the window is mapped.
+    // Files of at least this many bytes are mapped: reading a smaller file through the
+    // buffer is as fast when it is cached and faster when it is not.
+    static constexpr std::uint64_t kMapThreshold = 8u << 20;
+    // Bytes mapped at a time, marked for sequential read-ahead.
     static constexpr std::size_t kWindow = 8u << 20;
 
     struct Chunk {

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -154,7 +155,7 @@ TEST_F(Crc32Ranges, SameChecksumAndReportsAsOneThread)
     }
 }
 
-TEST_F(Crc32Ranges, SplitsOnlyFilesOfSeveralRanges)
+TEST_F(Crc32Ranges, SplitsOnlyCachedFilesOfSeveralRanges)
 {
     const std::string small = m_dir.WriteFile("small.bin", PatternBytes(2 * kRange - 1, 11));
     const std::string large = m_dir.WriteFile("large.bin", PatternBytes(3 * kRange, 11));
@@ -162,6 +163,14 @@ TEST_F(Crc32Ranges, SplitsOnlyFilesOfSeveralRanges)
     EXPECT_EQ(Crc32RangeCount(ReadOnlyFile(large), 8), 3);
     EXPECT_EQ(Crc32RangeCount(ReadOnlyFile(large), 2), 2);
     EXPECT_EQ(Crc32RangeCount(ReadOnlyFile(large), 1), 1);
+
+    // Not in the page cache: one stream from the disk.
+    const int fd = ::open(large.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ::fdatasync(fd);
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
+    EXPECT_EQ(Crc32RangeCount(ReadOnlyFile(large), 8), 1);
 }
 
 TEST_F(Crc32Ranges, AbortBeforeTheCallFoldsNothing)

@@ -99,7 +99,6 @@ TEST_F(MappedRead, EveryEngineAcrossMappingBoundaries)
         {"just below the mapping size", kMapThreshold - 1},
         {"exactly the mapping size", kMapThreshold},
         {"mapping size and a byte", kMapThreshold + 1},
-        {"one window less a byte", kWindow - 1},
         {"one window and a part block", kWindow + 1000},
         {"two windows and a block", 2 * kWindow + kCrcBlock},
     };
