@@ -8,9 +8,7 @@
 #include "pumpmessages.h"
 #include "readonlyfile.h"
 
-#include <sys/mman.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -147,36 +145,13 @@ std::uint32_t JoinRanges(const std::vector<Range>& ranges) noexcept
     return reg;
 }
 
-// Whether the file's pages are (nearly all) in the page cache, judged from pages spread
-// evenly over it. A file that must come from the disk is read fastest as one stream,
-// and one thread folds faster than disks deliver.
-bool MostlyCached(int fd, std::uint64_t size) noexcept
-{
-    constexpr int kSamples = 64;
-    void* map = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0);
-    if (map == MAP_FAILED) {
-        return false;
-    }
-    const auto page = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
-    int resident = 0;
-    for (int sample = 0; sample < kSamples; ++sample) {
-        const std::uint64_t offset = size / kSamples * static_cast<std::uint64_t>(sample) / page * page;
-        unsigned char state = 0;
-        if (::mincore(static_cast<char*>(map) + offset, page, &state) == 0 && (state & 1u) != 0) {
-            ++resident;
-        }
-    }
-    ::munmap(map, size);
-    return resident >= kSamples * 7 / 8;
-}
-
 }  // namespace
 
 int Crc32RangeCount(const ReadOnlyFile& file, int threads) noexcept
 {
     const std::uint64_t fit = file.Size() / kCrc32MinRangeBytes;
     if (threads <= 1 || fit < 2 || file.Descriptor() < 0 || file.Position() != 0 ||
-        !MostlyCached(file.Descriptor(), file.Size())) {
+        !FileChunks::MostlyCached(file.Descriptor(), file.Size())) {
         return 1;
     }
     return static_cast<int>(std::min<std::uint64_t>(fit, static_cast<std::uint64_t>(threads)));

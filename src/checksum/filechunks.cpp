@@ -21,10 +21,34 @@ std::uint64_t PageSize() noexcept
 
 }  // namespace
 
+bool FileChunks::MostlyCached(int fd, std::uint64_t size) noexcept
+{
+    constexpr int kSamples = 64;
+    if (size == 0) {
+        return false;
+    }
+    void* map = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0);
+    if (map == MAP_FAILED) {
+        return false;
+    }
+    const std::uint64_t page = PageSize();
+    int resident = 0;
+    for (int sample = 0; sample < kSamples; ++sample) {
+        const std::uint64_t offset = size / kSamples * static_cast<std::uint64_t>(sample) / page * page;
+        unsigned char state = 0;
+        if (::mincore(static_cast<char*>(map) + offset, page, &state) == 0 && (state & 1u) != 0) {
+            ++resident;
+        }
+    }
+    ::munmap(map, size);
+    return resident >= kSamples * 7 / 8;
+}
+
 FileChunks::FileChunks(ReadOnlyFile& file)
     : m_file(file), m_fd(file.Descriptor()), m_offset(file.Position()), m_end(file.Size())
 {
-    m_mapping = m_fd >= 0 && m_end > m_offset && m_end - m_offset >= kMapThreshold && m_offset % PageSize() == 0;
+    m_mapping = m_fd >= 0 && m_end > m_offset && m_end - m_offset >= kMapThreshold && m_offset % PageSize() == 0 &&
+                MostlyCached(m_fd, m_end);
     if (!m_mapping) {
         ReadFrom(m_offset);
     } else if (m_end - m_offset > kWindow) {

@@ -9,14 +9,15 @@
 
 class ReadOnlyFile;
 
-// The bytes of an opened file in chunks, for the engines. A large file is hashed
-// straight from windows of a mapping of the file (no copy through a buffer); a small
-// one, a file read ahead and what lies past the size the file had at the start (it
-// grew) are read into the engines' read buffer. See ReadFileBlocks for the use.
+// The bytes of an opened file in chunks, for the engines. A large file in the page
+// cache is hashed straight from windows of a mapping of the file (no copy through a
+// buffer); a small one, one that must come from the disk, a file read ahead and what
+// lies past the size the file had at the start (it grew) are read into the engines'
+// read buffer. See ReadFileBlocks for the use.
 class FileChunks {
 public:
-    // Files of at least this many bytes are mapped: reading a smaller file through the
-    // buffer is as fast when it is cached and faster when it is not.
+    // Cached files of at least this many bytes are mapped: reading a smaller file
+    // through the buffer is as fast.
     static constexpr std::uint64_t kMapThreshold = 8u << 20;
     // Bytes mapped at a time, marked for sequential read-ahead.
     static constexpr std::size_t kWindow = 8u << 20;
@@ -43,6 +44,11 @@ public:
 
     // Whether the file is read through a mapping (at least at first).
     [[nodiscard]] bool Mapped() const noexcept { return m_mapping; }
+
+    // Whether the first `size` bytes of the file are (nearly all) in the page cache,
+    // judged from pages spread evenly over them. Reading from the disk is as fast with
+    // read() and its read-ahead, which the engines used before they mapped files.
+    [[nodiscard]] static bool MostlyCached(int fd, std::uint64_t size) noexcept;
 
     // errno for bytes a mapping lost: the file shrank while it was hashed.
     static constexpr int kShrankError = 5;  // EIO

@@ -129,6 +129,26 @@ TEST_F(MappedRead, EveryEngineAcrossMappingBoundaries)
     }
 }
 
+// Only large files in the page cache are mapped; one that must come from the disk is
+// read, as are small ones.
+TEST_F(MappedRead, OnlyLargeCachedFilesAreMapped)
+{
+    const std::string small = m_dir.WriteFile("small.bin", PatternBytes(kMapThreshold - 1, 2));
+    const std::string large = m_dir.WriteFile("large.bin", PatternBytes(kMapThreshold, 2));
+    ReadOnlyFile smallFile(small);
+    ReadOnlyFile largeFile(large);
+    EXPECT_FALSE(FileChunks(smallFile).Mapped());
+    EXPECT_TRUE(FileChunks(largeFile).Mapped());
+
+    const int fd = ::open(large.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ::fdatasync(fd);
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
+    ReadOnlyFile evicted(large);
+    EXPECT_FALSE(FileChunks(evicted).Mapped());
+}
+
 // A file read to its end as it is when read: bytes appended while the mapped part is
 // hashed are read after it.
 TEST_F(MappedRead, BytesAppendedWhileHashingCount)
