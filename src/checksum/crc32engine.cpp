@@ -1,13 +1,15 @@
 #include "crc32engine.h"
 
 #include "abortflag.h"
+#include "crc32ranges.h"
 #include "crc32tables.h"
+#include "filechunks.h"
 #include "progresssink.h"
 #include "pumpmessages.h"
-#include "readbuffer.h"
 #include "readonlyfile.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace {
 
@@ -43,42 +45,40 @@ auto FoldFor(Crc32Path path) noexcept
 
 // Folds the file block by block into `crc` (the running register) until its end,
 // a read error or an abort.
-template <typename Fold>
-void FoldOpenFile(ReadOnlyFile& file, const Fold& fold, std::uint32_t& crc, ProgressSink& progress,
+void FoldOpenFile(ReadOnlyFile& file, const Crc32Folder& fold, std::uint32_t& crc, ProgressSink& progress,
                   std::int64_t totalBytes, std::uint64_t& bytesDone)
 {
-    if (AbortRequested()) {
-        return;  // a block read after the abort was raised is not folded
-    }
-    ReadBuffer buffer;
-    if (file.Size() > ReadBuffer::kCapacity) {
-        file.AdviseSequential();
-    }
-    constexpr std::size_t kBlockSize = CCrc32Engine::kBlockSize;
+    FileChunks chunks(file);
     std::uint32_t reg = crc;
-    for (;;) {
-        // A read error ends the file like its end: the blocks read before it count.
-        const ReadOnlyFile::FillResult filled = file.Fill(buffer.Data(), ReadBuffer::kCapacity);
-        for (std::size_t offset = 0; offset < filled.bytes; offset += kBlockSize) {
-            const std::size_t length = std::min(kBlockSize, filled.bytes - offset);
-            reg = fold(reg, buffer.Data() + offset, length);
-            crc = reg;
-            PumpMessages();
-            bytesDone += length;
-            progress.Report(bytesDone, totalBytes);
-            if (AbortRequested()) {
-                return;
-            }
-        }
-        if (filled.bytes < ReadBuffer::kCapacity) {
-            return;
-        }
-    }
+    auto hash = [&](const unsigned char* data, std::size_t length) noexcept { reg = fold(reg, data, length); };
+    auto after = [&](std::size_t length) {
+        crc = reg;
+        PumpMessages();
+        bytesDone += length;
+        progress.Report(bytesDone, totalBytes);
+        return !AbortRequested();
+    };
+    // A read error ends the file like its end: the blocks read before it count.
+    (void)ReadFileBlocks(chunks, CCrc32Engine::kBlockSize, hash, after);
 }
 
 }  // namespace
 
-CCrc32Engine::CCrc32Engine() noexcept : m_activePath(ResolvePath(Crc32Path::Auto)), m_fold(FoldFor(m_activePath)) {}
+CCrc32Engine::CCrc32Engine() noexcept
+    : m_activePath(ResolvePath(Crc32Path::Auto)), m_fold(FoldFor(m_activePath)), m_rangeThreads(DefaultRangeThreads())
+{
+}
+
+int CCrc32Engine::DefaultRangeThreads() noexcept
+{
+    constexpr unsigned kMostThreads = 8;
+    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, kMostThreads));
+}
+
+void CCrc32Engine::SetRangeThreads(int threads) noexcept
+{
+    m_rangeThreads = std::max(1, threads);
+}
 
 CCrc32Engine::~CCrc32Engine() = default;
 
@@ -134,10 +134,15 @@ int CCrc32Engine::ChecksumFile(ReadOnlyFile& file, std::uint32_t& crc, ProgressS
     if (!m_tables) {
         result = kChecksumNoTable;
     } else if (file.IsOpen()) {
-        const auto fold = [this](std::uint32_t reg, const unsigned char* data, std::size_t length) {
-            return m_fold(*m_tables, reg, data, length);
-        };
-        FoldOpenFile(file, fold, crc, progress, totalBytes, bytesDone);
+        const Crc32Folder fold{m_fold, m_tables.get()};
+        if (AbortRequested()) {
+            // a block read after the abort was raised is not folded
+        } else if (const int ranges = Crc32RangeCount(file, m_rangeThreads); ranges > 1) {
+            // A read error ends the file like its end here too.
+            (void)Crc32FoldInRanges(file, fold, ranges, crc, progress, totalBytes, bytesDone);
+        } else {
+            FoldOpenFile(file, fold, crc, progress, totalBytes, bytesDone);
+        }
     } else {
         result = file.OpenError();
     }

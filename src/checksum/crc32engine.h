@@ -48,12 +48,20 @@ public:
     // The fold in use: never Auto.
     [[nodiscard]] Crc32Path ActivePath() const noexcept { return m_activePath; }
 
+    // Threads one large file is folded on at most, in ranges whose registers are then
+    // joined (1: one thread). By default the hardware threads, at most 8; a run that
+    // hashes several files at once lowers it.
+    void SetRangeThreads(int threads) noexcept;
+    [[nodiscard]] int RangeThreads() const noexcept { return m_rangeThreads; }
+    [[nodiscard]] static int DefaultRangeThreads() noexcept;
+
     // Folds `length` bytes into the register (not complemented) and returns it.
     // Without a table the register comes back unchanged.
     [[nodiscard]] std::uint32_t Fold(std::uint32_t reg, const unsigned char* data, std::size_t length) const noexcept;
 
-    // CRC-32 of the file at `path` into `crc`. Reads through a large buffer but folds,
-    // reports progress, pumps and checks g_abort once per 4096-byte block. Returns 0,
+    // CRC-32 of the file at `path` into `crc`. Maps a large file (or reads through a
+    // large buffer) and folds a large one on several threads, but folds, reports
+    // progress, pumps and checks g_abort once per 4096-byte block. Returns 0,
     // the errno of a failed open (2 when the file does not exist, 21 for a folder),
     // or 23 without a table; `crc` is 00000000 unless the result is 0.
     int ChecksumFile(const std::string& path, std::uint32_t& crc, ProgressSink& progress,
@@ -70,4 +78,5 @@ private:
     std::unique_ptr<Crc32Tables> m_tables;
     Crc32Path m_activePath;
     FoldFunction m_fold;
+    int m_rangeThreads;
 };

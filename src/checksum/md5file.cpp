@@ -4,10 +4,9 @@
 #include "md5.h"
 #include "progresssink.h"
 #include "pumpmessages.h"
-#include "readbuffer.h"
+#include "filechunks.h"
 #include "readonlyfile.h"
 
-#include <algorithm>
 #include <system_error>
 #include <utility>
 
@@ -43,28 +42,17 @@ std::string Md5File(ReadOnlyFile& file, const std::string& path, ProgressSink& p
     if (!file.IsOpen()) {
         throw FileError(path, file.OpenError());
     }
-    ReadBuffer buffer;
-    if (file.Size() > ReadBuffer::kCapacity) {
-        file.AdviseSequential();
-    }
     CMd5 md5;
-    for (;;) {
-        const ReadOnlyFile::FillResult filled = file.Fill(buffer.Data(), ReadBuffer::kCapacity);
-        for (std::size_t offset = 0; offset < filled.bytes; offset += kMd5BlockSize) {
-            const std::size_t length = std::min(kMd5BlockSize, filled.bytes - offset);
-            md5.Update(buffer.Data() + offset, length);
-            PumpMessages();
-            bytesDone += length;
-            progress.Report(bytesDone, totalBytes);
-            if (AbortRequested()) {
-                return md5.Final();
-            }
-        }
-        if (filled.error != 0) {
-            throw FileError(path, filled.error);  // `file` closes during unwinding
-        }
-        if (filled.bytes < ReadBuffer::kCapacity) {
-            return md5.Final();
-        }
+    FileChunks chunks(file);
+    auto hash = [&md5](const unsigned char* data, std::size_t length) noexcept { md5.Update(data, length); };
+    auto after = [&](std::size_t length) {
+        PumpMessages();
+        bytesDone += length;
+        progress.Report(bytesDone, totalBytes);
+        return !AbortRequested();
+    };
+    if (const int error = ReadFileBlocks(chunks, kMd5BlockSize, hash, after); error != 0) {
+        throw FileError(path, error);  // `file` closes during unwinding
     }
+    return md5.Final();
 }

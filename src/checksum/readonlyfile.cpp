@@ -101,6 +101,15 @@ void ReadOnlyFile::AdviseSequential() const noexcept
     }
 }
 
+bool ReadOnlyFile::SkipTo(std::uint64_t position) noexcept
+{
+    if (m_fd < 0 || m_preRead || ::lseek(m_fd, static_cast<off_t>(position), SEEK_SET) < 0) {
+        return false;
+    }
+    m_position = position;
+    return true;
+}
+
 bool ReadOnlyFile::PreRead(std::size_t limit)
 {
     // A size of 0 may also be a file whose length the system does not report.

@@ -4,11 +4,10 @@
 #include "md5file.h"
 #include "progresssink.h"
 #include "pumpmessages.h"
-#include "readbuffer.h"
+#include "filechunks.h"
 #include "readonlyfile.h"
 #include "shacontext.h"
 
-#include <algorithm>
 
 std::string ShaFile(ReadOnlyFile& file, const std::string& path, DigestAlgorithm algorithm, ProgressSink& progress,
                     std::int64_t totalBytes, std::uint64_t& bytesDone)
@@ -16,28 +15,17 @@ std::string ShaFile(ReadOnlyFile& file, const std::string& path, DigestAlgorithm
     if (!file.IsOpen()) {
         throw FileError(path, file.OpenError());
     }
-    ReadBuffer buffer;
-    if (file.Size() > ReadBuffer::kCapacity) {
-        file.AdviseSequential();
-    }
     ShaContext sha(algorithm);
-    for (;;) {
-        const ReadOnlyFile::FillResult filled = file.Fill(buffer.Data(), ReadBuffer::kCapacity);
-        for (std::size_t offset = 0; offset < filled.bytes; offset += kShaBlockSize) {
-            const std::size_t length = std::min(kShaBlockSize, filled.bytes - offset);
-            sha.Update(buffer.Data() + offset, length);
-            PumpMessages();
-            bytesDone += length;
-            progress.Report(bytesDone, totalBytes);
-            if (AbortRequested()) {
-                return sha.Final();
-            }
-        }
-        if (filled.error != 0) {
-            throw FileError(path, filled.error);
-        }
-        if (filled.bytes < ReadBuffer::kCapacity) {
-            return sha.Final();
-        }
+    FileChunks chunks(file);
+    auto hash = [&sha](const unsigned char* data, std::size_t length) noexcept { sha.Update(data, length); };
+    auto after = [&](std::size_t length) {
+        PumpMessages();
+        bytesDone += length;
+        progress.Report(bytesDone, totalBytes);
+        return !AbortRequested();
+    };
+    if (const int error = ReadFileBlocks(chunks, kShaBlockSize, hash, after); error != 0) {
+        throw FileError(path, error);
     }
+    return sha.Final();
 }
