@@ -21,7 +21,8 @@ enum class Md5LanesPath { Auto, Scalar, Avx2, Avx512 };
 // A lane takes its message in spans fed one after another; Process runs 64-byte
 // blocks in all busy lanes in lockstep until one of them needs its next span or has
 // finished, and a finished lane gives its digest as 32 upper-case hex digits (as CMd5
-// gives it) and can take the next message. One object belongs to one thread.
+// gives it) and can take the next message. While only one lane is busy it runs through
+// the scalar transform, the faster then. One object belongs to one thread.
 //
 // A lane goes Idle -> (Start) Hungry -> (Feed) Busy -> (Process) Hungry again when the
 // span is used up, or Done after a span fed as the last -> (TakeDigest) Idle.

@@ -150,20 +150,24 @@ TEST_P(Md5LanesTest, AWaitingLaneKeepsItsStateWhileTheOthersRun)
     Md5Lanes lanes(GetParam());
     lanes.Start(0);
     lanes.Feed(0, bytes.data(), 100, false);  // one block run, 36 bytes kept
+    // Two lanes run on (one alone would take the scalar transform, without masks).
     lanes.Start(1);
     lanes.Feed(1, bytes.data() + 1, 50000 - 1, true);
+    lanes.Start(2);
+    lanes.Feed(2, bytes.data() + 2, 50000 - 2, true);
     std::uint64_t taken = 0;
     while (lanes.State(1) != Md5Lanes::LaneState::Done) {
         taken += lanes.Process();
     }
     EXPECT_EQ(lanes.State(0), Md5Lanes::LaneState::Hungry);
     lanes.Feed(0, bytes.data() + 100, 900, true);
-    while (lanes.State(0) != Md5Lanes::LaneState::Done) {
+    while (lanes.State(0) != Md5Lanes::LaneState::Done || lanes.State(2) != Md5Lanes::LaneState::Done) {
         taken += lanes.Process();
     }
-    EXPECT_EQ(taken, 1000u + 49999u) << "every message byte counted once, padding not at all";
+    EXPECT_EQ(taken, 1000u + 49999u + 49998u) << "every message byte counted once, padding not at all";
     EXPECT_EQ(lanes.TakeDigest(0), ScalarMd5(bytes.data(), 1000));
     EXPECT_EQ(lanes.TakeDigest(1), ScalarMd5(bytes.data() + 1, 49999));
+    EXPECT_EQ(lanes.TakeDigest(2), ScalarMd5(bytes.data() + 2, 49998));
 }
 
 TEST_P(Md5LanesTest, ProcessStopsAfterTheBlocksAsked)
