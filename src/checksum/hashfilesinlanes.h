@@ -29,8 +29,9 @@ struct LaneFileDigest {
 // reported with progress.Report(bytesDone, totalBytes), and then g_abort is tested; an
 // abort returns at once, the files not yet finished with neither digest nor error. A
 // failed open or read fails only its own file (its bytes already taken stay counted);
-// the other lanes go on. Made for batches of small files, where one core's MD5 is the
-// limit; a large file takes its lane for as long as it lasts.
+// the other lanes go on. Made for batches of files of like sizes, small ones above all,
+// where one core's MD5 is the limit; a large file that outlasts the rest of its batch
+// goes on alone at the speed of Md5File.
 [[nodiscard]] std::vector<LaneFileDigest> HashFilesInLanes(std::span<ReadOnlyFile* const> files,
                                                            ProgressSink& progress, std::int64_t totalBytes,
                                                            std::uint64_t& bytesDone,
