@@ -4,12 +4,14 @@
 //   tallyfox_engine_throughput crc32|md5|read FILE [--path auto|table|slicing16|pclmul|vpclmul] [--repeat N]
 //                              [--threads N]   (CRC-32: threads one file is folded on; default the engine's)
 //   tallyfox_engine_throughput crc32|md5 --files LIST [...]   (LIST: one path per line)
+//   tallyfox_engine_throughput md5lanes ...   (MD5 in SIMD lanes: see md5lanes_bench.cpp)
 //
 // `read` only reads the files through the engines' buffer: the ceiling of any engine.
 // Output, one line: <MB/s> <files/s> <checksum of the last file> <fold used>
 #include "crc32engine.h"
 #include "filesize.h"
 #include "md5file.h"
+#include "md5lanes_bench.h"
 #include "progresssink.h"
 #include "readbuffer.h"
 #include "readonlyfile.h"
@@ -97,6 +99,9 @@ Options ParseOptions(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && std::string(argv[1]) == "md5lanes") {
+        return RunMd5LanesBench(argc, argv);
+    }
     const Options options = ParseOptions(argc, argv);
     std::int64_t totalBytes = 0;
     for (const std::string& file : options.files) {

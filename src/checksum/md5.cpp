@@ -131,10 +131,15 @@ std::string CMd5::Final()
 
 void CMd5::TransformBlocks(const unsigned char* data, std::size_t blocks) noexcept
 {
-    std::uint32_t a = m_state[0];
-    std::uint32_t b = m_state[1];
-    std::uint32_t c = m_state[2];
-    std::uint32_t d = m_state[3];
+    Md5TransformBlocks(m_state, data, blocks);
+}
+
+void Md5TransformBlocks(std::uint32_t state[4], const unsigned char* data, std::size_t blocks) noexcept
+{
+    std::uint32_t a = state[0];
+    std::uint32_t b = state[1];
+    std::uint32_t c = state[2];
+    std::uint32_t d = state[3];
     for (; blocks > 0; --blocks, data += 64) {
         const std::uint32_t aa = a;
         const std::uint32_t bb = b;
@@ -215,8 +220,8 @@ void CMd5::TransformBlocks(const unsigned char* data, std::size_t blocks) noexce
         c += cc;
         d += dd;
     }
-    m_state[0] = a;
-    m_state[1] = b;
-    m_state[2] = c;
-    m_state[3] = d;
+    state[0] = a;
+    state[1] = b;
+    state[2] = c;
+    state[3] = d;
 }

@@ -29,3 +29,7 @@ private:
     std::uint32_t m_count[2];  // bits processed, low word first
     std::uint32_t m_state[4];  // A, B, C, D
 };
+
+// The RFC 1321 transform of `blocks` consecutive 64-byte blocks on a bare state (A, B,
+// C, D): the work of CMd5::Transform, for engines that keep their own states.
+void Md5TransformBlocks(std::uint32_t state[4], const unsigned char* data, std::size_t blocks) noexcept;
