@@ -32,13 +32,16 @@ QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
         return {};
     }
     const int row = index.row();
+    if (index.column() == kExpectedColumn) {
+        return ChecksumData(row, role);
+    }
     const bool filename = index.column() == kFilenameColumn;
     switch (role) {
     case Qt::DisplayRole:
         return filename ? WidePath(m_list.RowName(row))
                         : QString::fromUtf8(m_list.SizeText(row).c_str());
     case Qt::ToolTipRole:
-        return filename ? FilenameToolTip(row) : QString::fromUtf8(m_list.SizeText(row).c_str());
+        return filename ? RowToolTip(row) : QString::fromUtf8(m_list.SizeText(row).c_str());
     case Qt::DecorationRole:
         if (filename) {
             return m_icons.Icon(m_list.RowStatus(row));
@@ -65,8 +68,33 @@ QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
     }
 }
 
-// The name, and for a row whose checksum cannot be a digest of its algorithm, why.
-QString ChecksumListModel::FilenameToolTip(int row) const
+QVariant ChecksumListModel::ChecksumData(int row, int role) const
+{
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return QString::fromLatin1(m_list.ExpectedChecksum(row));
+    case Qt::ToolTipRole:
+        return RowToolTip(row);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    case Qt::BackgroundRole: {
+        const QColor colour = RowColour(row);
+        return colour.isValid() ? QVariant(colour) : QVariant();
+    }
+    case Qt::ForegroundRole:
+        return m_textColour;
+    default:
+        return {};
+    }
+}
+
+QString ChecksumListModel::RowPath(int row) const
+{
+    return WidePath(ResolveRowPath(m_list.BaseFolder(), m_list.RowName(row), m_list.RowTraits(row)));
+}
+
+QString ChecksumListModel::RowToolTip(int row) const
 {
     QString tip = WidePath(m_list.RowName(row));
     const std::uint8_t traits = m_list.RowTraits(row);
@@ -75,6 +103,8 @@ QString ChecksumListModel::FilenameToolTip(int row) const
             tip += QLatin1Char('\n') + QString::fromStdString(*problem);
         }
     }
+    tip += QLatin1Char('\n') + RowPath(row);
+    tip += QLatin1Char('\n') + tr("Expected: %1").arg(QString::fromLatin1(m_list.ExpectedChecksum(row)));
     return tip;
 }
 
@@ -84,11 +114,16 @@ QVariant ChecksumListModel::headerData(int section, Qt::Orientation orientation,
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return section == kFilenameColumn ? tr("Filename") : tr("Size");
+        switch (section) {
+        case kFilenameColumn: return tr("Filename");
+        case kSizeColumn: return tr("Size");
+        case kExpectedColumn: return tr("Expected");
+        default: return {};
+        }
     }
     if (role == Qt::TextAlignmentRole) {
-        return QVariant::fromValue(Qt::Alignment(section == kFilenameColumn ? Qt::AlignLeft | Qt::AlignVCenter
-                                                                           : Qt::AlignRight | Qt::AlignVCenter));
+        return QVariant::fromValue(Qt::Alignment(section == kSizeColumn ? Qt::AlignRight | Qt::AlignVCenter
+                                                                       : Qt::AlignLeft | Qt::AlignVCenter));
     }
     return {};
 }
@@ -116,7 +151,7 @@ void ChecksumListModel::RowsChanged(int first, int last)
     if (rows == 0 || first >= rows || last < first) {
         return;
     }
-    emit dataChanged(index(std::max(first, 0), kFilenameColumn), index(std::min(last, rows - 1), kSizeColumn));
+    emit dataChanged(index(std::max(first, 0), kFilenameColumn), index(std::min(last, rows - 1), kColumnCount - 1));
 }
 
 void ChecksumListModel::AllRowsChanged()

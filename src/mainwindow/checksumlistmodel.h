@@ -8,14 +8,15 @@
 
 class ChecksumList;
 
-// The checksum list as a table: "Filename" with the row's state icon, and "Size"
-// (right-aligned); assistive technology gets each row's state as a word. Cells read the ChecksumList at paint time, so a run's changes show
+// The checksum list as a table: "Filename" with the row's state icon, "Size"
+// (right-aligned) and the expected checksum; assistive technology gets each row's state as a word. Cells read the ChecksumList at paint time, so a run's changes show
 // by repainting; the window reports changed rows in batches.
 class ChecksumListModel final : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { kFilenameColumn = 0, kSizeColumn = 1, kColumnCount = 2 };
+    // "Expected" (and "Found") are hidden until the user shows them.
+    enum Column { kFilenameColumn = 0, kSizeColumn = 1, kExpectedColumn = 2, kColumnCount = 3 };
 
     explicit ChecksumListModel(const ChecksumList& list, QObject* parent = nullptr);
 
@@ -38,13 +39,18 @@ public:
     void SetRowColours(const ListViewColorRecord& colours);
     void SetTextColour(const QColor& colour);
     [[nodiscard]] QColor RowColour(int row) const;
-    // The Filename column's tooltip: the name, and why a row's checksum is unusable.
-    [[nodiscard]] QString FilenameToolTip(int row) const;
+    // A row's tooltip: the name, why its checksum is unusable (if it is), the full path
+    // of its file, and its expected checksum.
+    [[nodiscard]] QString RowToolTip(int row) const;
+    // The file a row names, as the run resolves it (base folder + name).
+    [[nodiscard]] QString RowPath(int row) const;
 
     // The row state as a word (OK, Bad, Missing, Unchecked, Checking), for screen readers.
     [[nodiscard]] static QString StatusWord(EntryStatus status);
 
 private:
+    [[nodiscard]] QVariant ChecksumData(int row, int role) const;
+
     const ChecksumList& m_list;
     StateIcons m_icons;
     QColor m_firstColour;
