@@ -233,7 +233,7 @@ bool ChecksumListView::ViewRowVisible(int viewRow, int top) const
 
 void ChecksumListView::OnUserScrolled(int top)
 {
-    if (m_runRow < 0 || m_proxy == nullptr || m_list.GetRunState() == RunState::Stopped) {
+    if (m_runRow < 0 || m_proxy == nullptr) {
         return;
     }
     const int viewRow = m_proxy->ViewRow(m_runRow);
