@@ -26,6 +26,14 @@ int ChecksumListModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : kColumnCount;
 }
 
+QModelIndex ChecksumListModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (parent.isValid() || row < 0 || column < 0 || column >= kColumnCount || row >= m_list.RowCount()) {
+        return {};
+    }
+    return createIndex(row, column);
+}
+
 QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= m_list.RowCount()) {
