@@ -10,6 +10,22 @@ namespace {
 
 constexpr int kStatusCount = 5;
 
+// Bytes of the longest digest any row of the content can be found to have.
+std::size_t LongestDigestBytes(const ChecksumListContent& content) noexcept
+{
+    std::size_t hexLength = AlgorithmInfo(KindAlgorithm(content.kind)).hexLength;
+    bool seen[16] = {};
+    for (const std::uint8_t traits : content.rowTraits) {
+        const auto algorithm = static_cast<std::size_t>(entrytraits::Algorithm(traits));
+        if (!seen[algorithm]) {
+            seen[algorithm] = true;
+            const std::size_t length = AlgorithmInfo(entrytraits::Algorithm(traits)).hexLength;
+            hexLength = length > hexLength ? length : hexLength;
+        }
+    }
+    return hexLength / 2;
+}
+
 }  // namespace
 
 ChecksumList::ChecksumList() = default;
@@ -20,6 +36,8 @@ void ChecksumList::Replace(ChecksumListContent content)
     content.sizes.resize(rows, kSizeNotFound);
     auto statuses = std::make_unique<std::atomic<std::uint8_t>[]>(rows);
     auto selected = std::make_unique<std::atomic<bool>[]>(rows);
+    FoundChecksums found;
+    found.Reset(rows, LongestDigestBytes(content));
     for (std::size_t i = 0; i < rows; ++i) {
         statuses[i].store(static_cast<std::uint8_t>(EntryStatus::Unchecked), std::memory_order_relaxed);
         selected[i].store(false, std::memory_order_relaxed);
@@ -29,6 +47,7 @@ void ChecksumList::Replace(ChecksumListContent content)
     m_content = std::move(content);
     m_statuses = std::move(statuses);
     m_selected = std::move(selected);
+    m_found = std::move(found);
     m_selectedCount.store(0, std::memory_order_relaxed);
     m_sizeType.store(m_content.sizeType, std::memory_order_relaxed);
     m_counters = Counters{0, 0, 0, RowCount()};
@@ -71,8 +90,24 @@ bool ChecksumList::SetRowStatus(int row, int status) noexcept
     if (status < 0 || status >= kStatusCount || !IsRow(row)) {
         return false;
     }
-    m_statuses[static_cast<std::size_t>(row)].store(static_cast<std::uint8_t>(status), std::memory_order_release);
+    const auto index = static_cast<std::size_t>(row);
+    if (status == static_cast<int>(EntryStatus::Unchecked) || status == static_cast<int>(EntryStatus::Checking)) {
+        m_found.Clear(index);
+    }
+    m_statuses[index].store(static_cast<std::uint8_t>(status), std::memory_order_release);
     return true;
+}
+
+void ChecksumList::SetFoundChecksum(int row, std::string_view checksum) noexcept
+{
+    if (IsRow(row)) {
+        m_found.Set(static_cast<std::size_t>(row), checksum);
+    }
+}
+
+std::string ChecksumList::FoundChecksum(int row) const
+{
+    return IsRow(row) ? m_found.Get(static_cast<std::size_t>(row)) : std::string();
 }
 
 EntryStatus ChecksumList::RowStatus(int row) const noexcept

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checksumlistcontent.h"
+#include "foundchecksums.h"
 #include "listtypes.h"
 
 #include <array>
@@ -46,8 +47,15 @@ public:
     [[nodiscard]] const std::vector<std::uint8_t>& AllRowTraits() const noexcept { return m_content.rowTraits; }
 
     // A status outside 0..4 (or a row out of range) changes nothing and returns false.
+    // Unchecked and Checking forget the row's found checksum.
     bool SetRowStatus(int row, int status) noexcept;
     [[nodiscard]] EntryStatus RowStatus(int row) const noexcept;
+    // The checksum the last run computed for the row, in the form of its expected
+    // checksum (upper-case hex, "%08X" for CRC-32); empty until a run has read the
+    // file whole, and again once the row is Unchecked or Checking. The run sets it
+    // just before the row's verdict.
+    void SetFoundChecksum(int row, std::string_view checksum) noexcept;
+    [[nodiscard]] std::string FoundChecksum(int row) const;
     // The row's file size, or kSizeNotFound for a file that could not be opened.
     void SetRowSize(int row, std::uint64_t size) noexcept;
     [[nodiscard]] std::uint64_t RowSize(int row) const noexcept;
@@ -85,6 +93,7 @@ private:
     ChecksumListContent m_content;
     std::unique_ptr<std::atomic<std::uint8_t>[]> m_statuses;
     std::unique_ptr<std::atomic<bool>[]> m_selected;
+    FoundChecksums m_found;
     std::atomic<int> m_selectedCount{0};
     std::atomic<int> m_sizeType{0};
     mutable std::mutex m_countersMutex;

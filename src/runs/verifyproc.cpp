@@ -161,6 +161,7 @@ private:
             return EntryStatus::Bad;
         }
         const std::array<char, 8> text = Crc32Text(crc);
+        m_list.SetFoundChecksum(row, std::string_view(text.data(), text.size()));
         return SameText(m_list.ExpectedChecksum(row), text.data(), text.size()) ? EntryStatus::OK
                                                                                  : EntryStatus::Bad;
     }
@@ -180,6 +181,7 @@ private:
         try {
             const std::string digest = DigestFile(file, EntryPath(row), entrytraits::Algorithm(traits),
                                                   m_observer.Progress(), m_totalBytes, m_bytesDone);
+            m_list.SetFoundChecksum(row, digest);
             return SameText(m_list.ExpectedChecksum(row), digest.data(), digest.size()) ? EntryStatus::OK
                                                                                          : EntryStatus::Bad;
         } catch (const FileError&) {

@@ -1,4 +1,5 @@
 #include "checksumlist.h"
+#include "entrytraits.h"
 #include "sizetext.h"
 #include "listmessages.h"
 
@@ -158,6 +159,39 @@ TEST(ChecksumListTest, SizeTextsFollowTheSizeModeAndTheLatestSize)
     EXPECT_EQ(list.SizeText(0), kNotFoundText);
     list.Replace(ThreeRowContent());
     EXPECT_EQ(list.SizeText(0), "4 KB") << "a load brings its own size mode";
+}
+
+TEST(ChecksumListTest, FoundChecksumsLastUntilTheRowIsCheckedAgainOrReloaded)
+{
+    ChecksumList list;
+    ChecksumListContent content = ThreeRowContent();
+    content.kind = ListKind::Md5;
+    content.rowTraits = {entrytraits::Make(DigestAlgorithm::Md5, false, false),
+                         entrytraits::Make(DigestAlgorithm::Sha512, false, false),
+                         entrytraits::Make(DigestAlgorithm::Md5, false, false)};
+    list.Replace(std::move(content));
+    const std::string sha512(128, 'e');
+    list.SetFoundChecksum(0, "d41d8cd98f00b204e9800998ecf8427e");
+    list.SetFoundChecksum(1, sha512);
+    list.SetFoundChecksum(2, "not hex at all!!");
+    list.SetFoundChecksum(5, "00");
+    EXPECT_EQ(list.FoundChecksum(0), "D41D8CD98F00B204E9800998ECF8427E");
+    EXPECT_EQ(list.FoundChecksum(1), std::string(128, 'E')) << "room for the longest digest of any row";
+    EXPECT_EQ(list.FoundChecksum(2), "");
+    EXPECT_EQ(list.FoundChecksum(5), "");
+    list.SetRowStatus(0, static_cast<int>(EntryStatus::Bad));
+    EXPECT_EQ(list.FoundChecksum(0), "D41D8CD98F00B204E9800998ECF8427E") << "a verdict keeps it";
+    list.SetRowStatus(0, static_cast<int>(EntryStatus::Checking));
+    list.SetRowStatus(1, static_cast<int>(EntryStatus::Unchecked));
+    EXPECT_EQ(list.FoundChecksum(0), "");
+    EXPECT_EQ(list.FoundChecksum(1), "");
+    list.SetFoundChecksum(0, "00112233445566778899AABBCCDDEEFF");
+    list.Replace(ThreeRowContent());
+    EXPECT_EQ(list.FoundChecksum(0), "");
+    list.SetFoundChecksum(0, "CBF43926");
+    list.SetFoundChecksum(2, "00112233445566778899AABBCCDDEEFF");
+    EXPECT_EQ(list.FoundChecksum(0), "CBF43926");
+    EXPECT_EQ(list.FoundChecksum(2), "") << "an SFV list's rows hold CRC-32s";
 }
 
 TEST(ChecksumListTest, RowsOutOfRangeReadAsEmpty)

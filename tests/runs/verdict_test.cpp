@@ -31,6 +31,9 @@ TEST_F(VerdictTest, SfvOkMissingBadEndWithOneOfEach)
     EXPECT_EQ(m_list.GetCounters(), (Counters{1, 1, 1, 0}));
     EXPECT_EQ(m_list.SizeText(1), "Not Found.");
     EXPECT_EQ(m_list.SizeText(0), "9 bytes");
+    EXPECT_EQ(m_list.FoundChecksum(0), "CBF43926");
+    EXPECT_EQ(m_list.FoundChecksum(1), "");
+    EXPECT_EQ(m_list.FoundChecksum(2), Hex8(ReferenceCrc32("123456780")));
     EXPECT_EQ(m_list.GetRunState(), RunState::Stopped);
     EXPECT_EQ(m_list.BytesDone(), 0u);
     EXPECT_EQ(m_list.CurrentIndex(), 0);
@@ -108,6 +111,9 @@ TEST_F(VerdictTest, Md5VerdictsAndSubFolderNames)
 
     EXPECT_EQ(Statuses(), (std::vector{Status::OK, Status::OK, Status::Bad, Status::Missing}));
     EXPECT_EQ(m_list.GetCounters(), (Counters{2, 1, 1, 0}));
+    EXPECT_EQ(m_list.FoundChecksum(1), "D41D8CD98F00B204E9800998ECF8427E");
+    EXPECT_EQ(m_list.FoundChecksum(2), "4911E516E5AA21D327512E0C8B197616") << "the MD5 of \"abd\"";
+    EXPECT_EQ(m_list.FoundChecksum(3), "");
 }
 
 TEST_F(VerdictTest, FileThatOpensButCannotBeReadIsBadAndTheRunGoesOn)
