@@ -40,8 +40,8 @@ QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
         return {};
     }
     const int row = index.row();
-    if (index.column() == kExpectedColumn) {
-        return ChecksumData(row, role);
+    if (index.column() == kExpectedColumn || index.column() == kFoundColumn) {
+        return ChecksumData(row, index.column() == kFoundColumn, role);
     }
     const bool filename = index.column() == kFilenameColumn;
     switch (role) {
@@ -76,12 +76,12 @@ QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
     }
 }
 
-QVariant ChecksumListModel::ChecksumData(int row, int role) const
+QVariant ChecksumListModel::ChecksumData(int row, bool found, int role) const
 {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return QString::fromLatin1(m_list.ExpectedChecksum(row));
+        return found ? QString::fromStdString(m_list.FoundChecksum(row)) : QString::fromLatin1(m_list.ExpectedChecksum(row));
     case Qt::ToolTipRole:
         return RowToolTip(row);
     case Qt::TextAlignmentRole:
@@ -91,7 +91,8 @@ QVariant ChecksumListModel::ChecksumData(int row, int role) const
         return colour.isValid() ? QVariant(colour) : QVariant();
     }
     case Qt::ForegroundRole:
-        return m_textColour;
+        // A found checksum that is not the expected one stands out.
+        return found && m_list.RowStatus(row) == EntryStatus::Bad ? QColor(0xC0, 0x00, 0x00) : m_textColour;
     default:
         return {};
     }
@@ -113,6 +114,9 @@ QString ChecksumListModel::RowToolTip(int row) const
     }
     tip += QLatin1Char('\n') + RowPath(row);
     tip += QLatin1Char('\n') + tr("Expected: %1").arg(QString::fromLatin1(m_list.ExpectedChecksum(row)));
+    if (const std::string found = m_list.FoundChecksum(row); !found.empty()) {
+        tip += QLatin1Char('\n') + tr("Found: %1").arg(QString::fromStdString(found));
+    }
     return tip;
 }
 
@@ -126,6 +130,7 @@ QVariant ChecksumListModel::headerData(int section, Qt::Orientation orientation,
         case kFilenameColumn: return tr("Filename");
         case kSizeColumn: return tr("Size");
         case kExpectedColumn: return tr("Expected");
+        case kFoundColumn: return tr("Found");
         default: return {};
         }
     }

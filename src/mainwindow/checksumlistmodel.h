@@ -9,14 +9,14 @@
 class ChecksumList;
 
 // The checksum list as a table: "Filename" with the row's state icon, "Size"
-// (right-aligned) and the expected checksum; assistive technology gets each row's state as a word. Cells read the ChecksumList at paint time, so a run's changes show
+// (right-aligned), the expected checksum and the one the last run found; assistive technology gets each row's state as a word. Cells read the ChecksumList at paint time, so a run's changes show
 // by repainting; the window reports changed rows in batches.
 class ChecksumListModel final : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    // "Expected" (and "Found") are hidden until the user shows them.
-    enum Column { kFilenameColumn = 0, kSizeColumn = 1, kExpectedColumn = 2, kColumnCount = 3 };
+    // "Expected" and "Found" are hidden until the user shows them.
+    enum Column { kFilenameColumn = 0, kSizeColumn = 1, kExpectedColumn = 2, kFoundColumn = 3, kColumnCount = 4 };
 
     explicit ChecksumListModel(const ChecksumList& list, QObject* parent = nullptr);
 
@@ -42,7 +42,7 @@ public:
     void SetTextColour(const QColor& colour);
     [[nodiscard]] QColor RowColour(int row) const;
     // A row's tooltip: the name, why its checksum is unusable (if it is), the full path
-    // of its file, and its expected checksum.
+    // of its file, its expected checksum and, once a run has computed it, the found one.
     [[nodiscard]] QString RowToolTip(int row) const;
     // The file a row names, as the run resolves it (base folder + name).
     [[nodiscard]] QString RowPath(int row) const;
@@ -51,7 +51,7 @@ public:
     [[nodiscard]] static QString StatusWord(EntryStatus status);
 
 private:
-    [[nodiscard]] QVariant ChecksumData(int row, int role) const;
+    [[nodiscard]] QVariant ChecksumData(int row, bool found, int role) const;
 
     const ChecksumList& m_list;
     StateIcons m_icons;

@@ -69,6 +69,8 @@ bool ChecksumListProxy::lessThan(const QModelIndex& left, const QModelIndex& rig
         return m_list.RowSize(a) < m_list.RowSize(b);
     case ChecksumListModel::kExpectedColumn:
         return m_list.ExpectedChecksum(a) < m_list.ExpectedChecksum(b);
+    case ChecksumListModel::kFoundColumn:
+        return m_list.FoundChecksum(a) < m_list.FoundChecksum(b);
     default:
         break;
     }

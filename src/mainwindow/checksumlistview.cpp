@@ -67,7 +67,7 @@ ChecksumListView::ChecksumListView(ChecksumList& list, QWidget* parent)
 
 void ChecksumListView::SetUpHeaderMenu()
 {
-    m_checksumsAction = new QAction(tr("Show &expected checksums"), this);
+    m_checksumsAction = new QAction(tr("Show &checksums (expected and found)"), this);
     m_checksumsAction->setObjectName(QStringLiteral("showChecksumsAction"));
     m_checksumsAction->setCheckable(true);
     connect(m_checksumsAction, &QAction::toggled, this, &ChecksumListView::SetChecksumsShown);
@@ -104,6 +104,7 @@ void ChecksumListView::SetListModels(ChecksumListModel* model, ChecksumListProxy
         m_proxy->sort(column, order);
     });
     setColumnHidden(ChecksumListModel::kExpectedColumn, !m_checksumsShown);
+    setColumnHidden(ChecksumListModel::kFoundColumn, !m_checksumsShown);
 }
 
 std::vector<int> ChecksumListView::SelectedListRows() const
@@ -136,6 +137,7 @@ void ChecksumListView::SetChecksumsShown(bool shown)
     const QSignalBlocker quiet(m_checksumsAction);
     m_checksumsAction->setChecked(shown);
     setColumnHidden(ChecksumListModel::kExpectedColumn, !shown);
+    setColumnHidden(ChecksumListModel::kFoundColumn, !shown);
     FitColumns();
 }
 
@@ -164,23 +166,24 @@ void ChecksumListView::FitColumns()
     if (model() == nullptr) {
         return;
     }
-    // The checksum column, when shown, takes its width from what "Filename" would have.
+    // The checksum columns, when shown, take their width from what "Filename" would have.
     const int checksumWidth = m_checksumsShown ? ChecksumColumnWidth() : 0;
     setColumnWidth(ChecksumListModel::kFilenameColumn,
-                   std::max(0, FilenameColumnWidth(viewport()->width()) - checksumWidth));
+                   std::max(0, FilenameColumnWidth(viewport()->width()) - 2 * checksumWidth));
     setColumnWidth(ChecksumListModel::kSizeColumn, kSizeColumnWidth);
     if (m_checksumsShown) {
         setColumnWidth(ChecksumListModel::kExpectedColumn, checksumWidth);
+        setColumnWidth(ChecksumListModel::kFoundColumn, checksumWidth);
     }
 }
 
 int ChecksumListView::ChecksumColumnWidth() const
 {
     // Wide enough for the first row's checksum (CRC-32 at least, at most 64 digits),
-    // never more than half the view.
+    // never more than a quarter of the view.
     const qsizetype digits = std::clamp<qsizetype>(static_cast<qsizetype>(m_list.ExpectedChecksum(0).size()), 8, 64);
     const int wanted = fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('D'))) + 12;
-    return std::min(wanted, viewport()->width() / 2);
+    return std::min(wanted, viewport()->width() / 4);
 }
 
 int ChecksumListView::TopRow() const

@@ -36,7 +36,7 @@ public:
     // Makes the list's selection exactly what the view shows selected.
     void SyncSelectionToList();
 
-    // Shows or hides the "Expected" column (hidden at start-up).
+    // Shows or hides the "Expected" and "Found" columns (hidden at start-up).
     void SetChecksumsShown(bool shown);
     [[nodiscard]] bool ChecksumsShown() const noexcept { return m_checksumsShown; }
     // Sorts by state (Filename column, state order) rather than by a column's text.

@@ -279,12 +279,46 @@ TEST(ResultsView, TooltipAndChecksumColumnShowTheRowsDetails)
     view.ChecksumsAction()->trigger();
     EXPECT_FALSE(view.isColumnHidden(ChecksumListModel::kExpectedColumn));
     EXPECT_GT(view.columnWidth(ChecksumListModel::kExpectedColumn), 0);
-    EXPECT_EQ(view.columnWidth(0) + view.columnWidth(1) + view.columnWidth(ChecksumListModel::kExpectedColumn),
+    EXPECT_FALSE(view.isColumnHidden(ChecksumListModel::kFoundColumn));
+    EXPECT_EQ(view.columnWidth(ChecksumListModel::kFoundColumn), view.columnWidth(ChecksumListModel::kExpectedColumn));
+    EXPECT_EQ(view.columnWidth(0) + view.columnWidth(1) + 2 * view.columnWidth(ChecksumListModel::kExpectedColumn),
               view.viewport()->width());
     view.ChecksumsAction()->trigger();
     EXPECT_TRUE(view.isColumnHidden(ChecksumListModel::kExpectedColumn));
+    EXPECT_TRUE(view.isColumnHidden(ChecksumListModel::kFoundColumn));
     EXPECT_EQ(view.columnWidth(0), view.viewport()->width() - 100);
 }
+
+struct FoundCase {
+    const char* name;
+    int row;  // in the harness's small list: good.txt, bad.txt, missing.txt
+    const char* found;
+    const char* tipEnd;
+};
+
+const FoundCase kFoundCases[] = {
+    {"OK", 0, "CBF43926", "\nExpected: CBF43926\nFound: CBF43926"},
+    {"Bad", 1, "352441C2", "\nExpected: 00000000\nFound: 352441C2"},  // CRC-32 of "abc"
+    {"MissingHasNone", 2, "", "/missing.txt\nExpected: 00000000"},
+};
+
+class FoundChecksum : public ::testing::TestWithParam<FoundCase> {};
+
+TEST_P(FoundChecksum, ShowsInItsColumnAndTheTooltipAfterARun)
+{
+    const FoundCase& c = GetParam();
+    WindowHarness harness;
+    CMainDialog& window = harness.Start(harness.WriteSmallList());
+    ASSERT_TRUE(harness.WaitForRuns(1));
+    const ChecksumListModel& model = *window.ListModel();
+    EXPECT_EQ(model.data(model.index(c.row, ChecksumListModel::kFoundColumn)).toString().toStdString(), c.found);
+    const QString tip = model.data(model.index(c.row, 0), Qt::ToolTipRole).toString();
+    EXPECT_TRUE(tip.endsWith(QString::fromLatin1(c.tipEnd))) << tip.toStdString();
+    EXPECT_EQ(model.headerData(ChecksumListModel::kFoundColumn, Qt::Horizontal).toString(), QStringLiteral("Found"));
+}
+
+INSTANTIATE_TEST_SUITE_P(ResultsView, FoundChecksum, ::testing::ValuesIn(kFoundCases),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // A list of 200 rows in a window that shows a few dozen of them.
 CMainDialog& StartWithManyRows(WindowHarness& harness)
