@@ -6,7 +6,9 @@
 #   (b) a list of 100,000 entries: how long the event loop is held up while the list
 #       is read and while it runs, and how quickly resizing, scrolling, Pause, Start
 #       and Stop take effect.
-#   bench/window.sh [runs]          LARGE=0 bench/window.sh   (skips part b)
+#   (c) the same 100,000 entries sorted by state, and sorted by state with only the
+#       problems shown (VIEWS="state problems" by default; VIEWS= skips part c).
+#   bench/window.sh [runs]          LARGE=0 bench/window.sh   (skips parts b and c)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-3}
@@ -39,4 +41,8 @@ if [ "${LARGE:-1}" != 0 ]; then
   cat "$large"/list.sfv > /dev/null
   echo "(b) 100,000 entries of 1 KiB"
   "$window" respond "$large/list.sfv" | sed 's/^/  /'
+  for view in ${VIEWS-state problems}; do
+    echo "(c) 100,000 entries of 1 KiB, the list shown: $view"
+    "$window" respond "$large/list.sfv" "$view" | sed 's/^/  /'
+  done
 fi

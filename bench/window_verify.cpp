@@ -4,17 +4,22 @@
 //       Opens LIST and verifies it through the window as the command-line start does,
 //       RUNS times; prints the best wall time from the open to the end of the run, and
 //       the longest time the event loop was held up meanwhile.
-//   tallyfox_window_bench respond LIST
+//   tallyfox_window_bench respond LIST [VIEW]
 //       Opens and verifies LIST, and while it runs resizes the window, scrolls the list,
 //       pauses, resumes and stops; prints how long the event loop was held up while the
-//       list was read and while it ran, and how long each action took.
+//       list was read and while it ran, and how long each action took. VIEW "state"
+//       shows the list sorted by state, "problems" sorted by state and filtered to the
+//       problems; both also time sorting by size and by name and filtering by a name
+//       text while the run is paused.
 //   tallyfox_window_bench generate FOLDER LIST RUNS
 //       Opens FOLDER in the browser as the command-line start does, selects its files
 //       whose names start with 'f' and creates the SFV list LIST from them through the
 //       window, RUNS times; prints the best wall time from the command to the end of
 //       the run.
 
+#include "checksumlistmodel.h"
 #include "checksumlistview.h"
+#include "listfilterbar.h"
 #include "folderbrowser.h"
 #include "maindialog.h"
 #include "maintoolbar.h"
@@ -25,7 +30,9 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -170,12 +177,24 @@ double ActionMs(const std::function<void()>& action)
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
 
-int Respond(const QString& list)
+// Sorts and filters the list as VIEW asks ("state", "problems"; anything else: as it is).
+void ArrangeView(CMainDialog& window, const QString& view)
+{
+    if (view == QLatin1String("state") || view == QLatin1String("problems")) {
+        window.ListView()->SortByState(Qt::AscendingOrder);
+    }
+    if (view == QLatin1String("problems")) {
+        window.FilterBar()->SetFilter(RowFilter::Problems);
+    }
+}
+
+int Respond(const QString& list, const QString& view)
 {
     SilentDialogs dialogs;
     auto window = MakeWindow(dialogs);
     MainToolbar& toolbar = *window->Toolbar();
     StallMeter meter;
+    ArrangeView(*window, view);
 
     meter.Start();
     QElapsedTimer clock;
@@ -203,6 +222,28 @@ int Respond(const QString& list)
     const qint64 runStall = meter.LongestMs();
     const double pause = ActionMs([&] { toolbar.Action(CommandId::StartPause)->trigger(); });
     const bool paused = Wait([&] { return window->List().GetRunState() == RunState::Paused; });
+    if (view == QLatin1String("state") || view == QLatin1String("problems")) {
+        // Re-sorting and re-filtering the whole list while the run is paused, then back.
+        ListFilterBar& filter = *window->FilterBar();
+        const double bySize = ActionMs([&] {
+            window->ListView()->horizontalHeader()->setSortIndicator(ChecksumListModel::kSizeColumn,
+                                                                     Qt::DescendingOrder);
+        });
+        const double byName = ActionMs([&] {
+            window->ListView()->horizontalHeader()->setSortIndicator(ChecksumListModel::kFilenameColumn,
+                                                                     Qt::DescendingOrder);
+        });
+        const double byText = ActionMs([&] {
+            filter.TextEdit()->setText(QStringLiteral("f01"));
+            filter.SetFilter(RowFilter::NameText);
+        });
+        const double back = ActionMs([&] {
+            filter.SetFilter(RowFilter::All);
+            ArrangeView(*window, view);
+        });
+        std::printf("sort_by_size_ms %.1f\nsort_by_name_ms %.1f\nfilter_by_text_ms %.1f\nback_to_view_ms %.1f\n",
+                    bySize, byName, byText, back);
+    }
     const double resume = ActionMs([&] { toolbar.Action(CommandId::StartPause)->trigger(); });
     clock.restart();
     const double stop = ActionMs([&] { toolbar.Action(CommandId::Stop)->trigger(); });
@@ -272,7 +313,7 @@ int main(int argc, char** argv)
         return TimeRuns(args[2], std::max(1, args[3].toInt()));
     }
     if (args.size() >= 3 && args[1] == QLatin1String("respond")) {
-        return Respond(args[2]);
+        return Respond(args[2], args.size() >= 4 ? args[3] : QString());
     }
     if (args.size() >= 5 && args[1] == QLatin1String("generate")) {
         return TimeGeneration(args[2], args[3], std::max(1, args[4].toInt()));

@@ -26,19 +26,30 @@ int ChecksumListModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : kColumnCount;
 }
 
+QModelIndex ChecksumListModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (parent.isValid() || row < 0 || column < 0 || column >= kColumnCount || row >= m_list.RowCount()) {
+        return {};
+    }
+    return createIndex(row, column);
+}
+
 QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= m_list.RowCount()) {
         return {};
     }
     const int row = index.row();
+    if (index.column() == kExpectedColumn || index.column() == kFoundColumn) {
+        return ChecksumData(row, index.column() == kFoundColumn, role);
+    }
     const bool filename = index.column() == kFilenameColumn;
     switch (role) {
     case Qt::DisplayRole:
         return filename ? WidePath(m_list.RowName(row))
                         : QString::fromUtf8(m_list.SizeText(row).c_str());
     case Qt::ToolTipRole:
-        return filename ? FilenameToolTip(row) : QString::fromUtf8(m_list.SizeText(row).c_str());
+        return filename ? RowToolTip(row) : QString::fromUtf8(m_list.SizeText(row).c_str());
     case Qt::DecorationRole:
         if (filename) {
             return m_icons.Icon(m_list.RowStatus(row));
@@ -65,8 +76,34 @@ QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
     }
 }
 
-// The name, and for a row whose checksum cannot be a digest of its algorithm, why.
-QString ChecksumListModel::FilenameToolTip(int row) const
+QVariant ChecksumListModel::ChecksumData(int row, bool found, int role) const
+{
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return found ? QString::fromStdString(m_list.FoundChecksum(row)) : QString::fromLatin1(m_list.ExpectedChecksum(row));
+    case Qt::ToolTipRole:
+        return RowToolTip(row);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    case Qt::BackgroundRole: {
+        const QColor colour = RowColour(row);
+        return colour.isValid() ? QVariant(colour) : QVariant();
+    }
+    case Qt::ForegroundRole:
+        // A found checksum that is not the expected one stands out.
+        return found && m_list.RowStatus(row) == EntryStatus::Bad ? QColor(0xC0, 0x00, 0x00) : m_textColour;
+    default:
+        return {};
+    }
+}
+
+QString ChecksumListModel::RowPath(int row) const
+{
+    return WidePath(ResolveRowPath(m_list.BaseFolder(), m_list.RowName(row), m_list.RowTraits(row)));
+}
+
+QString ChecksumListModel::RowToolTip(int row) const
 {
     QString tip = WidePath(m_list.RowName(row));
     const std::uint8_t traits = m_list.RowTraits(row);
@@ -74,6 +111,11 @@ QString ChecksumListModel::FilenameToolTip(int row) const
         if (const std::optional<std::string> problem = DigestProblem(m_list.ExpectedChecksum(row), traits)) {
             tip += QLatin1Char('\n') + QString::fromStdString(*problem);
         }
+    }
+    tip += QLatin1Char('\n') + RowPath(row);
+    tip += QLatin1Char('\n') + tr("Expected: %1").arg(QString::fromLatin1(m_list.ExpectedChecksum(row)));
+    if (const std::string found = m_list.FoundChecksum(row); !found.empty()) {
+        tip += QLatin1Char('\n') + tr("Found: %1").arg(QString::fromStdString(found));
     }
     return tip;
 }
@@ -84,11 +126,17 @@ QVariant ChecksumListModel::headerData(int section, Qt::Orientation orientation,
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return section == kFilenameColumn ? tr("Filename") : tr("Size");
+        switch (section) {
+        case kFilenameColumn: return tr("Filename");
+        case kSizeColumn: return tr("Size");
+        case kExpectedColumn: return tr("Expected");
+        case kFoundColumn: return tr("Found");
+        default: return {};
+        }
     }
     if (role == Qt::TextAlignmentRole) {
-        return QVariant::fromValue(Qt::Alignment(section == kFilenameColumn ? Qt::AlignLeft | Qt::AlignVCenter
-                                                                           : Qt::AlignRight | Qt::AlignVCenter));
+        return QVariant::fromValue(Qt::Alignment(section == kSizeColumn ? Qt::AlignRight | Qt::AlignVCenter
+                                                                       : Qt::AlignLeft | Qt::AlignVCenter));
     }
     return {};
 }
@@ -116,7 +164,7 @@ void ChecksumListModel::RowsChanged(int first, int last)
     if (rows == 0 || first >= rows || last < first) {
         return;
     }
-    emit dataChanged(index(std::max(first, 0), kFilenameColumn), index(std::min(last, rows - 1), kSizeColumn));
+    emit dataChanged(index(std::max(first, 0), kFilenameColumn), index(std::min(last, rows - 1), kColumnCount - 1));
 }
 
 void ChecksumListModel::AllRowsChanged()

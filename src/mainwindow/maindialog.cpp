@@ -4,6 +4,7 @@
 #include "checksumlistmodel.h"
 #include "checksumlistview.h"
 #include "commandline.h"
+#include "desktopservices.h"
 #include "desktopassociations.h"
 #include "filesystemnamespace.h"
 #include "folderbrowser.h"
@@ -112,7 +113,7 @@ void CMainDialog::SetUpChecksumList()
     m_listView = new ChecksumListView(m_list, this);
     m_model = new ChecksumListModel(m_list, this);
     m_model->setObjectName(QStringLiteral("checksumListModel"));
-    m_listView->setModel(m_model);
+    SetUpResultsView();
     m_listView->SetFullRowSelect(true);
     m_listView->setVisible(m_checksumView);
     m_listView->setAccessibleName(tr("Checksum list"));

@@ -8,9 +8,11 @@
 //   mainview.cpp        layout, the two views, splitter, progress panel, status bar
 //   mainrunreports.cpp  applying what the verification run reports, in batches
 //   mainsettings.cpp    reading and saving the settings, fonts and row colours
+//   mainresults.cpp     sorting and filtering the list, the row menu, the run's verdict
 // The verification run itself lives in src/runs; the window is its observer.
 
 #include "checksumlist.h"
+#include "checksumlistproxy.h"
 #include "commandid.h"
 #include "generatedlg.h"
 #include "recentfiles.h"
@@ -29,6 +31,11 @@
 #include <memory>
 
 class ChecksumListModel;
+class ChecksumListProxy;
+class ChecksumRowMenu;
+class DesktopServices;
+class ListFilterBar;
+class VerdictBar;
 struct ChosenFiles;
 struct HeadOutcome;
 class FolderBrowser;
@@ -46,6 +53,7 @@ struct MainDialogOptions {
     QString iniReadPath;              // where the settings are read from; empty: iniPath
     QStringList arguments;            // the command line, program name first
     ModalDialogs* dialogs = nullptr;  // not owned; nullptr: the Qt dialogs
+    DesktopServices* desktop = nullptr;  // not owned; nullptr: the system's
 };
 
 class CMainDialog final : public QWidget {
@@ -102,6 +110,11 @@ public:
     [[nodiscard]] MainToolbar* Toolbar() const noexcept { return m_toolbar; }
     [[nodiscard]] ChecksumListView* ListView() const noexcept { return m_listView; }
     [[nodiscard]] ChecksumListModel* ListModel() const noexcept { return m_model; }
+    // What the list view shows of the model: sorted and filtered rows.
+    [[nodiscard]] ChecksumListProxy* ListProxy() const noexcept { return m_proxy; }
+    [[nodiscard]] ListFilterBar* FilterBar() const noexcept { return m_filterBar; }
+    [[nodiscard]] VerdictBar* Verdict() const noexcept { return m_verdictBar; }
+    [[nodiscard]] ChecksumRowMenu* RowMenu() const noexcept { return m_rowMenu; }
     [[nodiscard]] StatusBarParts* StatusBar() const noexcept { return m_statusBar; }
     [[nodiscard]] ProgressPanel* Panel() const noexcept { return m_progressPanel; }
     // The folder browser: the current folder and the records of the selected files.
@@ -180,6 +193,14 @@ private:
     // Sets the toolbar states (and the progress panel) that go with `trigger`.
     void ApplyToolbarTrigger(ToolbarTrigger trigger);
 
+    // Results (mainresults.cpp).
+    void SetUpResultsView();
+    [[nodiscard]] bool CanVerifySelected() const;
+    void OnFilterChanged(RowFilter filter, const QString& nameText);
+    void NoteRunEventForResults(RunEvent event);
+    void ShowRunVerdict();
+    void HideVerdict();
+
     // Settings (mainsettings.cpp).
     [[nodiscard]] Settings ReadSettings() const;
     // Puts the settings read at start-up into effect (colours, size display, window
@@ -207,6 +228,11 @@ private:
     MainToolbar* m_toolbar = nullptr;
     ChecksumListView* m_listView = nullptr;
     ChecksumListModel* m_model = nullptr;
+    ChecksumListProxy* m_proxy = nullptr;
+    ListFilterBar* m_filterBar = nullptr;
+    VerdictBar* m_verdictBar = nullptr;
+    ChecksumRowMenu* m_rowMenu = nullptr;
+    std::unique_ptr<DesktopServices> m_ownDesktop;
     ProgressPanel* m_progressPanel = nullptr;
     StatusBarParts* m_statusBar = nullptr;
     QSplitter* m_browserSplitter = nullptr;
@@ -227,6 +253,10 @@ private:
     QTimer m_startupTimer;   // timer 1001: opens the command-line list once visible
     QTimer m_reportTimer;    // applies run reports about 30 times a second
     int m_finishedRuns = 0;
+    int m_runTotal = 0;          // rows the current or last run was to check
+    bool m_verdictDue = false;   // a run started and has not ended yet
+    bool m_verdictStopped = false;
+    bool m_verdictShown = false; // the verdict strip is up (in the checksum view)
     QPointer<CGenerateDlg> m_generateDlg;  // a child of the window
     int m_finishedGenerations = 0;
 

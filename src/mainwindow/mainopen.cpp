@@ -93,6 +93,7 @@ void CMainDialog::OnListLoaded()
         // No run is active while Open is available; a paused or stopped worker may
         // still be finishing its last block.
         m_controller.WaitForWorker();
+        HideVerdict();
         m_model->BeginReplace();
         m_list.Replace(std::move(outcome.content));
         m_model->EndReplace();

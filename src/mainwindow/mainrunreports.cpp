@@ -7,6 +7,7 @@
 #include "maintoolbar.h"
 #include "progresspanel.h"
 #include "toolbarstates.h"
+#include "verdictbar.h"
 
 void CMainDialog::WakeForRunReports(bool urgent)
 {
@@ -44,6 +45,7 @@ void CMainDialog::ApplyReports(const WindowRunObserver::Reports& reports)
 {
     int workersEnded = 0;
     for (const RunEvent event : reports.events) {
+        NoteRunEventForResults(event);
         if (const std::optional<ToolbarTrigger> trigger = ToolbarTriggerOf(event)) {
             ApplyToolbarTrigger(*trigger);
         } else if (event == RunEvent::WorkerEnded) {
@@ -65,6 +67,12 @@ void CMainDialog::ApplyReports(const WindowRunObserver::Reports& reports)
         m_progressPanel->SetPosition(m_observer.ProgressPosition());
     }
     if (workersEnded > 0) {
+        // Rows a filter took out of view while the run needed them selected are not
+        // selected on screen; the list follows the screen again.
+        m_listView->SyncSelectionToList();
+        if (m_verdictShown) {
+            ShowRunVerdict();  // what the worker's last block found
+        }
         m_finishedRuns += workersEnded;
         emit RunEnded();
     }

@@ -4,6 +4,8 @@
 #include "maindialog.h"
 
 #include "checksumlistview.h"
+#include "listfilterbar.h"
+#include "verdictbar.h"
 #include "mainlayout.h"
 #include "maintoolbar.h"
 #include "progresspanel.h"
@@ -44,7 +46,9 @@ void CMainDialog::SetUpLayout()
     m_progressPanel->setFixedHeight(kProgressPanelHeight);
     m_statusBar->setFixedHeight(kStatusBand);
     layout->addWidget(m_toolbar);
+    layout->addWidget(m_filterBar);
     layout->addWidget(m_listView, 1);
+    layout->addWidget(m_verdictBar);
     layout->addWidget(m_browserSplitter, 1);
     layout->addWidget(m_progressPanel);
     layout->addWidget(m_statusBar);
@@ -68,12 +72,16 @@ void CMainDialog::ShowView()
 {
     if (m_checksumView) {
         m_browserSplitter->hide();
+        m_filterBar->show();
         m_listView->show();
+        m_verdictBar->setVisible(m_verdictShown);
         m_progressPanel->setVisible(m_panelShown);
         m_listView->setFocus();
         ApplyToolbarTrigger(ToolbarTrigger::ChecksumView);
     } else {
         m_listView->hide();
+        m_filterBar->hide();
+        m_verdictBar->hide();
         m_progressPanel->hide();
         m_browserSplitter->show();
         m_fileList->setFocus();

@@ -3,6 +3,7 @@
 #include "windowharness.h"
 
 #include "checksumlistmodel.h"
+#include "checksumlistproxy.h"
 #include "checksumlistview.h"
 
 #include <gtest/gtest.h>
@@ -61,7 +62,7 @@ TEST(ToolbarStates, ViewsAndRunsStartedByClicks)
     EXPECT_FALSE(window.PanelShown());
 
     // One of the two rows selected: a run over the selection, which cannot be paused.
-    window.ListView()->selectionModel()->select(window.ListModel()->index(0, 0),
+    window.ListView()->selectionModel()->select(window.ListProxy()->index(0, 0),
                                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     ASSERT_EQ(window.List().SelectedCount(), 1);
     harness.Click(CommandId::StartPause);

@@ -116,6 +116,7 @@ public:
         options.iniReadPath = iniReadPath;
         options.arguments = arguments;
         options.dialogs = &dialogs;
+        options.desktop = desktop;
         window = std::make_unique<CMainDialog>(options);
         window->ShowInitially();
         return *window;
@@ -168,6 +169,7 @@ public:
     }
 
     RecordingDialogs dialogs;
+    DesktopServices* desktop = nullptr;  // what the window opens folders with; null: the system's
     QString iniReadPath;  // where the next start reads the settings; empty: IniPath()
     std::unique_ptr<CMainDialog> window;
 

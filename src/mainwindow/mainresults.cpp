@@ -1,0 +1,98 @@
+// What the window offers beside the list's own presentation: sorting and filtering
+// through the proxy, the row menu, and the verdict when a run ends.
+
+#include "maindialog.h"
+
+#include "checksumlistmodel.h"
+#include "checksumlistproxy.h"
+#include "checksumlistview.h"
+#include "checksumrowmenu.h"
+#include "desktopservices.h"
+#include "listfilterbar.h"
+#include "maintoolbar.h"
+#include "verdictbar.h"
+
+#include <QAction>
+
+void CMainDialog::SetUpResultsView()
+{
+    if (m_options.desktop == nullptr) {
+        m_ownDesktop = std::make_unique<SystemDesktopServices>();
+    }
+    DesktopServices& desktop = m_options.desktop != nullptr ? *m_options.desktop : *m_ownDesktop;
+
+    m_proxy = new ChecksumListProxy(m_list, this);
+    m_listView->SetListModels(m_model, m_proxy);
+
+    m_filterBar = new ListFilterBar(this);
+    connect(m_filterBar, &ListFilterBar::FilterChanged, this, &CMainDialog::OnFilterChanged);
+
+    m_verdictBar = new VerdictBar(this);
+    connect(m_verdictBar, &VerdictBar::ShowProblemsRequested, this,
+            [this] { m_filterBar->SetFilter(RowFilter::Problems); });
+    connect(m_verdictBar, &VerdictBar::Dismissed, this, &CMainDialog::HideVerdict);
+
+    m_rowMenu = new ChecksumRowMenu(
+        m_list, *m_model, *m_listView, desktop, [this] { return CanVerifySelected(); },
+        [this] { OnCommand(CommandId::StartPause); });
+}
+
+bool CMainDialog::CanVerifySelected() const
+{
+    // Start/Pause starts a run over the selection only while no run is under way and
+    // the toolbar offers it.
+    const QAction* startPause = m_toolbar != nullptr ? m_toolbar->Action(CommandId::StartPause) : nullptr;
+    return startPause != nullptr && startPause->isEnabled() && m_list.GetRunState() == RunState::Stopped &&
+           m_list.SelectedCount() > 0;
+}
+
+void CMainDialog::OnFilterChanged(RowFilter filter, const QString& nameText)
+{
+    m_proxy->SetFilter(filter, nameText);
+    // Rows the filter hides are no longer selected, unless a run may still need them.
+    if (m_list.GetRunState() == RunState::Stopped) {
+        m_listView->SyncSelectionToList();
+    }
+}
+
+void CMainDialog::NoteRunEventForResults(RunEvent event)
+{
+    switch (event) {
+    case RunEvent::Started:
+    case RunEvent::SelectedRowsStarted:
+        m_runTotal = event == RunEvent::Started ? m_list.RowCount() : m_list.SelectedCount();
+        m_listView->FollowRun();
+        HideVerdict();
+        m_verdictDue = true;
+        m_verdictStopped = false;
+        break;
+    case RunEvent::Finished:
+    case RunEvent::Stopped:
+        if (m_verdictDue) {
+            m_verdictDue = false;
+            m_verdictStopped = event == RunEvent::Stopped;
+            ShowRunVerdict();
+        }
+        break;
+    case RunEvent::Resumed:
+    case RunEvent::Paused:
+    case RunEvent::WorkerEnded:
+        break;
+    }
+}
+
+void CMainDialog::ShowRunVerdict()
+{
+    m_verdictShown = true;
+    m_verdictBar->ShowVerdict(m_list.GetCounters(), m_runTotal, m_verdictStopped);
+    m_verdictBar->setVisible(m_checksumView);
+    LayoutChildren();
+}
+
+void CMainDialog::HideVerdict()
+{
+    m_verdictDue = false;
+    m_verdictShown = false;
+    m_verdictBar->hide();
+    LayoutChildren();
+}
