@@ -58,6 +58,10 @@ public:
         return saveAnswer;
     }
     bool ConfirmReplace(QWidget*, const QString&) override { return true; }
+    std::optional<SaveListAnswer> AskReportToSave(QWidget*, const QString&, const QStringList&) override
+    {
+        return std::nullopt;
+    }
 
     std::optional<SaveListAnswer> saveAnswer;
 };

@@ -8,6 +8,7 @@
 #include "filesystemnamespace.h"
 #include "folderbrowser.h"
 #include "listloader.h"
+#include "liveprogress.h"
 #include "mainlayout.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
@@ -122,8 +123,22 @@ void CMainDialog::SetUpToolbar()
 {
     m_toolbar = new MainToolbar(this);
     connect(m_toolbar, &MainToolbar::CommandTriggered, this, &CMainDialog::OnCommand);
-    connect(m_toolbar->RecentFilesMenu(), &QMenu::aboutToShow, this,
-            [this] { BuildRecentFilesMenu(*m_toolbar->RecentFilesMenu(), m_recentFiles); });
+    connect(m_toolbar->RecentFilesMenu(), &QMenu::aboutToShow, this, [this] {
+        QMenu& menu = *m_toolbar->RecentFilesMenu();
+        BuildRecentFilesMenu(menu, m_recentFiles);
+        // Below the recent files: saving the results of the last run.
+        menu.addSeparator();
+        QAction* save = menu.addAction(tr("Save &Report...") + QLatin1Char('\t') +
+                                       QKeySequence(QStringLiteral("Ctrl+S")).toString(QKeySequence::NativeText));
+        save->setObjectName(QStringLiteral("saveReportItem"));
+        save->setData(static_cast<int>(CommandId::SaveReport));
+        save->setEnabled(CanSaveReport());
+    });
+    auto* saveReport = new QAction(tr("Save Report"), this);
+    saveReport->setObjectName(QStringLiteral("saveReportAction"));
+    saveReport->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    connect(saveReport, &QAction::triggered, this, [this] { OnCommand(CommandId::SaveReport); });
+    addAction(saveReport);
     // Quit from the keyboard; Escape, as in any main window, closes nothing.
     auto* quit = new QAction(tr("Quit"), this);
     quit->setObjectName(QStringLiteral("quitAction"));
@@ -136,6 +151,8 @@ void CMainDialog::SetUpProgressPanel()
 {
     m_progressPanel = new ProgressPanel(this);
     m_progressPanel->setVisible(m_panelShown && m_checksumView);
+    m_liveProgress = std::make_unique<LiveProgress>(m_list, *m_progressPanel);
+    m_runClock.start();
 }
 
 void CMainDialog::SetUpStatusBar()

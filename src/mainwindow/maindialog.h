@@ -5,6 +5,7 @@
 //   maincommands.cpp    the command dispatcher (4999-5011, 32771-32788) and commands
 //   maincreate.cpp      creating a list from the browser's selection (its run on a worker)
 //   mainopen.cpp        opening a list (read off the GUI thread), recent files, drops
+//   mainreport.cpp      saving the last run's results as a text or CSV report
 //   mainview.cpp        layout, the two views, splitter, progress panel, status bar
 //   mainrunreports.cpp  applying what the verification run reports, in batches
 //   mainsettings.cpp    reading and saving the settings, fonts and row colours
@@ -19,6 +20,7 @@
 #include "verifycontroller.h"
 #include "windowrunobserver.h"
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QPointer>
 #include <QString>
@@ -34,6 +36,7 @@ struct HeadOutcome;
 class FolderBrowser;
 class ChecksumListView;
 class ListLoader;
+class LiveProgress;
 class MainToolbar;
 class ModalDialogs;
 class ProgressPanel;
@@ -154,6 +157,10 @@ private:
     void OnPropertiesCommand();
     void ToggleAlwaysOnTop();
     void RefreshAllRowSizes();
+
+    // Reports (mainreport.cpp): whether there are results to save, and saving them.
+    [[nodiscard]] bool CanSaveReport() const;
+    void OnSaveReportCommand();
     // What "Properties" applies after the settings dialog closes, whatever its button:
     // full-row selection, and the size cells when the size display is not `sizeTypeBefore`.
     void ApplyListSettings(int sizeTypeBefore);
@@ -179,6 +186,8 @@ private:
     void ApplyReports(const WindowRunObserver::Reports& reports);
     // Sets the toolbar states (and the progress panel) that go with `trigger`.
     void ApplyToolbarTrigger(ToolbarTrigger trigger);
+    // Seconds on the run clock, for the live progress's samples.
+    [[nodiscard]] double RunClockSeconds() const;
 
     // Settings (mainsettings.cpp).
     [[nodiscard]] Settings ReadSettings() const;
@@ -226,6 +235,8 @@ private:
 
     QTimer m_startupTimer;   // timer 1001: opens the command-line list once visible
     QTimer m_reportTimer;    // applies run reports about 30 times a second
+    QElapsedTimer m_runClock;  // the time of each progress sample
+    std::unique_ptr<LiveProgress> m_liveProgress;
     int m_finishedRuns = 0;
     QPointer<CGenerateDlg> m_generateDlg;  // a child of the window
     int m_finishedGenerations = 0;
