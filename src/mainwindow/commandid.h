@@ -23,8 +23,8 @@ enum class CommandId : int {
     GenerateMd5 = 32787,
     GenerateSfv = 32788,
 
-    // Saves the results of the last run as a text or CSV report (the Open drop-down
-    // menu's last item, and Ctrl+S).
+    // Saves the results of the last run as a text or CSV report (Ctrl+S, and the
+    // status bar's context menu).
     SaveReport = 32790,
 };
 

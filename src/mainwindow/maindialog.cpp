@@ -123,22 +123,8 @@ void CMainDialog::SetUpToolbar()
 {
     m_toolbar = new MainToolbar(this);
     connect(m_toolbar, &MainToolbar::CommandTriggered, this, &CMainDialog::OnCommand);
-    connect(m_toolbar->RecentFilesMenu(), &QMenu::aboutToShow, this, [this] {
-        QMenu& menu = *m_toolbar->RecentFilesMenu();
-        BuildRecentFilesMenu(menu, m_recentFiles);
-        // Below the recent files: saving the results of the last run.
-        menu.addSeparator();
-        QAction* save = menu.addAction(tr("Save &Report...") + QLatin1Char('\t') +
-                                       QKeySequence(QStringLiteral("Ctrl+S")).toString(QKeySequence::NativeText));
-        save->setObjectName(QStringLiteral("saveReportItem"));
-        save->setData(static_cast<int>(CommandId::SaveReport));
-        save->setEnabled(CanSaveReport());
-    });
-    auto* saveReport = new QAction(tr("Save Report"), this);
-    saveReport->setObjectName(QStringLiteral("saveReportAction"));
-    saveReport->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    connect(saveReport, &QAction::triggered, this, [this] { OnCommand(CommandId::SaveReport); });
-    addAction(saveReport);
+    connect(m_toolbar->RecentFilesMenu(), &QMenu::aboutToShow, this,
+            [this] { BuildRecentFilesMenu(*m_toolbar->RecentFilesMenu(), m_recentFiles); });
     // Quit from the keyboard; Escape, as in any main window, closes nothing.
     auto* quit = new QAction(tr("Quit"), this);
     quit->setObjectName(QStringLiteral("quitAction"));
@@ -158,6 +144,17 @@ void CMainDialog::SetUpProgressPanel()
 void CMainDialog::SetUpStatusBar()
 {
     m_statusBar = new StatusBarParts(this);
+    // Saving the results the totals count: Ctrl+S anywhere in the window, or the
+    // totals' own context menu.
+    m_saveReportAction = new QAction(tr("Save &Report..."), this);
+    m_saveReportAction->setObjectName(QStringLiteral("saveReportAction"));
+    m_saveReportAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    m_saveReportAction->setEnabled(false);
+    connect(m_saveReportAction, &QAction::triggered, this, [this] { OnCommand(CommandId::SaveReport); });
+    addAction(m_saveReportAction);
+    m_statusBar->addAction(m_saveReportAction);
+    m_statusBar->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_statusBar->setToolTip(tr("Right-click or press Ctrl+S to save a report of these results"));
     m_list.SetCounters(0, 0, 0, 0);
     UpdateStatusBar();
 }

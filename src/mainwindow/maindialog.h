@@ -36,6 +36,7 @@ struct HeadOutcome;
 class FolderBrowser;
 class ChecksumListView;
 class ListLoader;
+class QAction;
 class LiveProgress;
 class MainToolbar;
 class ModalDialogs;
@@ -107,6 +108,7 @@ public:
     [[nodiscard]] ChecksumListModel* ListModel() const noexcept { return m_model; }
     [[nodiscard]] StatusBarParts* StatusBar() const noexcept { return m_statusBar; }
     [[nodiscard]] ProgressPanel* Panel() const noexcept { return m_progressPanel; }
+    [[nodiscard]] QAction* SaveReportAction() const noexcept { return m_saveReportAction; }
     // The folder browser: the current folder and the records of the selected files.
     [[nodiscard]] FolderBrowser* Browser() const noexcept { return m_browser; }
     [[nodiscard]] bool IsLoading() const noexcept;
@@ -160,6 +162,8 @@ private:
 
     // Reports (mainreport.cpp): whether there are results to save, and saving them.
     [[nodiscard]] bool CanSaveReport() const;
+    // The Save Report action is enabled while there are results to save.
+    void RefreshSaveReportAction();
     void OnSaveReportCommand();
     // What "Properties" applies after the settings dialog closes, whatever its button:
     // full-row selection, and the size cells when the size display is not `sizeTypeBefore`.
@@ -218,6 +222,7 @@ private:
     ChecksumListModel* m_model = nullptr;
     ProgressPanel* m_progressPanel = nullptr;
     StatusBarParts* m_statusBar = nullptr;
+    QAction* m_saveReportAction = nullptr;  // Ctrl+S and the status bar's context menu
     QSplitter* m_browserSplitter = nullptr;
     FolderBrowser* m_browser = nullptr;  // owns the current folder and the file records
     QWidget* m_folderTree = nullptr;     // the browser's tree pane

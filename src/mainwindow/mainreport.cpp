@@ -6,12 +6,20 @@
 #include "reportfile.h"
 #include "resultreport.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 
 bool CMainDialog::CanSaveReport() const
 {
     return !IsLoading() && m_list.RowCount() > 0 && m_list.GetRunState() != RunState::Running;
+}
+
+void CMainDialog::RefreshSaveReportAction()
+{
+    if (m_saveReportAction != nullptr) {
+        m_saveReportAction->setEnabled(CanSaveReport());
+    }
 }
 
 void CMainDialog::OnSaveReportCommand()

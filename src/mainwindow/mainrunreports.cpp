@@ -34,6 +34,7 @@ void CMainDialog::ApplyToolbarTrigger(ToolbarTrigger trigger)
     if (change.panelShown) {
         ShowProgressPanel(*change.panelShown);
     }
+    RefreshSaveReportAction();
 }
 
 void CMainDialog::ApplyRunReports()

@@ -4,6 +4,7 @@
 #include "windowharness.h"
 
 #include "progresspanel.h"
+#include "statusbarparts.h"
 
 #include <gtest/gtest.h>
 
@@ -144,28 +145,29 @@ TEST(SaveReportWindowFailure, AFailedWriteSaysWhy)
     EXPECT_TRUE(harness.dialogs.errors.isEmpty());
 }
 
-TEST(SaveReportWindowMenu, TheOpenMenuOffersTheReportOnceThereAreResults)
+TEST(SaveReportWindowAction, CtrlSAndTheTotalsMenuSaveOnceThereAreResults)
 {
     WindowHarness harness;
     CMainDialog& window = harness.Start();
-    QMenu& menu = *window.Toolbar()->RecentFilesMenu();
-    const auto saveItem = [&menu] {
-        emit menu.aboutToShow();
-        return menu.findChild<QAction*>(QStringLiteral("saveReportItem"));
-    };
-    ASSERT_NE(saveItem(), nullptr);
-    EXPECT_FALSE(saveItem()->isEnabled());  // no list yet
-    EXPECT_TRUE(saveItem()->text().startsWith(QStringLiteral("Save &Report...\t")));
+    QAction& action = *window.SaveReportAction();
+    EXPECT_EQ(action.shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_TRUE(window.StatusBar()->actions().contains(&action));
+    EXPECT_EQ(window.StatusBar()->contextMenuPolicy(), Qt::ActionsContextMenu);
+    EXPECT_FALSE(action.isEnabled());  // no list yet
 
-    window.OpenChecksumList(harness.WriteSmallList());
+    window.OpenChecksumList(harness.WriteLongList());
     ASSERT_TRUE(harness.WaitForLoad());
+    EXPECT_TRUE(action.isEnabled());
     harness.Click(CommandId::StartPause);
+    EXPECT_FALSE(action.isEnabled());  // not while the run goes on
+    harness.Click(CommandId::Stop);
     ASSERT_TRUE(harness.WaitForRuns(1));
-    QAction* item = saveItem();
-    ASSERT_TRUE(item->isEnabled());
-    harness.dialogs.reportAnswer = SaveListAnswer{harness.Path("menu.txt"), 1};
-    item->trigger();
-    EXPECT_EQ(ReadAll(harness.Dir().Path() / "menu.txt"), kTextReport);
+    ASSERT_TRUE(action.isEnabled());
+
+    harness.dialogs.reportAnswer = SaveListAnswer{harness.Path("stopped.txt"), 1};
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    // The stopped run left huge.bin cut short and good.txt unchecked: no verdicts.
+    EXPECT_EQ(ReadAll(harness.Dir().Path() / "stopped.txt"), "OK: 0, Bad: 0, Missing: 0, Unchecked: 2\n");
 }
 
 }  // namespace
