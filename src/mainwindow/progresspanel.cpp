@@ -131,7 +131,7 @@ void ProgressPanel::PlaceTexts()
     const QFontMetrics metrics(m_fileLabel->font());
     const int lineHeight = metrics.height();
     const int stateWidth = stateMetrics.horizontalAdvance(m_stateLabel->text()) + 4;
-    const int stateLeft = width() - kTextMargin - stateWidth;
+    const int stateLeft = std::max(0, width() - kTextMargin - stateWidth);
     m_stateLabel->setGeometry(stateLeft, 0, stateWidth, lineHeight);
 
     // The file name starts after the group's caption and ends before the state.
@@ -144,7 +144,7 @@ void ProgressPanel::PlaceTexts()
 
     const QRect bar = ProgressBarRect(width(), height());
     const int figuresTop = bar.bottom() + 1;
-    m_figuresLabel->setGeometry(kTextMargin, figuresTop, width() - 2 * kTextMargin,
+    m_figuresLabel->setGeometry(kTextMargin, figuresTop, std::max(0, width() - 2 * kTextMargin),
                                 std::max(0, height() - figuresTop - 2));
 }
 
