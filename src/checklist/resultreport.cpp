@@ -119,10 +119,18 @@ std::string ReportFailedMessage(const std::string& path, int errorCode)
 
 std::string SaveResultReport(const ChecksumList& list, ReportFormat format, const std::string& path)
 {
-    // Only a file is ever replaced: a folder or a device in the way is named as such.
+    // Only a file is ever replaced: a folder or a device in the way is named as such,
+    // and the checksum list itself is never overwritten by its own report.
     struct stat existing{};
-    if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
-        return ReportFailedMessage(path, S_ISDIR(existing.st_mode) ? EISDIR : EINVAL);
+    if (::stat(path.c_str(), &existing) == 0) {
+        if (!S_ISREG(existing.st_mode)) {
+            return ReportFailedMessage(path, S_ISDIR(existing.st_mode) ? EISDIR : EINVAL);
+        }
+        struct stat listFile{};
+        if (::stat(list.ListPath().c_str(), &listFile) == 0 && listFile.st_dev == existing.st_dev &&
+            listFile.st_ino == existing.st_ino) {
+            return "Write report [" + path + "] failed: that is the checksum list itself.";
+        }
     }
     errno = 0;
     if (WriteFileAtomically(path, ResultReportText(list, format))) {

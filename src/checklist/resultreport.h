@@ -38,5 +38,6 @@ void WriteResultReport(const ChecksumList& list, ReportFormat format, std::ostre
 
 // Saves the report at `path` in one piece: it goes to a temporary file in the same
 // folder that then replaces `path`, so a failure leaves a previous file as it was.
+// A folder in the way, or the list's own file, is refused before anything is written.
 // Returns the failure's message, or an empty text when the report was saved.
 [[nodiscard]] std::string SaveResultReport(const ChecksumList& list, ReportFormat format, const std::string& path);

@@ -74,6 +74,7 @@ TEST(CheckReport, AReportThatCannotBeWrittenSaysSoAndExitsTwo)
     } cases[] = {
         {"NoSuchFolder", dir.Folder() + "absent/report.txt", "No such file or directory"},
         {"AFolderInTheWay", dir.Folder() + "taken.txt", "Is a directory"},
+        {"TheListItself", list, "that is the checksum list itself"},
     };
     for (const auto& c : cases) {
         const Outcome outcome = RunCheck(dir, {"--report", c.report, list});
@@ -84,6 +85,7 @@ TEST(CheckReport, AReportThatCannotBeWrittenSaysSoAndExitsTwo)
         EXPECT_NE(outcome.out.find("OK: 1, Bad: 1, Missing: 1"), std::string::npos) << c.name;
     }
     EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "taken.txt"));
+    EXPECT_EQ(ReadAll(list), "digits.txt cbf43926\nabsent.txt 00000000\nchanged, \"x\".txt CBF43926\n");
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
         ++entries;

@@ -128,6 +128,7 @@ TEST(SaveReportWindowFailure, AFailedWriteSaysWhy)
     } cases[] = {
         {"NoSuchFolder", "absent/report.txt", "No such file or directory"},
         {"AFolderInTheWay", "taken.txt", "Is a directory"},
+        {"TheListItself", "small.sfv", "that is the checksum list itself"},
     };
     for (const auto& c : cases) {
         harness.dialogs.errors.clear();
@@ -138,6 +139,7 @@ TEST(SaveReportWindowFailure, AFailedWriteSaysWhy)
                                   .arg(harness.Path(c.path), QString::fromStdString(c.reason))})
             << c.name;
     }
+    EXPECT_EQ(ReadAll(harness.Dir().Path() / "small.sfv"), "good.txt CBF43926\nbad.txt 00000000\nmissing.txt 00000000\n");
     // A cancelled dialog writes nothing and says nothing.
     harness.dialogs.errors.clear();
     harness.dialogs.reportAnswer.reset();
