@@ -3,7 +3,9 @@
 //   tallyfox_window_bench time LIST RUNS
 //       Opens LIST and verifies it through the window as the command-line start does,
 //       RUNS times; prints the best wall time from the open to the end of the run, and
-//       the longest time the event loop was held up meanwhile.
+//       the longest time the event loop was held up meanwhile. It also prints how many
+//       different texts the progress panel's live figures showed during the best run
+//       and the state it ended in, so a figure always says the live progress was on.
 //   tallyfox_window_bench respond LIST [VIEW]
 //       Opens and verifies LIST, and while it runs resizes the window, scrolls the list,
 //       pauses, resumes and stops; prints how long the event loop was held up while the
@@ -24,6 +26,7 @@
 #include "maindialog.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
+#include "progresspanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,6 +68,10 @@ public:
         return saveAnswer;
     }
     bool ConfirmReplace(QWidget*, const QString&) override { return true; }
+    std::optional<SaveListAnswer> AskReportToSave(QWidget*, const QString&, const QStringList&) override
+    {
+        return std::nullopt;
+    }
 
     std::optional<SaveListAnswer> saveAnswer;
 };
@@ -139,8 +146,23 @@ int TimeRuns(const QString& list, int runs)
     double best = 0;
     double bestLoad = 0;
     qint64 stall = 0;
+    int bestUpdates = 0;
+    QString finalState;
     for (int run = 0; run < runs; ++run) {
         auto window = MakeWindow(dialogs);
+        // What the live progress showed, looked at every 10 ms (its refresh tick is 33 ms).
+        int updates = 0;
+        QString shown;
+        QTimer watcher;
+        watcher.setInterval(10);
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            const QString figures = window->Panel()->FiguresText();
+            if (window->PanelShown() && figures != shown) {
+                shown = figures;
+                ++updates;
+            }
+        });
+        watcher.start();
         StallMeter meter;
         double loadSeconds = 0;
         QElapsedTimer clock;
@@ -160,10 +182,13 @@ int TimeRuns(const QString& list, int runs)
         if (run == 0 || seconds < best) {
             best = seconds;
             bestLoad = loadSeconds;
+            bestUpdates = updates;
         }
+        finalState = window->Panel()->StateText();
     }
     std::printf("window_seconds %.4f\nload_seconds %.4f\nlongest_stall_ms %lld\n", best, bestLoad,
                 static_cast<long long>(stall));
+    std::printf("progress_texts_seen %d\nfinal_state %s\n", bestUpdates, finalState.toUtf8().constData());
     return 0;
 }
 

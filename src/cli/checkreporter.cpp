@@ -1,6 +1,7 @@
 #include "checkreporter.h"
 
 #include "checksumlist.h"
+#include "resultreport.h"
 
 #include <chrono>
 
@@ -11,12 +12,9 @@ void CheckReporter::RowChanged(int row)
     if (row < 0) {
         return;
     }
-    const char* verdict = nullptr;
-    switch (m_list.RowStatus(row)) {
-    case EntryStatus::OK: verdict = "OK"; break;
-    case EntryStatus::Bad: verdict = "BAD"; break;
-    case EntryStatus::Missing: verdict = "MISSING"; break;
-    default: return;
+    const char* verdict = VerdictWord(m_list.RowStatus(row));
+    if (verdict == nullptr) {
+        return;
     }
     const std::string_view name = m_list.RowName(row);
     std::fwrite(name.data(), 1, name.size(), m_out);

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <cstdio>
 #include <mutex>
 
@@ -25,15 +26,22 @@ public:
     void UpdateStatusBar() override {}
 
     [[nodiscard]] int ProgressPosition() const noexcept { return m_percent.load(std::memory_order_relaxed); }
+    // The run-wide bytes read so far, for the progress line.
+    [[nodiscard]] std::uint64_t BytesRead() const noexcept { return m_bytesRead.load(std::memory_order_relaxed); }
     // Waits up to `milliseconds` for the run to finish; true when it has.
     [[nodiscard]] bool WaitFinished(int milliseconds);
 
 private:
     void SetPosition(int percent) noexcept override { m_percent.store(percent, std::memory_order_relaxed); }
+    void SetBytesRead(std::uint64_t bytesRead) noexcept override
+    {
+        m_bytesRead.store(bytesRead, std::memory_order_relaxed);
+    }
 
     const ChecksumList& m_list;
     std::FILE* m_out;
     std::atomic<int> m_percent{0};
+    std::atomic<std::uint64_t> m_bytesRead{0};
     std::mutex m_mutex;
     std::condition_variable m_finishedChanged;
     bool m_finished = false;

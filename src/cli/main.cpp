@@ -8,12 +8,18 @@
 #include "listmessages.h"
 #include "loadwarnings.h"
 #include "listreader.h"
+#include "progressline.h"
+#include "progressmeter.h"
+#include "resultreport.h"
 #include "verifycontroller.h"
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
+
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
@@ -22,6 +28,7 @@ constexpr int kExitAllOk = 0;
 constexpr int kExitFailures = 1;
 constexpr int kExitUnreadable = 2;
 constexpr int kExitSignalBase = 128;  // 130 after Ctrl-C (SIGINT), 143 after SIGTERM
+constexpr int kProgressIntervalMs = 200;  // the terminal's progress line, five times a second
 
 // The signal that stopped the run, 0 while none did.
 volatile std::sig_atomic_t g_interruptedBy = 0;
@@ -35,6 +42,7 @@ extern "C" void OnInterrupt(int signal)
 void PrintHelp(std::FILE* out)
 {
     std::fputs("Usage: tallyfox-check LIST\n"
+               "       tallyfox-check --report FILE LIST\n"
                "Verify every file named in an .sfv (CRC-32), .md5, .sha1, .sha256 or .sha512\n"
                "list, or in MD5SUMS, SHA1SUMS, SHA256SUMS or SHA512SUMS (plain or --tag lines).\n"
                "\n"
@@ -46,17 +54,37 @@ void PrintHelp(std::FILE* out)
                "143 terminated (SIGTERM). Either stops at the current block and prints the\n"
                "totals so far.\n"
                "\n"
+               "On a terminal, stderr shows a progress line while the run goes: percentage,\n"
+               "files, bytes, speed, time left and the current file.\n"
+               "\n"
                "Options:\n"
-               "  -h, --help   show this help and exit\n",
+               "  -h, --help       show this help and exit\n"
+               "  --report FILE    also save the results in FILE when the run ends: CSV\n"
+               "                   (name,size,state,expected,found) when FILE ends in .csv,\n"
+               "                   else the text printed on stdout. The file is replaced\n"
+               "                   whole or not at all; a failure exits with status 2.\n",
                out);
 }
 
-void PrintProgress(const CheckReporter& reporter, const ChecksumList& list)
+// The terminal's width in columns, or 80 when it cannot be told.
+int TerminalWidth()
+{
+    winsize size{};
+    if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
+        return size.ws_col;
+    }
+    return 80;
+}
+
+// Rewrites the progress line in place (carriage return, then clear to the line's end).
+void PrintProgress(const CheckReporter& reporter, const ChecksumList& list, ProgressMeter& meter, double seconds)
 {
     const Counters counters = list.GetCounters();
     const int done = counters.ok + counters.bad + counters.missing;
-    std::fprintf(stderr, "\r%3d%%  %d/%d", reporter.ProgressPosition() > 100 ? 100 : reporter.ProgressPosition(),
-                 done, list.RowCount());
+    const ProgressFigures figures = meter.Sample(reporter.BytesRead(), list.TotalBytes(), seconds);
+    const std::string line =
+        TerminalProgressLine(figures, done, list.RowCount(), list.RowName(list.CurrentIndex()), TerminalWidth());
+    std::fprintf(stderr, "\r%s\033[K", line.c_str());
     std::fflush(stderr);
 }
 
@@ -65,11 +93,21 @@ void PrintProgress(const CheckReporter& reporter, const ChecksumList& list)
 int main(int argc, char** argv)
 {
     std::string listPath;
+    std::string reportPath;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0) {
             PrintHelp(stdout);
             return kExitAllOk;
+        }
+        if (std::strcmp(arg, "--report") == 0 || std::strncmp(arg, "--report=", 9) == 0) {
+            const char* value = arg[8] == '=' ? arg + 9 : (i + 1 < argc ? argv[++i] : "");
+            if (value[0] == '\0') {
+                std::fputs("tallyfox-check: --report needs a file name\n", stderr);
+                return kExitUnreadable;
+            }
+            reportPath = value;
+            continue;
         }
         if (arg[0] == '-' && arg[1] != '\0' && std::strcmp(arg, "--") != 0) {
             std::fprintf(stderr, "tallyfox-check: unknown option '%s'\n", arg);
@@ -117,11 +155,17 @@ int main(int argc, char** argv)
     const bool showProgress = ::isatty(STDERR_FILENO) != 0;
     CheckReporter reporter(list, stdout);
     {
+        const auto start = std::chrono::steady_clock::now();
+        const auto secondsSinceStart = [start] {
+            return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        };
+        ProgressMeter meter;
+        meter.Restart(0, 0.0);
         VerifyController controller(list, reporter);
         controller.StartAutoVerification();
-        while (!reporter.WaitFinished(200)) {
+        while (!reporter.WaitFinished(kProgressIntervalMs)) {
             if (showProgress) {
-                PrintProgress(reporter, list);
+                PrintProgress(reporter, list, meter, secondsSinceStart());
             }
         }
         controller.WaitForWorker();
@@ -131,9 +175,15 @@ int main(int argc, char** argv)
     }
 
     const Counters counters = list.GetCounters();
-    const auto texts = StatusBarTexts(counters);
-    std::printf("%s, %s, %s, %s\n", texts[0].c_str(), texts[1].c_str(), texts[2].c_str(), texts[3].c_str());
+    std::printf("%s\n", TotalsLine(counters).c_str());
     std::fflush(stdout);
+    if (!reportPath.empty()) {
+        const std::string failure = SaveResultReport(list, ReportFormatForPath(reportPath), reportPath);
+        if (!failure.empty()) {
+            std::fprintf(stderr, "tallyfox-check: %s\n", failure.c_str());
+            return kExitUnreadable;
+        }
+    }
     if (g_interruptedBy != 0) {
         return kExitSignalBase + g_interruptedBy;
     }

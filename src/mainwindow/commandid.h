@@ -22,6 +22,10 @@ enum class CommandId : int {
     RecentFile9 = 32781,
     GenerateMd5 = 32787,
     GenerateSfv = 32788,
+
+    // Saves the results of the last run as a text or CSV report (Ctrl+S, and the
+    // status bar's context menu).
+    SaveReport = 32790,
 };
 
 // The three states a toolbar button takes in this program.

@@ -59,6 +59,9 @@ void CMainDialog::OnCommand(CommandId id)
     case CommandId::GenerateMd5:
         CreateChecksumFile(static_cast<int>(RequestedKindOfCommand(value)));
         break;
+    case CommandId::SaveReport:
+        OnSaveReportCommand();
+        break;
     default:
         break;
     }

@@ -9,6 +9,7 @@
 #include "filesystemnamespace.h"
 #include "folderbrowser.h"
 #include "listloader.h"
+#include "liveprogress.h"
 #include "mainlayout.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
@@ -137,11 +138,24 @@ void CMainDialog::SetUpProgressPanel()
 {
     m_progressPanel = new ProgressPanel(this);
     m_progressPanel->setVisible(m_panelShown && m_checksumView);
+    m_liveProgress = std::make_unique<LiveProgress>(m_list, *m_progressPanel);
+    m_runClock.start();
 }
 
 void CMainDialog::SetUpStatusBar()
 {
     m_statusBar = new StatusBarParts(this);
+    // Saving the results the totals count: Ctrl+S anywhere in the window, or the
+    // totals' own context menu.
+    m_saveReportAction = new QAction(tr("Save &Report..."), this);
+    m_saveReportAction->setObjectName(QStringLiteral("saveReportAction"));
+    m_saveReportAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    m_saveReportAction->setEnabled(false);
+    connect(m_saveReportAction, &QAction::triggered, this, [this] { OnCommand(CommandId::SaveReport); });
+    addAction(m_saveReportAction);
+    m_statusBar->addAction(m_saveReportAction);
+    m_statusBar->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_statusBar->setToolTip(tr("Right-click or press Ctrl+S to save a report of these results"));
     m_list.SetCounters(0, 0, 0, 0);
     UpdateStatusBar();
 }

@@ -5,6 +5,7 @@
 //   maincommands.cpp    the command dispatcher (4999-5011, 32771-32788) and commands
 //   maincreate.cpp      creating a list from the browser's selection (its run on a worker)
 //   mainopen.cpp        opening a list (read off the GUI thread), recent files, drops
+//   mainreport.cpp      saving the last run's results as a text or CSV report
 //   mainview.cpp        layout, the two views, splitter, progress panel, status bar
 //   mainrunreports.cpp  applying what the verification run reports, in batches
 //   mainsettings.cpp    reading and saving the settings, fonts and row colours
@@ -21,6 +22,7 @@
 #include "verifycontroller.h"
 #include "windowrunobserver.h"
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QPointer>
 #include <QString>
@@ -41,6 +43,8 @@ struct HeadOutcome;
 class FolderBrowser;
 class ChecksumListView;
 class ListLoader;
+class QAction;
+class LiveProgress;
 class MainToolbar;
 class ModalDialogs;
 class ProgressPanel;
@@ -117,6 +121,7 @@ public:
     [[nodiscard]] ChecksumRowMenu* RowMenu() const noexcept { return m_rowMenu; }
     [[nodiscard]] StatusBarParts* StatusBar() const noexcept { return m_statusBar; }
     [[nodiscard]] ProgressPanel* Panel() const noexcept { return m_progressPanel; }
+    [[nodiscard]] QAction* SaveReportAction() const noexcept { return m_saveReportAction; }
     // The folder browser: the current folder and the records of the selected files.
     [[nodiscard]] FolderBrowser* Browser() const noexcept { return m_browser; }
     [[nodiscard]] bool IsLoading() const noexcept;
@@ -167,6 +172,12 @@ private:
     void OnPropertiesCommand();
     void ToggleAlwaysOnTop();
     void RefreshAllRowSizes();
+
+    // Reports (mainreport.cpp): whether there are results to save, and saving them.
+    [[nodiscard]] bool CanSaveReport() const;
+    // The Save Report action is enabled while there are results to save.
+    void RefreshSaveReportAction();
+    void OnSaveReportCommand();
     // What "Properties" applies after the settings dialog closes, whatever its button:
     // full-row selection, and the size cells when the size display is not `sizeTypeBefore`.
     void ApplyListSettings(int sizeTypeBefore);
@@ -192,6 +203,8 @@ private:
     void ApplyReports(const WindowRunObserver::Reports& reports);
     // Sets the toolbar states (and the progress panel) that go with `trigger`.
     void ApplyToolbarTrigger(ToolbarTrigger trigger);
+    // Seconds on the run clock, for the live progress's samples.
+    [[nodiscard]] double RunClockSeconds() const;
 
     // Results (mainresults.cpp).
     void SetUpResultsView();
@@ -235,6 +248,7 @@ private:
     std::unique_ptr<DesktopServices> m_ownDesktop;
     ProgressPanel* m_progressPanel = nullptr;
     StatusBarParts* m_statusBar = nullptr;
+    QAction* m_saveReportAction = nullptr;  // Ctrl+S and the status bar's context menu
     QSplitter* m_browserSplitter = nullptr;
     FolderBrowser* m_browser = nullptr;  // owns the current folder and the file records
     QWidget* m_folderTree = nullptr;     // the browser's tree pane
@@ -252,6 +266,8 @@ private:
 
     QTimer m_startupTimer;   // timer 1001: opens the command-line list once visible
     QTimer m_reportTimer;    // applies run reports about 30 times a second
+    QElapsedTimer m_runClock;  // the time of each progress sample
+    std::unique_ptr<LiveProgress> m_liveProgress;
     int m_finishedRuns = 0;
     int m_runTotal = 0;          // rows the current or last run was to check
     bool m_verdictDue = false;   // a run started and has not ended yet

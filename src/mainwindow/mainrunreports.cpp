@@ -4,6 +4,7 @@
 
 #include "checksumlistmodel.h"
 #include "checksumlistview.h"
+#include "liveprogress.h"
 #include "maintoolbar.h"
 #include "progresspanel.h"
 #include "toolbarstates.h"
@@ -34,6 +35,7 @@ void CMainDialog::ApplyToolbarTrigger(ToolbarTrigger trigger)
     if (change.panelShown) {
         ShowProgressPanel(*change.panelShown);
     }
+    RefreshSaveReportAction();
 }
 
 void CMainDialog::ApplyRunReports()
@@ -46,6 +48,7 @@ void CMainDialog::ApplyReports(const WindowRunObserver::Reports& reports)
     int workersEnded = 0;
     for (const RunEvent event : reports.events) {
         NoteRunEventForResults(event);
+        m_liveProgress->OnRunEvent(event, m_observer.BytesRead(), RunClockSeconds());
         if (const std::optional<ToolbarTrigger> trigger = ToolbarTriggerOf(event)) {
             ApplyToolbarTrigger(*trigger);
         } else if (event == RunEvent::WorkerEnded) {
@@ -65,6 +68,9 @@ void CMainDialog::ApplyReports(const WindowRunObserver::Reports& reports)
     }
     if (m_panelShown) {
         m_progressPanel->SetPosition(m_observer.ProgressPosition());
+        if (m_liveProgress->Phase() == RunPhase::Running) {
+            m_liveProgress->Refresh(m_observer.BytesRead(), RunClockSeconds());
+        }
     }
     if (workersEnded > 0) {
         // Rows a filter took out of view while the run needed them selected are not
@@ -80,4 +86,9 @@ void CMainDialog::ApplyReports(const WindowRunObserver::Reports& reports)
     if (reports.Empty() && m_list.GetRunState() != RunState::Running) {
         m_reportTimer.stop();
     }
+}
+
+double CMainDialog::RunClockSeconds() const
+{
+    return static_cast<double>(m_runClock.nsecsElapsed()) / 1e9;
 }

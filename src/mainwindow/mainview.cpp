@@ -103,6 +103,7 @@ void CMainDialog::ShowProgressPanel(bool show)
 void CMainDialog::UpdateStatusBar()
 {
     m_statusBar->SetTexts(StatusBarPartTexts(m_list.GetCounters()));
+    RefreshSaveReportAction();
 }
 
 void CMainDialog::InstallBrowserPanes(QWidget* tree, QWidget* files)

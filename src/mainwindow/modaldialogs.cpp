@@ -104,3 +104,18 @@ bool QtModalDialogs::ConfirmReplace(QWidget* parent, const QString& path)
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
+
+std::optional<SaveListAnswer> QtModalDialogs::AskReportToSave(QWidget* parent, const QString& suggestedPath,
+                                                              const QStringList& filters)
+{
+    QFileDialog dialog(parent, QCoreApplication::translate("ModalDialogs", "Save Report"), suggestedPath);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);  // asking before overwriting is the dialog's default
+    dialog.selectFile(suggestedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const qsizetype index = filters.indexOf(dialog.selectedNameFilter());
+    return SaveListAnswer{dialog.selectedFiles().first(), index < 0 ? 1 : static_cast<int>(index) + 1};
+}

@@ -48,6 +48,10 @@ public:
                                                                       const QStringList& filters) = 0;
     // Asks whether the existing file `path` may be replaced; true: replace it.
     [[nodiscard]] virtual bool ConfirmReplace(QWidget* parent, const QString& path) = 0;
+    // The Save dialog for a run's report: opens at `suggestedPath` with `filters` (the
+    // first selected) and asks before overwriting; nothing when the user cancels.
+    [[nodiscard]] virtual std::optional<SaveListAnswer> AskReportToSave(QWidget* parent, const QString& suggestedPath,
+                                                                        const QStringList& filters) = 0;
 };
 
 class QtModalDialogs final : public ModalDialogs {
@@ -62,6 +66,8 @@ public:
     [[nodiscard]] std::optional<SaveListAnswer> AskListToSave(QWidget* parent, const QString& folder,
                                                               const QStringList& filters) override;
     [[nodiscard]] bool ConfirmReplace(QWidget* parent, const QString& path) override;
+    [[nodiscard]] std::optional<SaveListAnswer> AskReportToSave(QWidget* parent, const QString& suggestedPath,
+                                                                const QStringList& filters) override;
 };
 
 // The Open dialog's three filters: both kinds, SFV only, MD5 only (";;"-separated).

@@ -28,6 +28,9 @@ void WindowRunObserver::Report(Change&& change, bool urgent)
 void WindowRunObserver::OnRunEvent(RunEvent event)
 {
     const bool urgent = event == RunEvent::Finished || event == RunEvent::WorkerEnded;
+    if (event == RunEvent::Started || event == RunEvent::SelectedRowsStarted) {
+        m_bytesRead.store(0, std::memory_order_relaxed);
+    }
     Report([event](Reports& r) { r.events.push_back(event); }, urgent);
 }
 
@@ -67,4 +70,9 @@ WindowRunObserver::Reports WindowRunObserver::Take()
 void WindowRunObserver::SetPosition(int percent) noexcept
 {
     m_progress.store(std::max(percent, 0), std::memory_order_relaxed);
+}
+
+void WindowRunObserver::SetBytesRead(std::uint64_t bytesRead) noexcept
+{
+    m_bytesRead.store(bytesRead, std::memory_order_relaxed);
 }

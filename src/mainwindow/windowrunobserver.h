@@ -4,6 +4,7 @@
 #include "runobserver.h"
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <vector>
@@ -44,9 +45,12 @@ public:
     [[nodiscard]] Reports Take();
     // The latest run-wide progress position (may exceed 100; never negative).
     [[nodiscard]] int ProgressPosition() const noexcept { return m_progress.load(std::memory_order_relaxed); }
+    // The latest run-wide count of bytes read (0 from the start of a new run).
+    [[nodiscard]] std::uint64_t BytesRead() const noexcept { return m_bytesRead.load(std::memory_order_relaxed); }
 
 private:
     void SetPosition(int percent) noexcept override;
+    void SetBytesRead(std::uint64_t bytesRead) noexcept override;
     // Runs `change` on the store under the lock and wakes the window when the store
     // was empty.
     template <typename Change>
@@ -57,4 +61,5 @@ private:
     Reports m_reports;
     bool m_wakePending = false;
     std::atomic<int> m_progress{0};
+    std::atomic<std::uint64_t> m_bytesRead{0};
 };

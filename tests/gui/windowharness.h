@@ -45,6 +45,13 @@ public:
         replaceAsked.append(path);
         return replaceAnswer;
     }
+    std::optional<SaveListAnswer> AskReportToSave(QWidget*, const QString& suggestedPath,
+                                                  const QStringList& filters) override
+    {
+        reportSuggested.append(suggestedPath);
+        reportFilters = filters;
+        return reportAnswer;
+    }
 
     // The settings dialog is shown without a modal loop; `onSettings` plays the user
     // (sets controls, clicks OK or Cancel). A dialog left open is cancelled.
@@ -81,6 +88,9 @@ public:
     std::optional<SaveListAnswer> saveAnswer;  // what the Save dialog answers; nothing: cancelled
     QStringList replaceAsked;
     bool replaceAnswer = true;
+    QStringList reportSuggested;                 // where each report's Save dialog opened
+    QStringList reportFilters;                   // the filters the last one offered
+    std::optional<SaveListAnswer> reportAnswer;  // what it answers; nothing: cancelled
 };
 
 // A long run: a sparse file of 4 GiB reads as zeros for long enough that a test can

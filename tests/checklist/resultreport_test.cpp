@@ -1,0 +1,81 @@
+// The report of a run's results, as text and as CSV.
+
+#include "checksumlist.h"
+#include "resultreport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// Rows in every state a run leaves: OK, bad, missing, unchecked, and one cut short.
+void FillFiveRows(ChecksumList& list)
+{
+    ChecksumListContent content;
+    content.listPath = "/lists/set.sfv";
+    content.baseFolder = "/lists/";
+    content.kind = ListKind::Sfv;
+    content.rows.Append("good.bin", "CBF43926");
+    content.rows.Append("changed, \"really\".bin", "0000000A");
+    content.rows.Append("gone\nline.bin", "0000000B");
+    content.rows.Append("later.bin", "0000000C");
+    content.rows.Append("cut.bin", "0000000D");
+    content.sizes = {9, 9, kSizeNotFound, 5, 7};
+    list.Replace(std::move(content));
+    list.SetFoundChecksum(0, "CBF43926");
+    list.SetRowStatus(0, static_cast<int>(EntryStatus::OK));
+    list.SetFoundChecksum(1, "CBF43927");
+    list.SetRowStatus(1, static_cast<int>(EntryStatus::Bad));
+    list.SetRowStatus(2, static_cast<int>(EntryStatus::Missing));
+    list.SetRowStatus(4, static_cast<int>(EntryStatus::Checking));
+    list.SetCounters(1, 1, 1, 2);
+}
+
+TEST(ResultReport, TextListsTheVerdictsInListOrderAsTheCheckToolPrintsThem)
+{
+    ChecksumList list;
+    FillFiveRows(list);
+    EXPECT_EQ(ResultReportText(list, ReportFormat::Text),
+              "good.bin: OK\n"
+              "changed, \"really\".bin: BAD\n"
+              "gone\nline.bin: MISSING\n"
+              "OK: 1, Bad: 1, Missing: 1, Unchecked: 2\n");
+}
+
+TEST(ResultReport, CsvHasEveryRowQuotedAsRfc4180Asks)
+{
+    ChecksumList list;
+    FillFiveRows(list);
+    EXPECT_EQ(ResultReportText(list, ReportFormat::Csv),
+              "name,size,state,expected,found\r\n"
+              "good.bin,9,OK,CBF43926,CBF43926\r\n"
+              "\"changed, \"\"really\"\".bin\",9,BAD,0000000A,CBF43927\r\n"
+              "\"gone\nline.bin\",,MISSING,0000000B,\r\n"
+              "later.bin,5,UNCHECKED,0000000C,\r\n"
+              "cut.bin,7,UNCHECKED,0000000D,\r\n");
+}
+
+TEST(ResultReport, AnEmptyListGivesOnlyTheTotalsOrTheHeader)
+{
+    const ChecksumList list;
+    EXPECT_EQ(ResultReportText(list, ReportFormat::Text), "OK: 0, Bad: 0, Missing: 0, Unchecked: 0\n");
+    EXPECT_EQ(ResultReportText(list, ReportFormat::Csv), "name,size,state,expected,found\r\n");
+}
+
+TEST(ResultReport, FormatFollowsTheExtension)
+{
+    const struct {
+        const char* path;
+        ReportFormat format;
+    } cases[] = {
+        {"/out/report.csv", ReportFormat::Csv}, {"/out/REPORT.CSV", ReportFormat::Csv},
+        {"/out/report.txt", ReportFormat::Text}, {"/out/report", ReportFormat::Text},
+        {"csv", ReportFormat::Text},            {"/out/report.csv.txt", ReportFormat::Text},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReportFormatForPath(c.path), c.format) << c.path;
+    }
+}
+
+}  // namespace
