@@ -4,6 +4,7 @@
 #include "abortflag.h"
 #include "checkreporter.h"
 #include "checksumlist.h"
+#include "jobsoption.h"
 #include "listidentify.h"
 #include "listmessages.h"
 #include "loadwarnings.h"
@@ -34,21 +35,23 @@ extern "C" void OnInterrupt(int signal)
 
 void PrintHelp(std::FILE* out)
 {
-    std::fputs("Usage: tallyfox-check LIST\n"
+    std::fputs("Usage: tallyfox-check [--jobs N|auto] LIST\n"
                "Verify every file named in an .sfv (CRC-32), .md5, .sha1, .sha256 or .sha512\n"
                "list, or in MD5SUMS, SHA1SUMS, SHA256SUMS or SHA512SUMS (plain or --tag lines).\n"
                "\n"
                "Prints one line per entry in list order (name: OK, name: BAD or name: MISSING)\n"
-               "and then the totals. Names are relative to the list's folder.\n"
+               "and then the totals. Names are relative to the list's folder. Several files\n"
+               "are verified at once (see --jobs); the lines come in list order all the same.\n"
                "\n"
                "Exit status: 0 every entry is OK; 1 an entry is bad or missing; 2 the list\n"
                "cannot be read or its type is unknown; 130 interrupted by Ctrl-C (SIGINT);\n"
                "143 terminated (SIGTERM). Either stops at the current block and prints the\n"
                "totals so far.\n"
                "\n"
-               "Options:\n"
-               "  -h, --help   show this help and exit\n",
+               "Options:\n",
                out);
+    std::fputs(kJobsHelp, out);
+    std::fputs("  -h, --help          show this help and exit\n", out);
 }
 
 void PrintProgress(const CheckReporter& reporter, const ChecksumList& list)
@@ -65,11 +68,21 @@ void PrintProgress(const CheckReporter& reporter, const ChecksumList& list)
 int main(int argc, char** argv)
 {
     std::string listPath;
+    int filesInFlight = 0;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0) {
             PrintHelp(stdout);
             return kExitAllOk;
+        }
+        const bool jobsJoined = std::strncmp(arg, "--jobs=", 7) == 0;
+        if (jobsJoined || std::strcmp(arg, "-j") == 0 || std::strcmp(arg, "--jobs") == 0) {
+            const char* value = jobsJoined ? arg + 7 : (i + 1 < argc ? argv[++i] : nullptr);
+            if (value == nullptr || !ParseJobsValue(value, filesInFlight)) {
+                std::fprintf(stderr, "tallyfox-check: --jobs takes a count of files, 1 to 8, or auto\n");
+                return kExitUnreadable;
+            }
+            continue;
         }
         if (arg[0] == '-' && arg[1] != '\0' && std::strcmp(arg, "--") != 0) {
             std::fprintf(stderr, "tallyfox-check: unknown option '%s'\n", arg);
@@ -118,6 +131,7 @@ int main(int argc, char** argv)
     CheckReporter reporter(list, stdout);
     {
         VerifyController controller(list, reporter);
+        controller.SetFilesInFlight(filesInFlight);
         controller.StartAutoVerification();
         while (!reporter.WaitFinished(200)) {
             if (showProgress) {

@@ -16,10 +16,6 @@ inline constexpr int kFilesInFlightAuto = 0;
 [[nodiscard]] int FilesInFlight(int setting, const std::string& folder, int files,
                                 const std::string& sysfsRoot = "/sys");
 
-// The setting as text: "auto" or a count 1 to kMaxFilesInFlight, surrounding blanks
-// ignored. Anything else is auto.
-[[nodiscard]] int ParseFilesInFlight(const std::string& text);
-
 // Readies a worker's CRC-32 engine for a run with `filesInFlight` files in flight
 // (builds its table when `crc32`). The one place that decides how many threads one
 // file's reading may use: all of them with one file in flight, one each with several.
