@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// The command line of tallyfox-create: --sfv|--md5 [--jobs N|auto] -o LIST FILE|FOLDER...
+// The command line of tallyfox-create: --sfv|--md5 -o LIST [--jobs N|auto] FILE|FOLDER...
 struct CreateArguments {
     bool help = false;
     ListKind kind = ListKind::None;

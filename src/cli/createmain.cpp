@@ -33,7 +33,7 @@ extern "C" void OnInterrupt(int)
 
 void PrintHelp(std::FILE* out)
 {
-    std::fputs("Usage: tallyfox-create --sfv|--md5 [--jobs N|auto] -o LIST FILE|FOLDER...\n"
+    std::fputs("Usage: tallyfox-create --sfv|--md5 -o LIST FILE|FOLDER...\n"
                "Write a new .sfv (CRC-32) or .md5 list of the given files.\n"
                "\n"
                "Each file is named relative to the list's folder (bare when it lies beside the\n"

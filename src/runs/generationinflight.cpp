@@ -51,7 +51,7 @@ public:
         for (std::thread& helper : helpers) {
             helper.join();
         }
-        m_progress.ReportNow();
+        m_progress.ReportFinal();
         if (m_outcome.status == GenerationStatus::WriteFailed) {
             return;
         }
@@ -83,6 +83,7 @@ private:
                 m_observer.FileStarted(files[index].entryName, number, count, GenerationCounterText(number, count));
             }
             FileResult result = Checksum(files[index], engine, progress, bytesDone);
+            progress.Flush();
             const std::lock_guard lock(m_mutex);
             m_results[index] = std::move(result);
             WriteReadyLines();

@@ -168,7 +168,7 @@ private:
         for (std::thread& helper : helpers) {
             helper.join();
         }
-        shared.ReportNow();
+        shared.ReportFinal();
         if (rows.AllFinished()) {
             return true;
         }
@@ -208,6 +208,7 @@ private:
             }
             const std::uint64_t before = worker.bytesDone;
             const EntryStatus verdict = Check(row, kind, file, present, worker);
+            progress.Flush();
 
             const std::lock_guard lock(m_mutex);
             if (Interrupted()) {
