@@ -43,9 +43,7 @@ public:
     {
         const std::vector<ChosenFile>& files = m_job.chosen.files;
         const int count = static_cast<int>(files.size());
-        if (kind == ListKind::Sfv) {
-            m_engine.BuildTable();  // once per run
-        }
+        PrepareWorkerEngine(m_engine, kind == ListKind::Sfv, 1);  // once per run
         FileOpenAhead openAhead([&files](int row) { return files[static_cast<std::size_t>(row)].path; }, 0, count,
                                 kind == ListKind::Md5 ? kMd5PreReadLimit : 0);
         for (int row = 0; row < count; ++row) {
