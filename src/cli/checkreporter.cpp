@@ -9,24 +9,44 @@ CheckReporter::CheckReporter(const ChecksumList& list, std::FILE* out) : m_list(
 
 void CheckReporter::RowChanged(int row)
 {
+    const std::lock_guard lock(m_printMutex);
     if (row < 0) {
+        m_nextToPrint = 0;  // every row was reset
         return;
     }
-    const char* verdict = VerdictWord(m_list.RowStatus(row));
-    if (verdict == nullptr) {
-        return;
+    if (row == m_nextToPrint) {
+        PrintReadyRows(false);
     }
-    const std::string_view name = m_list.RowName(row);
-    std::fwrite(name.data(), 1, name.size(), m_out);
-    std::fputs(": ", m_out);
-    std::fputs(verdict, m_out);
-    std::fputc('\n', m_out);
+}
+
+void CheckReporter::PrintReadyRows(bool passUnfinished)
+{
+    for (; m_nextToPrint < m_list.RowCount(); ++m_nextToPrint) {
+        const char* verdict = VerdictWord(m_list.RowStatus(m_nextToPrint));
+        if (verdict == nullptr) {
+            if (passUnfinished) {
+                continue;
+            }
+            return;
+        }
+        const std::string_view name = m_list.RowName(m_nextToPrint);
+        std::fwrite(name.data(), 1, name.size(), m_out);
+        std::fputs(": ", m_out);
+        std::fputs(verdict, m_out);
+        std::fputc('\n', m_out);
+    }
 }
 
 void CheckReporter::OnRunEvent(RunEvent event)
 {
     if (event != RunEvent::WorkerEnded) {
         return;
+    }
+    {
+        // An interrupted run leaves rows in flight without a verdict; the rows after
+        // them that have one are counted in the totals, so they are printed too.
+        const std::lock_guard lock(m_printMutex);
+        PrintReadyRows(true);
     }
     std::fflush(m_out);
     const std::lock_guard lock(m_mutex);

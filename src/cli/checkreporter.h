@@ -11,8 +11,10 @@
 
 class ChecksumList;
 
-// The command-line front end's view of a run: prints "name: OK|BAD|MISSING" as each
-// row gets its verdict (rows are verified in list order), keeps the latest progress
+// The command-line front end's view of a run: prints "name: OK|BAD|MISSING" in list
+// order as rows get their verdicts (with several files in flight a row that finishes
+// early waits until every row before it is printed; at the end of an interrupted run
+// the rows that have a verdict are printed, still in order), keeps the latest progress
 // position for the progress line, and signals the end of the run.
 class CheckReporter final : public RunObserver, private ProgressSink {
 public:
@@ -37,11 +39,16 @@ private:
     {
         m_bytesRead.store(bytesRead, std::memory_order_relaxed);
     }
+    // Prints the rows from m_nextToPrint on that have a verdict; with `passUnfinished`
+    // rows without one are passed over, else the first one ends the printing.
+    void PrintReadyRows(bool passUnfinished);
 
     const ChecksumList& m_list;
     std::FILE* m_out;
     std::atomic<int> m_percent{0};
     std::atomic<std::uint64_t> m_bytesRead{0};
+    std::mutex m_printMutex;
+    int m_nextToPrint = 0;  // the first row not printed yet
     std::mutex m_mutex;
     std::condition_variable m_finishedChanged;
     bool m_finished = false;

@@ -1,5 +1,7 @@
 #include "createarguments.h"
 
+#include "jobsoption.h"
+
 #include <string_view>
 
 CreateArguments ParseCreateArguments(int argc, const char* const* argv)
@@ -28,6 +30,20 @@ CreateArguments ParseCreateArguments(int argc, const char* const* argv)
             arguments.listPath = argv[++i];
         } else if (arg.rfind("--output=", 0) == 0) {
             arguments.listPath = std::string(arg.substr(9));
+        } else if (arg == "-j" || arg == "--jobs" || arg.rfind("--jobs=", 0) == 0) {
+            std::string_view value;
+            if (arg.rfind("--jobs=", 0) == 0) {
+                value = arg.substr(7);
+            } else if (i + 1 < argc) {
+                value = argv[++i];
+            } else {
+                arguments.error = "--jobs needs a count of files, 1 to 8, or auto";
+                break;
+            }
+            if (!ParseJobsValue(value, arguments.filesInFlight)) {
+                arguments.error = "--jobs takes a count of files, 1 to 8, or auto, not '" + std::string(value) + "'";
+                break;
+            }
         } else {
             arguments.error = "unknown option '" + std::string(arg) + "'";
             break;

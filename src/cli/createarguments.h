@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
-// The command line of tallyfox-create: --sfv|--md5 -o LIST FILE|FOLDER...
+// The command line of tallyfox-create: --sfv|--md5 -o LIST [--jobs N|auto] FILE|FOLDER...
 struct CreateArguments {
     bool help = false;
     ListKind kind = ListKind::None;
     std::string listPath;
     std::vector<std::string> inputs;
+    int filesInFlight = 0;  // --jobs: 0 auto, else 1 to 8
     std::string error;  // why the command line is not usable; empty when it is
 
     [[nodiscard]] bool Usable() const noexcept { return error.empty(); }

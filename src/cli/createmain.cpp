@@ -7,6 +7,7 @@
 #include "generationmessages.h"
 #include "generationrun.h"
 #include "inputfiles.h"
+#include "jobsoption.h"
 #include "sfvhead.h"
 
 #include <csignal>
@@ -42,6 +43,8 @@ void PrintHelp(std::FILE* out)
                "written is never listed. Files are listed in the order given. An existing LIST\n"
                "is overwritten. An SFV list starts with header lines and one comment line per\n"
                "file (size, last write time, name); an MD5 list holds entry lines only.\n"
+               "Several files are read at once (see --jobs); the lines are written in the\n"
+               "order of the files all the same.\n"
                "\n"
                "Exit status: 0 every file is listed; 1 a file could not be read and was left\n"
                "out (each is named on stderr); 2 bad usage, or the list cannot be written;\n"
@@ -51,9 +54,10 @@ void PrintHelp(std::FILE* out)
                "Options:\n"
                "  --sfv          write a CRC-32 list (.sfv)\n"
                "  --md5          write an MD5 list (.md5)\n"
-               "  -o, --output LIST   the list to write\n"
-               "  -h, --help     show this help and exit\n",
+               "  -o, --output LIST   the list to write\n",
                out);
+    std::fputs(kJobsHelp, out);
+    std::fputs("  -h, --help     show this help and exit\n", out);
 }
 
 void ReportLeftOut(const std::vector<LeftOutFile>& leftOut)
@@ -100,7 +104,8 @@ int main(int argc, char** argv)
     CreateReporter reporter;
     {
         GenerationRun run;
-        run.Start({arguments.listPath, static_cast<std::int32_t>(arguments.kind), std::move(input.chosen), false},
+        run.Start({arguments.listPath, static_cast<std::int32_t>(arguments.kind), std::move(input.chosen), false,
+                   arguments.filesInFlight},
                   reporter);
         if (g_interrupted != 0) {
             GenerationRun::Cancel();  // interrupted before the run cleared the flag

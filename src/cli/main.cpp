@@ -4,6 +4,7 @@
 #include "abortflag.h"
 #include "checkreporter.h"
 #include "checksumlist.h"
+#include "jobsoption.h"
 #include "listidentify.h"
 #include "listmessages.h"
 #include "loadwarnings.h"
@@ -47,7 +48,8 @@ void PrintHelp(std::FILE* out)
                "list, or in MD5SUMS, SHA1SUMS, SHA256SUMS or SHA512SUMS (plain or --tag lines).\n"
                "\n"
                "Prints one line per entry in list order (name: OK, name: BAD or name: MISSING)\n"
-               "and then the totals. Names are relative to the list's folder.\n"
+               "and then the totals. Names are relative to the list's folder. Several files\n"
+               "are verified at once (see --jobs); the lines come in list order all the same.\n"
                "\n"
                "Exit status: 0 every entry is OK; 1 an entry is bad or missing; 2 the list\n"
                "cannot be read or its type is unknown; 130 interrupted by Ctrl-C (SIGINT);\n"
@@ -57,12 +59,14 @@ void PrintHelp(std::FILE* out)
                "On a terminal, stderr shows a progress line while the run goes: percentage,\n"
                "files, bytes, speed, time left and the current file.\n"
                "\n"
-               "Options:\n"
-               "  -h, --help       show this help and exit\n"
-               "  --report FILE    also save the results in FILE when the run ends: CSV\n"
-               "                   (name,size,state,expected,found) when FILE ends in .csv,\n"
-               "                   else the text printed on stdout. The file is replaced\n"
-               "                   whole or not at all; a failure exits with status 2.\n",
+               "Options:\n",
+               out);
+    std::fputs(kJobsHelp, out);
+    std::fputs("  -h, --help          show this help and exit\n"
+               "  --report FILE       also save the results in FILE when the run ends: CSV\n"
+               "                      (name,size,state,expected,found) when FILE ends in .csv,\n"
+               "                      else the text printed on stdout. The file is replaced\n"
+               "                      whole or not at all; a failure exits with status 2.\n",
                out);
 }
 
@@ -94,6 +98,7 @@ int main(int argc, char** argv)
 {
     std::string listPath;
     std::string reportPath;
+    int filesInFlight = 0;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0) {
@@ -107,6 +112,15 @@ int main(int argc, char** argv)
                 return kExitUnreadable;
             }
             reportPath = value;
+            continue;
+        }
+        const bool jobsJoined = std::strncmp(arg, "--jobs=", 7) == 0;
+        if (jobsJoined || std::strcmp(arg, "-j") == 0 || std::strcmp(arg, "--jobs") == 0) {
+            const char* value = jobsJoined ? arg + 7 : (i + 1 < argc ? argv[++i] : nullptr);
+            if (value == nullptr || !ParseJobsValue(value, filesInFlight)) {
+                std::fprintf(stderr, "tallyfox-check: --jobs takes a count of files, 1 to 8, or auto\n");
+                return kExitUnreadable;
+            }
             continue;
         }
         if (arg[0] == '-' && arg[1] != '\0' && std::strcmp(arg, "--") != 0) {
@@ -162,6 +176,7 @@ int main(int argc, char** argv)
         ProgressMeter meter;
         meter.Restart(0, 0.0);
         VerifyController controller(list, reporter);
+        controller.SetFilesInFlight(filesInFlight);
         controller.StartAutoVerification();
         while (!reporter.WaitFinished(kProgressIntervalMs)) {
             if (showProgress) {

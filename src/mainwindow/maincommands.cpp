@@ -103,6 +103,7 @@ void CMainDialog::ApplySettings(const Settings& changed)
     }
     m_controller.SetSizeType(m_settings.sizeType);
     m_controller.SetAutoScroll(m_settings.autoScroll != 0);
+    m_controller.SetFilesInFlight(m_settings.filesInFlight);
     ApplyListSettings(sizeTypeBefore);
 }
 

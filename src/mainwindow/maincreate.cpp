@@ -123,6 +123,7 @@ bool CMainDialog::CreateChecksumFile(int requestedKind)
     job.outputPath = outputPath;
     job.kind = kind;
     job.chosen = std::move(chosen);
+    job.filesInFlight = m_settings.filesInFlight;
     auto* dialog = new CGenerateDlg(this);
     dialog->SetShowError([this](QWidget*, const QString& text) {
         if (!m_closing) {

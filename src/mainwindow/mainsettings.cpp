@@ -44,6 +44,7 @@ void CMainDialog::ApplyLoadedSettings()
     m_model->SetRowColours(m_settings.rowColours);
     m_controller.SetSizeType(m_settings.sizeType);
     m_controller.SetAutoScroll(m_settings.autoScroll != 0);
+    m_controller.SetFilesInFlight(m_settings.filesInFlight);
     ApplyFullRowSelect();
 
     const WindowPosRecord& pos = m_settings.windowPos;

@@ -16,4 +16,7 @@ struct GenerationJob {
     // larger pieces, always before a long read and at the end, also after a cancel;
     // the bytes are the same (the command line, where a write per file costs).
     bool writeEachLineAtOnce = true;
+    // Files read at once: 1 to 8 forces that many, 0 decides by the disk of the first
+    // file. The lines are written in the chosen order either way.
+    int filesInFlight = 0;
 };

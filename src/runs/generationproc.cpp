@@ -3,12 +3,13 @@
 #include "abortflag.h"
 #include "crc32engine.h"
 #include "fileopenahead.h"
+#include "filesinflight.h"
+#include "generationinflight.h"
+#include "generationlines.h"
 #include "generationmessages.h"
 #include "generationobserver.h"
 #include "listfilewriter.h"
-#include "listformats.h"
 #include "listtypes.h"
-#include "md5file.h"
 #include "progresssink.h"
 #include "readonlyfile.h"
 #include "writermessages.h"
@@ -18,12 +19,18 @@
 
 namespace {
 
+// The folder part of a path ("." for a bare name).
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
 // Small files are read whole ahead where hashing is the slower part (MD5).
 constexpr std::size_t kMd5PreReadLimit = 64 * 1024;
-// Gathered lines go out when this much is waiting, and before any file of this size
-// or more is read, so no finished line waits on a long read.
-constexpr std::size_t kGatheredLinesLimit = 64 * 1024;
-constexpr std::uint64_t kLongReadSize = 1024 * 1024;
 
 class GenerationLoop {
 public:
@@ -36,9 +43,7 @@ public:
     {
         const std::vector<ChosenFile>& files = m_job.chosen.files;
         const int count = static_cast<int>(files.size());
-        if (kind == ListKind::Sfv) {
-            m_engine.BuildTable();  // once per run
-        }
+        PrepareWorkerEngine(m_engine, kind == ListKind::Sfv, 1);  // once per run
         FileOpenAhead openAhead([&files](int row) { return files[static_cast<std::size_t>(row)].path; }, 0, count,
                                 kind == ListKind::Md5 ? kMd5PreReadLimit : 0);
         for (int row = 0; row < count; ++row) {
@@ -48,20 +53,14 @@ public:
             }
             m_observer.FileStarted(chosen.entryName, row + 1, count, GenerationCounterText(row + 1, count));
             ReadOnlyFile file = openAhead.Take(row);
-            std::optional<std::string> line;
             int readError = 0;
             if (chosen.entryName.find_first_of("\r\n") != std::string::npos) {
                 // A line break in the name would split its entry line: such a file gets no line.
                 outcome.leftOut.push_back({chosen.entryName, kNameWithLineBreakReason});
                 continue;
             }
-            if (!file.IsOpen()) {
-                readError = file.OpenError();
-            } else if (kind == ListKind::Sfv) {
-                line = SfvLine(chosen, file, readError);
-            } else {
-                line = Md5Line(chosen, file, readError);
-            }
+            const std::optional<std::string> line = ChecksumEntryLine(chosen, file, kind, m_engine, m_observer.Progress(),
+                                                                      TotalBytesOf(m_job), m_bytesDone, readError);
             if (AbortRequested()) {
                 outcome.status = GenerationStatus::Aborted;
                 break;
@@ -100,34 +99,6 @@ private:
         return true;
     }
 
-    std::optional<std::string> SfvLine(const ChosenFile& chosen, ReadOnlyFile& file, int& readError)
-    {
-        std::uint32_t crc = 0;
-        const int result = m_engine.ChecksumFile(file, crc, m_observer.Progress(), Total(), m_bytesDone);
-        if (result != kChecksumOk) {
-            readError = result;
-            return std::nullopt;
-        }
-        return SfvEntryLine(chosen.entryName, crc);
-    }
-
-    std::optional<std::string> Md5Line(const ChosenFile& chosen, ReadOnlyFile& file, int& readError)
-    {
-        try {
-            return Md5EntryLine(Md5File(file, chosen.path, m_observer.Progress(), Total(), m_bytesDone),
-                                chosen.entryName);
-        } catch (const FileError& error) {
-            readError = error.ErrorCode();
-            return std::nullopt;
-        }
-    }
-
-    [[nodiscard]] std::int64_t Total() const noexcept
-    {
-        const std::uint64_t total = m_job.chosen.totalSize;
-        return total > static_cast<std::uint64_t>(INT64_MAX) ? INT64_MAX : static_cast<std::int64_t>(total);
-    }
-
     const GenerationJob& m_job;
     GenerationObserver& m_observer;
     ListFileWriter& m_writer;
@@ -154,7 +125,14 @@ GenerationOutcome RunGeneration(const GenerationJob& job, GenerationObserver& ob
             observer.Progress().SetPosition(0);
             if (kind == ListKind::Sfv || kind == ListKind::Md5) {
                 observer.RunStarted(kind == ListKind::Sfv ? kSfvGroupCaption : kMd5GroupCaption);
-                GenerationLoop(job, observer, writer).Run(kind, outcome);
+                const std::vector<ChosenFile>& files = job.chosen.files;
+                const int workers = FilesInFlight(job.filesInFlight, files.empty() ? std::string() : FolderOf(files[0].path),
+                                                  static_cast<int>(files.size()));
+                if (workers > 1) {
+                    GenerateInFlight(job, observer, writer, workers, outcome);
+                } else {
+                    GenerationLoop(job, observer, writer).Run(kind, outcome);
+                }
             } else {
                 observer.RunStarted(kUnknownGroupCaption);
                 outcome.status = GenerationStatus::UnknownKind;

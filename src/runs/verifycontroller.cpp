@@ -103,6 +103,7 @@ void VerifyController::StartWorker(void (*proc)(const VerifyJob&), int startInde
     job.resetRows = fresh;
     job.sizeType = m_sizeType;
     job.autoScroll = m_autoScroll;
+    job.filesInFlight = m_filesInFlight;
     m_worker = std::thread([proc, job = std::move(job)] { proc(job); });
     m_workerStarted = true;
 }

@@ -25,6 +25,8 @@ public:
     // Settings the next run takes with it.
     void SetSizeType(int sizeType) noexcept { m_sizeType = sizeType; }
     void SetAutoScroll(bool autoScroll) noexcept { m_autoScroll = autoScroll; }
+    // Files verified at once: 1 to 8 forces that many, 0 decides by the list's disk.
+    void SetFilesInFlight(int filesInFlight) noexcept { m_filesInFlight = filesInFlight; }
 
     // Start/Pause by the list's run state: start, pause or resume.
     void StartPause();
@@ -51,4 +53,5 @@ private:
     bool m_workerStarted = false;
     int m_sizeType = 0;
     bool m_autoScroll = true;
+    int m_filesInFlight = 0;
 };

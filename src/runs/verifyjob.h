@@ -14,4 +14,5 @@ struct VerifyJob {
     bool resetRows = true;           // every row back to Unchecked first; false: resume
     int sizeType = 0;                // size display mode of the rows' size texts from the run on
     bool autoScroll = true;          // keep the row being verified in view
+    int filesInFlight = 0;           // 1 to 8 forces that many at once; 0 decides by the disk
 };

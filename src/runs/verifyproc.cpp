@@ -6,18 +6,25 @@
 #include "digestfile.h"
 #include "entrytraits.h"
 #include "fileopenahead.h"
+#include "filesinflight.h"
 #include "filesize.h"
+#include "folderanchor.h"
 #include "hextext.h"
 #include "listreader.h"
 #include "md5file.h"
 #include "progresssink.h"
+#include "rowsinflight.h"
 #include "runobserver.h"
+#include "sharedprogress.h"
 #include "sizetext.h"
 
 #include <array>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
 #include <cstdint>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -30,7 +37,16 @@ enum class RowScope { All, Selected };
 
 constexpr std::size_t kPreReadLimit = 64 * 1024;
 
-// One run of a worker: the common beginning, the row loop and the common end.
+// What one worker reads with: its engine, where its progress goes and its running
+// count of bytes read (run-wide with one worker, its own with several).
+struct RowWorker {
+    CCrc32Engine engine;
+    ProgressSink* progress = nullptr;
+    std::uint64_t bytesDone = 0;
+};
+
+// One run: the common beginning, the rows (on this thread, or on several workers
+// with several files in flight) and the common end.
 class VerifyRun {
 public:
     VerifyRun(const VerifyJob& job, RowScope scope)
@@ -53,36 +69,16 @@ public:
         if (m_scope == RowScope::All) {
             m_list.SetCurrentIndex(0);
         }
-        m_bytesDone = m_list.BytesDone();
         m_list.SetSizeType(m_job.sizeType);
 
         const ListKind kind = m_list.Kind();
-        if (kind == ListKind::Sfv) {
-            m_engine.BuildTable();
-        }
         bool completed = true;
         if (kind != ListKind::None) {
             const int first = m_scope == RowScope::All ? m_job.startIndex : 0;
-            // A selected-rows run reads each row's selection only when it gets there,
-            // so it cannot open ahead.
-            std::optional<FileOpenAhead> openAhead;
-            if (m_scope == RowScope::All) {
-                // Reading small files ahead pays where hashing is the slower part (MD5, SHA).
-                const std::size_t preReadLimit = kind != ListKind::Sfv ? kPreReadLimit : 0;
-                m_openAhead = &openAhead.emplace(m_list, m_job.baseFolder, first, rowCount, preReadLimit);
-            }
-            for (int row = first; row < rowCount; ++row) {
-                if (m_scope == RowScope::Selected && !m_list.IsRowSelected(row)) {
-                    continue;
-                }
-                if (!VerifyRow(row, kind)) {
-                    completed = false;
-                    break;
-                }
-            }
-            m_openAhead = nullptr;
+            const int inFlight = FilesInFlight(m_job.filesInFlight, m_job.baseFolder, rowCount - first);
+            completed = inFlight > 1 ? VerifyInFlight(kind, first, rowCount, inFlight)
+                                     : VerifyOneAtATime(kind, first, rowCount);
         }
-        m_engine.FreeTable();
         // An interrupted run that was paused keeps its resume point and its panel. A run
         // that verified every row ends normally even when a Pause arrived after its last
         // row, so that a resume never counts a row twice.
@@ -96,6 +92,172 @@ public:
     }
 
 private:
+    // Rows in list order on this thread; false when interrupted.
+    bool VerifyOneAtATime(ListKind kind, int first, int rowCount)
+    {
+        RowWorker worker;
+        PrepareWorkerEngine(worker.engine, kind == ListKind::Sfv, 1);
+        worker.progress = &m_observer.Progress();
+        worker.bytesDone = m_list.BytesDone();
+        // A selected-rows run reads each row's selection only when it gets there,
+        // so it cannot open ahead.
+        std::optional<FileOpenAhead> openAhead;
+        if (m_scope == RowScope::All) {
+            // Reading small files ahead pays where hashing is the slower part (MD5, SHA).
+            const std::size_t preReadLimit = kind != ListKind::Sfv ? kPreReadLimit : 0;
+            openAhead.emplace(m_list, m_job.baseFolder, first, rowCount, preReadLimit);
+        }
+        for (int row = first; row < rowCount; ++row) {
+            if (!Eligible(row)) {
+                if (openAhead) {
+                    (void)openAhead->Take(row);  // keeps the opener's order
+                }
+                continue;
+            }
+            ReadOnlyFile file = openAhead ? openAhead->Take(row) : ReadOnlyFile(EntryPath(row));
+            if (!VerifyRow(row, kind, file, worker)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Returns false when the run was interrupted while on this row.
+    bool VerifyRow(int row, ListKind kind, ReadOnlyFile& file, RowWorker& worker)
+    {
+        // One open serves the Size column and the checksum.
+        const bool present = RefreshRowSize(row, file);
+        if (m_job.autoScroll) {
+            m_observer.AutoScrollToRow(row);
+        }
+        if (m_scope == RowScope::All) {
+            m_list.SetCurrentIndex(row);
+        }
+        SetStatus(row, EntryStatus::Checking);
+
+        const EntryStatus verdict = Check(row, kind, file, present, worker);
+
+        if (Interrupted()) {
+            SetStatus(row, EntryStatus::Checking);
+            return false;
+        }
+        if (m_scope == RowScope::All) {
+            m_list.SetBytesDone(worker.bytesDone);
+        }
+        SetStatus(row, verdict);
+        Count(verdict);
+        return true;
+    }
+
+    // Rows on `workers` threads (this one and more), each taking the next row in list
+    // order as it finishes one. Every row's verdict lands on its row; the resume point
+    // is the lowest row in flight. False when interrupted.
+    bool VerifyInFlight(ListKind kind, int first, int rowCount, int workers)
+    {
+        const FolderAnchor anchor(m_job.baseFolder);
+        RowsInFlight rows(first, rowCount);
+        SharedProgress shared(m_observer.Progress(), m_totalBytes, m_list.BytesDone());
+        m_finishedBytes = m_list.BytesDone();
+        const auto work = [&] { WorkOnRows(kind, workers, anchor, rows, shared); };
+        std::vector<std::thread> helpers;
+        helpers.reserve(static_cast<std::size_t>(workers - 1));
+        for (int helper = 1; helper < workers; ++helper) {
+            helpers.emplace_back(work);
+        }
+        work();
+        for (std::thread& helper : helpers) {
+            helper.join();
+        }
+        shared.ReportFinal();
+        if (rows.AllFinished()) {
+            return true;
+        }
+        if (m_scope == RowScope::All) {
+            m_list.SetCurrentIndex(rows.ResumePoint());
+        }
+        return false;
+    }
+
+    void WorkOnRows(ListKind kind, int workers, const FolderAnchor& anchor, RowsInFlight& rows,
+                    SharedProgress& shared)
+    {
+        RowWorker worker;
+        PrepareWorkerEngine(worker.engine, kind == ListKind::Sfv, workers);
+        WorkerProgress progress(shared);
+        worker.progress = &progress;
+        for (;;) {
+            int row = -1;
+            {
+                const std::lock_guard lock(m_mutex);
+                if (Interrupted()) {
+                    return;
+                }
+                row = rows.Take([this](int candidate) { return Eligible(candidate); });
+                if (row < 0) {
+                    return;
+                }
+                FollowLowestRow(rows);
+            }
+            const std::string path = EntryPath(row);
+            ReadOnlyFile file(anchor.Anchor(path));
+            bool present = false;
+            {
+                const std::lock_guard lock(m_mutex);
+                present = RefreshRowSize(row, file);
+                SetStatus(row, EntryStatus::Checking);
+            }
+            const std::uint64_t before = worker.bytesDone;
+            const EntryStatus verdict = Check(row, kind, file, present, worker);
+            progress.Flush();
+
+            const std::lock_guard lock(m_mutex);
+            if (Interrupted()) {
+                // Stays in flight: a resume verifies it again from its first byte.
+                SetStatus(row, EntryStatus::Checking);
+                return;
+            }
+            rows.Finish(row);
+            if (m_scope == RowScope::All) {
+                m_finishedBytes += worker.bytesDone - before;
+                m_list.SetBytesDone(m_finishedBytes);
+            }
+            SetStatus(row, verdict);
+            Count(verdict);
+            FollowLowestRow(rows);
+        }
+    }
+
+    // The resume point and the auto-scroll follow the lowest row in flight (under m_mutex).
+    void FollowLowestRow(const RowsInFlight& rows)
+    {
+        const int lowest = rows.Lowest();
+        if (lowest < 0 || lowest == m_lowestFollowed) {
+            return;
+        }
+        m_lowestFollowed = lowest;
+        if (m_scope == RowScope::All) {
+            m_list.SetCurrentIndex(lowest);
+        }
+        if (m_job.autoScroll) {
+            m_observer.AutoScrollToRow(lowest);
+        }
+    }
+
+    // Whether the run verifies this row. A resumed run passes over rows that already
+    // have their verdict from this run: with several files in flight, rows after the
+    // resume point may have finished before the pause.
+    [[nodiscard]] bool Eligible(int row) const noexcept
+    {
+        if (m_scope == RowScope::Selected) {
+            return m_list.IsRowSelected(row);
+        }
+        if (m_job.resetRows) {
+            return true;
+        }
+        const EntryStatus status = m_list.RowStatus(row);
+        return status != EntryStatus::OK && status != EntryStatus::Bad && status != EntryStatus::Missing;
+    }
+
     std::uint64_t SelectedBytes(int rowCount) const
     {
         std::uint64_t total = 0;
@@ -113,35 +275,6 @@ private:
         return ResolveRowPath(m_job.baseFolder, m_list.RowName(row), m_list.RowTraits(row));
     }
 
-    // Returns false when the run was interrupted while on this row.
-    bool VerifyRow(int row, ListKind kind)
-    {
-        // One open serves the Size column and the checksum.
-        ReadOnlyFile file = m_openAhead != nullptr ? m_openAhead->Take(row) : ReadOnlyFile(EntryPath(row));
-        const bool present = RefreshRowSize(row, file);
-        if (m_job.autoScroll) {
-            m_observer.AutoScrollToRow(row);
-        }
-        if (m_scope == RowScope::All) {
-            m_list.SetCurrentIndex(row);
-        }
-        SetStatus(row, EntryStatus::Checking);
-
-        const EntryStatus verdict =
-            kind == ListKind::Sfv ? CheckCrc32(row, file) : CheckDigest(row, file, present);
-
-        if (Interrupted()) {
-            SetStatus(row, EntryStatus::Checking);
-            return false;
-        }
-        if (m_scope == RowScope::All) {
-            m_list.SetBytesDone(m_bytesDone);
-        }
-        SetStatus(row, verdict);
-        Count(verdict);
-        return true;
-    }
-
     // The file's size as the size query gives it: known when it could be opened.
     bool RefreshRowSize(int row, const ReadOnlyFile& file)
     {
@@ -150,10 +283,15 @@ private:
         return found;
     }
 
-    EntryStatus CheckCrc32(int row, ReadOnlyFile& file)
+    EntryStatus Check(int row, ListKind kind, ReadOnlyFile& file, bool present, RowWorker& worker)
+    {
+        return kind == ListKind::Sfv ? CheckCrc32(row, file, worker) : CheckDigest(row, file, present, worker);
+    }
+
+    EntryStatus CheckCrc32(int row, ReadOnlyFile& file, RowWorker& worker)
     {
         std::uint32_t crc = 0;
-        const int result = m_engine.ChecksumFile(file, crc, m_observer.Progress(), m_totalBytes, m_bytesDone);
+        const int result = worker.engine.ChecksumFile(file, crc, *worker.progress, m_totalBytes, worker.bytesDone);
         if (result == kChecksumFileNotFound) {
             return EntryStatus::Missing;
         }
@@ -169,7 +307,7 @@ private:
     // MD5 or SHA by the row's algorithm. A checksum that cannot be a digest of that
     // algorithm makes the entry bad without reading the file; otherwise a file that
     // could not be opened for reading is missing.
-    EntryStatus CheckDigest(int row, ReadOnlyFile& file, bool present)
+    EntryStatus CheckDigest(int row, ReadOnlyFile& file, bool present, RowWorker& worker)
     {
         const std::uint8_t traits = m_list.RowTraits(row);
         if (entrytraits::HasUnusableDigest(traits)) {
@@ -180,7 +318,7 @@ private:
         }
         try {
             const std::string digest = DigestFile(file, EntryPath(row), entrytraits::Algorithm(traits),
-                                                  m_observer.Progress(), m_totalBytes, m_bytesDone);
+                                                  *worker.progress, m_totalBytes, worker.bytesDone);
             m_list.SetFoundChecksum(row, digest);
             return SameText(m_list.ExpectedChecksum(row), digest.data(), digest.size()) ? EntryStatus::OK
                                                                                          : EntryStatus::Bad;
@@ -205,6 +343,7 @@ private:
         m_observer.RowChanged(row);
     }
 
+    // With several workers, called under m_mutex: the counters' read and write are one step.
     void Count(EntryStatus verdict)
     {
         Counters counters = m_list.GetCounters();
@@ -223,10 +362,12 @@ private:
     ChecksumList& m_list;
     RunObserver& m_observer;
     RowScope m_scope;
-    CCrc32Engine m_engine;
-    FileOpenAhead* m_openAhead = nullptr;  // set during an all-rows loop
     std::int64_t m_totalBytes = 0;
-    std::uint64_t m_bytesDone = 0;
+    // With several workers: the list's counters, resume point and byte count, and every
+    // report to the observer, change under this lock, one worker at a time.
+    std::mutex m_mutex;
+    std::uint64_t m_finishedBytes = 0;  // bytes of the rows finished, as BytesDone
+    int m_lowestFollowed = -1;
 };
 
 }  // namespace

@@ -17,6 +17,9 @@ struct Settings {
     std::int32_t sizeType = 0;      // size display mode: 0 Auto, 1 KB, 2 Bytes
     std::int32_t autoScroll = 1;    // keep the entry being verified in view
     std::int32_t fullRowSelect = 1; // full-row selection in the checksum list
+    // Files a run reads at once: 1 to 8 forces that many, 0 (auto) decides by the disk.
+    // Read only: the user sets it in the file; saving leaves the key as it is.
+    std::int32_t filesInFlight = 0;
     ListViewColorRecord rowColours;
     // Meaningful only when windowPosStored; the window applies the rectangle when the
     // save-position flag is also set. Before saving, the window puts its current

@@ -3,6 +3,7 @@
 #include "recordbytes.h"
 
 #include <array>
+#include <charconv>
 #include <optional>
 #include <span>
 
@@ -16,6 +17,9 @@ constexpr const char* kWindowPos = "WindowPos";
 constexpr const char* kSizeType = "SizeType";
 constexpr const char* kAutoScroll = "AutoScroll";
 constexpr const char* kFullRowSelect = "FullRowSelect";
+constexpr const char* kPerformance = "Performance";
+constexpr const char* kFilesInFlight = "FilesInFlight";
+constexpr int kMostFilesInFlight = 8;
 
 std::string MenuKey(std::size_t index)
 {
@@ -49,6 +53,29 @@ void WriteInt32(IniProfile& profile, const char* key, std::int32_t value)
     std::array<std::uint8_t, 4> bytes{};
     PutInt32(bytes, 0, value);
     profile.WriteStruct(kSetup, key, bytes);
+}
+
+// "FilesInFlight": a count 1 to 8, blanks around it ignored; "auto", a missing key or
+// anything else is 0 (auto).
+std::int32_t ReadFilesInFlight(const IniProfile& profile)
+{
+    const std::optional<std::string> text = profile.ReadString(kPerformance, kFilesInFlight);
+    if (!text) {
+        return 0;
+    }
+    const std::size_t first = text->find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return 0;
+    }
+    const std::size_t last = text->find_last_not_of(" \t");
+    const char* begin = text->data() + first;
+    const char* end = text->data() + last + 1;
+    int count = 0;
+    const auto [stop, error] = std::from_chars(begin, end, count);
+    if (error != std::errc() || stop != end || count < 1 || count > kMostFilesInFlight) {
+        return 0;
+    }
+    return count;
 }
 
 // Paths as stored, newest first; the first missing or empty key ends the list.
@@ -95,6 +122,7 @@ Settings LoadSettings(const IniProfile& profile, int dpi)
     settings.sizeType = ReadInt32(profile, kSizeType, 0);
     settings.autoScroll = ReadInt32(profile, kAutoScroll, 1);
     settings.fullRowSelect = ReadInt32(profile, kFullRowSelect, 1);
+    settings.filesInFlight = ReadFilesInFlight(profile);
     if (const auto windowPos = ReadRecord<WindowPosRecord>(profile, kWindowPos)) {
         settings.windowPos = *windowPos;
         settings.windowPosStored = true;

@@ -32,9 +32,11 @@ protected:
         LoadSfv(entries);
     }
 
-    // Holds the worker at its first progress report inside `row` until `released`.
+    // Holds the worker at its first progress report inside `row` until `released`; the
+    // run keeps one file in flight, so that no other row moves meanwhile.
     void HoldWorkerInRow(int row, std::function<bool()> released)
     {
+        m_controller->SetFilesInFlight(1);
         m_observer.m_onProgress = [this, row, released = std::move(released)](int) {
             if (m_list.CurrentIndex() == row && m_list.RowStatus(row) == EntryStatus::Checking && !m_held) {
                 m_held = true;

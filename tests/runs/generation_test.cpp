@@ -51,14 +51,15 @@ ChosenFiles Choose(const std::string& folder, const std::vector<std::string>& na
 }
 
 // Writes the head (SFV) and runs the generation on its worker thread to the end.
+// `filesInFlight` 0 decides by the disk, as the window does.
 GenerationOutcome Generate(ListKind kind, const std::string& list, const ChosenFiles& chosen,
-                           GenerationRecorder& recorder, bool writeEachLineAtOnce = true)
+                           GenerationRecorder& recorder, bool writeEachLineAtOnce = true, int filesInFlight = 0)
 {
     if (kind == ListKind::Sfv) {
         EXPECT_TRUE(WriteSfvHead(list, chosen, kNow).written);
     }
     GenerationRun run;
-    run.Start({list, static_cast<std::int32_t>(kind), chosen, writeEachLineAtOnce}, recorder);
+    run.Start({list, static_cast<std::int32_t>(kind), chosen, writeEachLineAtOnce, filesInFlight}, recorder);
     EXPECT_TRUE(recorder.WaitEnded());
     run.Wait();
     return recorder.Outcome();
@@ -177,7 +178,8 @@ TEST(GenerationRun, CancelDuringTheSecondOfThreeFilesKeepsTheHeadAndTheFirstLine
         GenerationRecorder recorder;
         recorder.CancelDuringFile(2);
 
-        const GenerationOutcome outcome = Generate(kind, list, chosen, recorder, eachAtOnce);
+        // One file in flight: the second file is the only one being read at the cancel.
+        const GenerationOutcome outcome = Generate(kind, list, chosen, recorder, eachAtOnce, 1);
 
         EXPECT_EQ(outcome.status, GenerationStatus::Aborted);
         EXPECT_EQ(outcome.message, "");  // the Cancel button alone says "User aborted."

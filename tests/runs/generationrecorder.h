@@ -16,6 +16,8 @@
 class GenerationRecorder final : public GenerationObserver, private ProgressSink {
 public:
     void CancelDuringFile(int number) { m_cancelDuring = number; }
+    // Raises g_abort at the first progress report once file `number` has been started.
+    void CancelFromFile(int number) { m_cancelFrom = number; }
 
     void RunStarted(const std::string& groupCaption) override
     {
@@ -57,7 +59,7 @@ private:
     {
         const std::lock_guard lock(m_mutex);
         m_positions.push_back(percent);
-        if (m_currentFile == m_cancelDuring) {
+        if (m_currentFile == m_cancelDuring || (m_cancelFrom > 0 && m_currentFile >= m_cancelFrom)) {
             g_abort.store(1, std::memory_order_relaxed);
         }
     }
@@ -72,6 +74,7 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_ended;
     int m_cancelDuring = -1;  // no file
+    int m_cancelFrom = 0;     // no file
     int m_currentFile = 0;
     std::vector<std::string> m_captions;
     std::vector<std::string> m_names;

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <mutex>
@@ -117,8 +118,19 @@ public:
     std::function<void(int row, EntryStatus status)> m_onRowChanged;
     std::function<void(const Counters&)> m_onStatusBar;
     std::function<void(int percent)> m_onProgress;
+    // Called with each run-wide count of bytes read, before its position.
+    std::function<void(std::uint64_t bytesRead)> m_onBytesRead;
+
+    [[nodiscard]] std::uint64_t LastBytesRead() const { return m_lastBytesRead.load(); }
 
 private:
+    void SetBytesRead(std::uint64_t bytesRead) noexcept override
+    {
+        m_lastBytesRead.store(bytesRead);
+        if (m_onBytesRead) {
+            m_onBytesRead(bytesRead);
+        }
+    }
     void SetPosition(int percent) noexcept override
     {
         m_lastProgress.store(percent);
@@ -138,6 +150,7 @@ private:
     int m_runsFinished = 0;
     int m_statusBarUpdates = 0;
     std::atomic<int> m_lastProgress{-1};
+    std::atomic<std::uint64_t> m_lastBytesRead{0};
 };
 
 // Holds the worker where it is called until `condition` holds (bounded wait).

@@ -158,6 +158,7 @@ TEST_F(VerdictTest, ProgressCoversTheWholeRunAndAutoScrollFollowsRows)
     LoadSfv({{"a.bin", Hex8(ReferenceCrc32(big))}, {"b.bin", Hex8(ReferenceCrc32(big))}});
     std::vector<int> positions;
     m_observer.m_onProgress = [&](int percent) { positions.push_back(percent); };
+    m_controller->SetFilesInFlight(1);  // one file at a time reports every block
 
     VerifyAll();
 

@@ -63,6 +63,39 @@ TEST_P(IntKeyTest, ReadsTheStoredValueOrTheDefault)
 INSTANTIATE_TEST_SUITE_P(SettingsStore, IntKeyTest, testing::ValuesIn(kIntKeyCases),
                          [](const auto& row) { return std::string(row.param.name); });
 
+struct FilesInFlightCase {
+    const char* name;
+    const char* value;  // null: no key
+    std::int32_t expected;
+};
+
+const FilesInFlightCase kFilesInFlightCases[] = {
+    {"NoKeyIsAuto", nullptr, 0},     {"Auto", "auto", 0},        {"One", "1", 1},
+    {"EightWithBlanks", " 8 ", 8},   {"NineIsAuto", "9", 0},     {"ZeroIsAuto", "0", 0},
+    {"NegativeIsAuto", "-2", 0},     {"WordIsAuto", "fast", 0},  {"TrailingTextIsAuto", "4x", 0},
+};
+
+class FilesInFlightKeyTest : public testing::TestWithParam<FilesInFlightCase> {};
+
+// A key of the program's own: read, and kept as the user wrote it when the settings are saved.
+TEST_P(FilesInFlightKeyTest, ReadsACountOneToEightElseAutoAndSavingKeepsTheKey)
+{
+    TempDir dir;
+    const std::string line = GetParam().value ? std::string("FilesInFlight=") + GetParam().value + "\n" : "";
+    const std::string path = dir.WriteFile("tallyfox.ini", "[Performance]\n" + line);
+    IniProfile profile(path);
+    const Settings settings = LoadSettings(profile);
+    EXPECT_EQ(settings.filesInFlight, GetParam().expected);
+
+    ASSERT_TRUE(SaveSettings(profile, settings, false));
+    const IniProfile reread(path);
+    EXPECT_EQ(reread.ReadString("Performance", "FilesInFlight").has_value(), GetParam().value != nullptr);
+    EXPECT_EQ(LoadSettings(reread).filesInFlight, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(SettingsStore, FilesInFlightKeyTest, testing::ValuesIn(kFilesInFlightCases),
+                         [](const auto& row) { return std::string(row.param.name); });
+
 TEST(SettingsStore, DamagedKeysGetDefaultsAndTheOthersAreRead)
 {
     TempDir dir;

@@ -1,0 +1,183 @@
+#include "generationinflight.h"
+
+#include "abortflag.h"
+#include "crc32engine.h"
+#include "filesinflight.h"
+#include "generationlines.h"
+#include "generationmessages.h"
+#include "generationobserver.h"
+#include "listfilewriter.h"
+#include "readonlyfile.h"
+#include "sharedprogress.h"
+#include "writermessages.h"
+
+#include <cstring>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// What became of one file, held until every earlier file's line is written.
+struct FileResult {
+    enum class Kind { Pending, Line, LeftOut, Aborted };
+    Kind kind = Kind::Pending;
+    std::string text;  // the line, or why it was left out
+};
+
+class InFlightGeneration {
+public:
+    InFlightGeneration(const GenerationJob& job, GenerationObserver& observer, ListFileWriter& writer,
+                       GenerationOutcome& outcome)
+        : m_job(job),
+          m_observer(observer),
+          m_writer(writer),
+          m_outcome(outcome),
+          m_kind(static_cast<ListKind>(job.kind)),
+          m_results(job.chosen.files.size()),
+          m_progress(observer.Progress(), TotalBytesOf(job), 0)
+    {
+    }
+
+    void Run(int workers)
+    {
+        std::vector<std::thread> helpers;
+        helpers.reserve(static_cast<std::size_t>(workers - 1));
+        for (int helper = 1; helper < workers; ++helper) {
+            helpers.emplace_back([this, workers] { Work(workers); });
+        }
+        Work(workers);
+        for (std::thread& helper : helpers) {
+            helper.join();
+        }
+        m_progress.ReportFinal();
+        if (m_outcome.status == GenerationStatus::WriteFailed) {
+            return;
+        }
+        WriteGathered();
+        // Files left unwritten without a failed write were stopped by an abort.
+        if (m_outcome.status == GenerationStatus::Completed && m_nextToWrite < m_results.size()) {
+            m_outcome.status = GenerationStatus::Aborted;
+        }
+    }
+
+private:
+    void Work(int workers)
+    {
+        CCrc32Engine engine;
+        PrepareWorkerEngine(engine, m_kind == ListKind::Sfv, workers);
+        WorkerProgress progress(m_progress);
+        std::uint64_t bytesDone = 0;
+        const std::vector<ChosenFile>& files = m_job.chosen.files;
+        for (;;) {
+            std::size_t index = 0;
+            {
+                const std::lock_guard lock(m_mutex);
+                if (m_stop || AbortRequested() || m_nextToTake >= files.size()) {
+                    return;
+                }
+                index = m_nextToTake++;
+                const int number = static_cast<int>(index) + 1;
+                const int count = static_cast<int>(files.size());
+                m_observer.FileStarted(files[index].entryName, number, count, GenerationCounterText(number, count));
+            }
+            FileResult result = Checksum(files[index], engine, progress, bytesDone);
+            progress.Flush();
+            const std::lock_guard lock(m_mutex);
+            m_results[index] = std::move(result);
+            WriteReadyLines();
+        }
+    }
+
+    FileResult Checksum(const ChosenFile& chosen, const CCrc32Engine& engine, ProgressSink& progress,
+                        std::uint64_t& bytesDone)
+    {
+        if (chosen.entryName.find_first_of("\r\n") != std::string::npos) {
+            // A line break in the name would split its entry line: such a file gets no line.
+            return {FileResult::Kind::LeftOut, kNameWithLineBreakReason};
+        }
+        ReadOnlyFile file(chosen.path);
+        int readError = 0;
+        std::optional<std::string> line =
+            ChecksumEntryLine(chosen, file, m_kind, engine, progress, TotalBytesOf(m_job), bytesDone, readError);
+        if (AbortRequested()) {
+            return {FileResult::Kind::Aborted, {}};
+        }
+        if (!line) {
+            return {FileResult::Kind::LeftOut, std::strerror(readError)};
+        }
+        return {FileResult::Kind::Line, std::move(*line)};
+    }
+
+    // Under m_mutex: takes every finished result that has no unfinished one before it,
+    // in order, and writes the lines as the one-at-a-time loop would.
+    void WriteReadyLines()
+    {
+        const std::vector<ChosenFile>& files = m_job.chosen.files;
+        while (!m_stop && m_nextToWrite < m_results.size()) {
+            FileResult& result = m_results[m_nextToWrite];
+            if (result.kind == FileResult::Kind::Pending) {
+                break;
+            }
+            if (result.kind == FileResult::Kind::Aborted) {
+                // This file gets no line, and no later one does.
+                m_outcome.status = GenerationStatus::Aborted;
+                m_stop = true;
+                break;
+            }
+            if (result.kind == FileResult::Kind::LeftOut) {
+                m_outcome.leftOut.push_back({files[m_nextToWrite].entryName, std::move(result.text)});
+            } else {
+                m_gathered += result.text;
+                ++m_gatheredLines;
+            }
+            result.text = std::string();
+            ++m_nextToWrite;
+        }
+        const bool longReadNext = m_nextToWrite < files.size() && files[m_nextToWrite].size >= kLongReadSize;
+        if (m_job.writeEachLineAtOnce || m_gathered.size() >= kGatheredLinesLimit || longReadNext) {
+            WriteGathered();
+        }
+    }
+
+    // Writes the lines not yet written; a failure stops the run and the outcome says why.
+    void WriteGathered()
+    {
+        if (m_gathered.empty() || m_outcome.status == GenerationStatus::WriteFailed) {
+            return;
+        }
+        if (!m_writer.Write(m_gathered)) {
+            m_outcome.status = GenerationStatus::WriteFailed;
+            m_outcome.message = WriteFailedMessage(m_job.outputPath, m_writer.Error());
+            m_stop = true;
+            return;
+        }
+        m_outcome.linesWritten += m_gatheredLines;
+        m_gathered.clear();
+        m_gatheredLines = 0;
+    }
+
+    const GenerationJob& m_job;
+    GenerationObserver& m_observer;
+    ListFileWriter& m_writer;
+    GenerationOutcome& m_outcome;
+    const ListKind m_kind;
+    // Everything below changes under m_mutex, and the observer hears from one worker at a time.
+    std::mutex m_mutex;
+    std::vector<FileResult> m_results;
+    std::size_t m_nextToTake = 0;
+    std::size_t m_nextToWrite = 0;
+    bool m_stop = false;
+    std::string m_gathered;  // lines in order, not yet written
+    int m_gatheredLines = 0;
+    SharedProgress m_progress;
+};
+
+}  // namespace
+
+void GenerateInFlight(const GenerationJob& job, GenerationObserver& observer, ListFileWriter& writer, int workers,
+                      GenerationOutcome& outcome)
+{
+    InFlightGeneration(job, observer, writer, outcome).Run(workers);
+}

@@ -1,0 +1,151 @@
+// Several files in flight: a verification run gives every row the verdict, found
+// checksum and counters the one-at-a-time run gives, with the counters right at
+// every moment and progress that never goes back.
+
+#include "abortflag.h"
+#include "md5.h"
+#include "runfixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <tuple>
+
+namespace {
+
+using Status = EntryStatus;
+
+// One row of the mixed list: its file (none for a missing one, a folder when asked),
+// whether the list holds the right checksum, and the verdict each kind of list gives.
+struct MixedRow {
+    std::string name;
+    std::size_t size = 0;
+    bool present = true;
+    bool folder = false;
+    bool rightChecksum = true;
+};
+
+std::vector<MixedRow> MixedRows()
+{
+    std::vector<MixedRow> rows = {
+        {"small.bin", 1},
+        {"mid.bin", 5000},
+        {"bad.bin", 70000, true, false, false},
+        {"absent.bin", 10, false},
+        {"folder", 0, true, true},
+        {"empty.bin", 0},
+        {"empty-bad.bin", 0, true, false, false},
+        {"sub/large.bin", 300 * 1024},
+        {"big.bin", (1 << 20) + 3},
+    };
+    // Large and small files in turn, so that later rows finish before earlier ones.
+    for (int i = 0; i < 24; ++i) {
+        const std::size_t size = i % 3 == 0 ? 700 * 1024 : static_cast<std::size_t>(100 + 37 * i);
+        rows.push_back({"more-" + std::to_string(i) + ".bin", size, i != 11, false, i % 7 != 5});
+    }
+    return rows;
+}
+
+Status ExpectedVerdict(const MixedRow& row, ListKind kind)
+{
+    if (row.folder) {
+        return kind == ListKind::Sfv ? Status::Bad : Status::Missing;  // as one file at a time
+    }
+    if (!row.present) {
+        return Status::Missing;
+    }
+    return row.rightChecksum ? Status::OK : Status::Bad;
+}
+
+std::string Md5Hex(const std::string& bytes)
+{
+    CMd5 md5;
+    md5.Update(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    return md5.Final();
+}
+
+class InFlightVerdictTest : public ::testing::TestWithParam<std::tuple<int, ListKind>>, protected RunFixture {};
+
+TEST_P(InFlightVerdictTest, MixedListEndsAsTheOneAtATimeRunWithCountersRightThroughout)
+{
+    const auto [filesInFlight, kind] = GetParam();
+    std::filesystem::create_directory(m_dir.Path() / "sub");
+    std::vector<Entry> entries;
+    std::vector<std::string> found;
+    std::uint64_t bytesToRead = 0;
+    const std::vector<MixedRow> rows = MixedRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const MixedRow& row = rows[i];
+        std::string bytes(row.size, '\0');
+        for (std::size_t at = 0; at < bytes.size(); ++at) {
+            bytes[at] = static_cast<char>((at * 131 + i * 7) & 0xFF);
+        }
+        if (row.folder) {
+            std::filesystem::create_directory(m_dir.Path() / row.name);
+        } else if (row.present) {
+            WriteFile(row.name, bytes);
+            bytesToRead += bytes.size();
+        }
+        const std::string actual = kind == ListKind::Sfv ? Hex8(ReferenceCrc32(bytes)) : Md5Hex(bytes);
+        const std::string wrong = kind == ListKind::Sfv ? "00000001" : std::string(32, '1');
+        entries.push_back({row.name, row.rightChecksum ? actual : wrong});
+        found.push_back(row.present && !row.folder ? actual : std::string());
+    }
+    Load(kind == ListKind::Sfv ? "mixed.sfv" : "mixed.md5", entries, kind);
+
+    // Each count the run shows must be the rows' verdicts at that moment.
+    int wrongMoments = 0;
+    m_observer.m_onStatusBar = [&](const Counters& counters) {
+        Counters tally{0, 0, 0, 0};
+        for (int row = 0; row < m_list.RowCount(); ++row) {
+            switch (m_list.RowStatus(row)) {
+            case Status::OK: ++tally.ok; break;
+            case Status::Bad: ++tally.bad; break;
+            case Status::Missing: ++tally.missing; break;
+            default: ++tally.unchecked; break;
+            }
+        }
+        wrongMoments += tally == counters ? 0 : 1;
+    };
+    std::vector<int> positions;
+    m_observer.m_onProgress = [&](int percent) { positions.push_back(percent); };
+    m_controller->SetFilesInFlight(filesInFlight);
+
+    RunAndWait([this] { m_controller->StartPause(); }, 1);
+
+    Counters expectedCounters{0, 0, 0, 0};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int row = static_cast<int>(i);
+        const Status expected = ExpectedVerdict(rows[i], kind);
+        EXPECT_EQ(m_list.RowStatus(row), expected) << rows[i].name;
+        EXPECT_EQ(m_list.FoundChecksum(row), found[i]) << rows[i].name;
+        expectedCounters.ok += expected == Status::OK ? 1 : 0;
+        expectedCounters.bad += expected == Status::Bad ? 1 : 0;
+        expectedCounters.missing += expected == Status::Missing ? 1 : 0;
+    }
+    EXPECT_EQ(m_list.GetCounters(), expectedCounters);
+    EXPECT_EQ(wrongMoments, 0);
+    EXPECT_EQ(m_observer.LastBytesRead(), bytesToRead);
+    ASSERT_FALSE(positions.empty());
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+    EXPECT_EQ(positions.back(), 100);
+    // Auto-scroll follows the lowest row in flight: from the first row onwards, never back.
+    const std::vector<int> scrolled = m_observer.ScrolledRows();
+    ASSERT_FALSE(scrolled.empty());
+    EXPECT_EQ(scrolled.front(), 0);
+    EXPECT_TRUE(std::is_sorted(scrolled.begin(), scrolled.end()));
+    EXPECT_EQ(m_list.GetRunState(), RunState::Stopped);
+    EXPECT_EQ(m_list.CurrentIndex(), 0);
+    EXPECT_EQ(m_list.BytesDone(), 0u);
+    EXPECT_EQ(m_observer.Events(), (std::vector{RunEvent::Started, RunEvent::Finished, RunEvent::WorkerEnded}));
+}
+
+INSTANTIATE_TEST_SUITE_P(FilesInFlight, InFlightVerdictTest,
+                         testing::Combine(testing::Values(1, 2, 8), testing::Values(ListKind::Sfv, ListKind::Md5)),
+                         [](const auto& row) {
+                             return (std::get<1>(row.param) == ListKind::Sfv ? std::string("Sfv") : "Md5") + "At" +
+                                    std::to_string(std::get<0>(row.param));
+                         });
+
+}  // namespace

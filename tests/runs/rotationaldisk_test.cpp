@@ -1,0 +1,139 @@
+// Rotating-disk detection on a made-up block-device tree, and the choice of how many
+// files a run keeps in flight.
+
+#include "filesinflight.h"
+#include "rotationaldisk.h"
+#include "tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A sysfs tree with a device folder under devices/ and its dev/block/MAJ:MIN link.
+class FakeSysfs {
+public:
+    // `device` relative to devices/, e.g. "pci0/block/sda/sda1".
+    void AddDevice(unsigned major, unsigned minor, const std::string& device)
+    {
+        fs::create_directories(Root() / "devices" / device);
+        fs::create_directories(Root() / "dev" / "block");
+        fs::create_directory_symlink(fs::path("../../devices") / device,
+                                     Root() / "dev" / "block" / (std::to_string(major) + ":" + std::to_string(minor)));
+    }
+    void WriteFile(const std::string& path, const std::string& text)
+    {
+        fs::create_directories((Root() / path).parent_path());
+        std::ofstream(Root() / path) << text;
+    }
+    [[nodiscard]] fs::path Root() const { return m_dir.Path() / "sys"; }
+
+private:
+    TempDir m_dir;
+};
+
+struct DeviceCase {
+    const char* name;
+    void (*build)(FakeSysfs& sysfs);
+    std::optional<bool> rotating;  // of device 8:1
+};
+
+class RotatingDevice : public ::testing::TestWithParam<DeviceCase> {};
+
+TEST_P(RotatingDevice, AnswersFromTheDiskOrTheDeviceItself)
+{
+    FakeSysfs sysfs;
+    GetParam().build(sysfs);
+    EXPECT_EQ(IsRotatingDevice(8, 1, sysfs.Root().string()), GetParam().rotating);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sysfs, RotatingDevice,
+    testing::Values(
+        DeviceCase{"PartitionOfARotatingDisk",
+                   [](FakeSysfs& s) {
+                       s.AddDevice(8, 1, "pci0/block/sda/sda1");
+                       s.WriteFile("devices/pci0/block/sda/sda1/partition", "1\n");
+                       s.WriteFile("devices/pci0/block/sda/queue/rotational", "1\n");
+                   },
+                   true},
+        DeviceCase{"PartitionOfASolidStateDisk",
+                   [](FakeSysfs& s) {
+                       s.AddDevice(8, 1, "pci0/block/nvme0n1/nvme0n1p1");
+                       s.WriteFile("devices/pci0/block/nvme0n1/nvme0n1p1/partition", "1\n");
+                       s.WriteFile("devices/pci0/block/nvme0n1/queue/rotational", "0\n");
+                   },
+                   false},
+        DeviceCase{"WholeDiskWithItsOwnQueue",
+                   [](FakeSysfs& s) {
+                       s.AddDevice(8, 1, "pci0/block/sdb");
+                       s.WriteFile("devices/pci0/block/sdb/queue/rotational", "1\n");
+                   },
+                   true},
+        DeviceCase{"DeviceMapperByItsOwnQueue",
+                   [](FakeSysfs& s) {
+                       s.AddDevice(8, 1, "virtual/block/dm-0");
+                       s.WriteFile("devices/virtual/block/dm-0/queue/rotational", "0\n");
+                   },
+                   false},
+        DeviceCase{"DeviceNotInTheTree", [](FakeSysfs& s) { s.AddDevice(8, 2, "pci0/block/sdc"); }, std::nullopt},
+        DeviceCase{"DeviceWithoutAQueue", [](FakeSysfs& s) { s.AddDevice(8, 1, "virtual/block/zram0"); },
+                   std::nullopt},
+        DeviceCase{"UnreadableValue",
+                   [](FakeSysfs& s) {
+                       s.AddDevice(8, 1, "pci0/block/sdd");
+                       s.WriteFile("devices/pci0/block/sdd/queue/rotational", "maybe\n");
+                   },
+                   std::nullopt}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// The device of a real folder, marked rotating in one made-up tree and not in another.
+class FilesInFlightChoice : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        struct stat info {};
+        ASSERT_EQ(::stat(m_files.Path().c_str(), &info), 0);
+        if (major(info.st_dev) == 0) {
+            GTEST_SKIP() << "the temporary folder has no block device";
+        }
+        for (const bool rotating : {true, false}) {
+            FakeSysfs& tree = rotating ? m_rotating : m_solidState;
+            tree.AddDevice(major(info.st_dev), minor(info.st_dev), "pci0/block/disk");
+            tree.WriteFile("devices/pci0/block/disk/queue/rotational", rotating ? "1\n" : "0\n");
+        }
+    }
+    int Choose(const FakeSysfs& tree, int setting, int files) const
+    {
+        return FilesInFlight(setting, m_files.Path().string(), files, tree.Root().string());
+    }
+
+    TempDir m_files;
+    FakeSysfs m_rotating;
+    FakeSysfs m_solidState;
+};
+
+TEST_F(FilesInFlightChoice, OneOnARotatingDiskElseOnePerThreadUpToEightUnlessForced)
+{
+    const int perThread = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 8);
+    EXPECT_EQ(Choose(m_rotating, kFilesInFlightAuto, 100), 1);
+    EXPECT_EQ(Choose(m_solidState, kFilesInFlightAuto, 100), perThread);
+    EXPECT_EQ(Choose(m_solidState, kFilesInFlightAuto, 1), 1);
+    EXPECT_EQ(Choose(m_rotating, 3, 100), 3);    // forced
+    EXPECT_EQ(Choose(m_solidState, 1, 100), 1);  // forced
+    EXPECT_EQ(Choose(m_rotating, 8, 5), 5);      // never more than the files
+    EXPECT_EQ(Choose(m_rotating, 9, 100), 1);    // out of range: decided by the disk
+    EXPECT_EQ(Choose(m_solidState, -1, 100), perThread);
+    EXPECT_EQ(Choose(m_rotating, 3, 0), 1);
+}
+
+}  // namespace
