@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <string>
 
 class CCrc32Engine;
@@ -15,6 +17,20 @@ inline constexpr int kFilesInFlightAuto = 0;
 // hardware threads, at most kMaxFilesInFlight. Never more than `files`, never below 1.
 [[nodiscard]] int FilesInFlight(int setting, const std::string& folder, int files,
                                 const std::string& sysfsRoot = "/sys");
+
+// The path of the run's file at `index` (0 to files - 1).
+using RunFilePath = std::function<std::string(int index)>;
+
+// FilesInFlight, except that files already in memory count as on no disk at all: on a
+// rotating disk, when a few files spread over the run (at most kCacheSamples) are all
+// nearly whole in the page cache, the run reads several at once, since nothing seeks.
+[[nodiscard]] int FilesInFlight(int setting, const std::string& folder, int files, const RunFilePath& filePath,
+                                const std::string& sysfsRoot = "/sys");
+
+// How many of a run's files the page-cache look opens.
+inline constexpr int kCacheSamples = 8;
+// Whether the sampled files all open and are nearly whole in the page cache.
+[[nodiscard]] bool SampledFilesCached(int files, const RunFilePath& filePath);
 
 // Readies a worker's CRC-32 engine for a run with `filesInFlight` files in flight
 // (builds its table when `crc32`). The one place that decides how many threads one

@@ -126,8 +126,11 @@ GenerationOutcome RunGeneration(const GenerationJob& job, GenerationObserver& ob
             if (kind == ListKind::Sfv || kind == ListKind::Md5) {
                 observer.RunStarted(kind == ListKind::Sfv ? kSfvGroupCaption : kMd5GroupCaption);
                 const std::vector<ChosenFile>& files = job.chosen.files;
-                const int workers = FilesInFlight(job.filesInFlight, files.empty() ? std::string() : FolderOf(files[0].path),
-                                                  static_cast<int>(files.size()));
+                const int workers =
+                    FilesInFlight(job.filesInFlight, files.empty() ? std::string() : FolderOf(files[0].path),
+                                  static_cast<int>(files.size()), [&files](int index) {
+                                      return files[static_cast<std::size_t>(index)].path;
+                                  });
                 if (workers > 1) {
                     GenerateInFlight(job, observer, writer, workers, outcome);
                 } else {

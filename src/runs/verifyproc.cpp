@@ -75,7 +75,8 @@ public:
         bool completed = true;
         if (kind != ListKind::None) {
             const int first = m_scope == RowScope::All ? m_job.startIndex : 0;
-            const int inFlight = FilesInFlight(m_job.filesInFlight, m_job.baseFolder, rowCount - first);
+            const int inFlight = FilesInFlight(m_job.filesInFlight, m_job.baseFolder, rowCount - first,
+                                               [this, first](int index) { return EntryPath(first + index); });
             completed = inFlight > 1 ? VerifyInFlight(kind, first, rowCount, inFlight)
                                      : VerifyOneAtATime(kind, first, rowCount);
         }

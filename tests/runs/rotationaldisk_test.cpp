@@ -13,7 +13,9 @@
 #include <optional>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -134,6 +136,25 @@ TEST_F(FilesInFlightChoice, OneOnARotatingDiskElseOnePerThreadUpToEightUnlessFor
     EXPECT_EQ(Choose(m_rotating, 9, 100), 1);    // out of range: decided by the disk
     EXPECT_EQ(Choose(m_solidState, -1, 100), perThread);
     EXPECT_EQ(Choose(m_rotating, 3, 0), 1);
+}
+
+TEST_F(FilesInFlightChoice, FilesAlreadyInMemoryNeedNoRotatingDiskOrder)
+{
+    const int perThread = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 8);
+    std::vector<std::string> paths;
+    for (int i = 0; i < 20; ++i) {
+        paths.push_back(m_files.WriteFile("f" + std::to_string(i), std::string(8192, 'x')));  // just written: cached
+    }
+    paths.push_back(m_files.WriteFile("empty", ""));
+    const auto pathOf = [&paths](int index) { return paths[static_cast<std::size_t>(index)]; };
+    const auto choose = [&](const FakeSysfs& tree, int setting, int files) {
+        return FilesInFlight(setting, m_files.Path().string(), files, pathOf, tree.Root().string());
+    };
+    EXPECT_EQ(choose(m_rotating, kFilesInFlightAuto, 21), perThread);
+    EXPECT_EQ(choose(m_rotating, 1, 21), 1) << "a forced count stands";
+    EXPECT_EQ(choose(m_solidState, kFilesInFlightAuto, 21), perThread);
+    paths[20] = (m_files.Path() / "gone").string();  // the last file is always looked at
+    EXPECT_EQ(choose(m_rotating, kFilesInFlightAuto, 21), 1) << "a sampled file that cannot be opened";
 }
 
 }  // namespace
