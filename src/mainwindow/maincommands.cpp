@@ -86,27 +86,6 @@ void CMainDialog::OnPropertiesCommand()
     }
 }
 
-void CMainDialog::ApplySettings(const Settings& changed)
-{
-    const int sizeTypeBefore = m_settings.sizeType;
-    const bool fontChanged = !(changed.listFont == m_settings.listFont);
-    m_settings.sizeType = changed.sizeType;
-    m_settings.autoScroll = changed.autoScroll;
-    m_settings.fullRowSelect = changed.fullRowSelect;
-    m_settings.rowColours = changed.rowColours;
-    m_settings.windowPos.savePosition = changed.windowPos.savePosition;
-
-    m_model->SetRowColours(m_settings.rowColours);
-    if (fontChanged) {
-        ApplyListFont(changed.listFont);  // the header keeps its own font
-        RefreshListLayout();
-    }
-    m_controller.SetSizeType(m_settings.sizeType);
-    m_controller.SetAutoScroll(m_settings.autoScroll != 0);
-    m_controller.SetFilesInFlight(m_settings.filesInFlight);
-    ApplyListSettings(sizeTypeBefore);
-}
-
 void CMainDialog::ApplyListSettings(int sizeTypeBefore)
 {
     ApplyFullRowSelect();

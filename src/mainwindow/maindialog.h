@@ -102,10 +102,6 @@ public:
     // Puts the folder browser's tree (left) and file list (right) into the browser
     // view's splitter, in place of what stood there; the window owns them from then on.
     void InstallBrowserPanes(QWidget* tree, QWidget* files);
-    // Applies settings edited elsewhere (the settings dialog): size display, auto-scroll,
-    // full-row selection, row colours, list font and the save-position flag. The size
-    // cells are rewritten when the size display changed.
-    void ApplySettings(const Settings& changed);
 
     // What tests and the benchmark look at.
     [[nodiscard]] const ChecksumList& List() const noexcept { return m_list; }

@@ -6,6 +6,7 @@
 #include "checksumlistmodel.h"
 #include "checksumlistview.h"
 #include "iniprofile.h"
+#include "settingshost.h"
 #include "settingsstore.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +30,22 @@ QColor Background(const CMainDialog& window, int row)
     return model.data(model.index(row, 0), Qt::BackgroundRole).value<QColor>();
 }
 
+// Properties, then OK on `changed`, given through the window's side of the dialog.
+void ConfirmSettings(WindowHarness& harness, const Settings& changed)
+{
+    harness.dialogs.onSettings = [&harness, &changed](CSettingsDlg& dialog) {
+        SettingsHost& host = *harness.dialogs.settingsHost;
+        host.SetSizeType(changed.sizeType);
+        host.SetRowColours(changed.rowColours);
+        host.SetFlags(changed.windowPos.savePosition, changed.fullRowSelect, changed.autoScroll);
+        host.ApplyListFont(changed.listFont);
+        host.RefreshListLayout();
+        dialog.done(QDialog::Accepted);  // OK without the dialog's own controls' values
+    };
+    harness.Click(CommandId::Properties);
+    harness.dialogs.onSettings = nullptr;
+}
+
 TEST(SettingsRoundTrip, WhatTheWindowSavesTheNextStartShows)
 {
     WindowHarness harness;
@@ -49,7 +66,7 @@ TEST(SettingsRoundTrip, WhatTheWindowSavesTheNextStartShows)
         changed.listFont.colour = 0x000000FF;  // red text
         changed.listFont.logFont.lfHeight = -17;
         changed.listFont.logFont.lfItalic = 1;
-        window.ApplySettings(changed);
+        ConfirmSettings(harness, changed);
         EXPECT_EQ(SizeCell(window, 0), QStringLiteral("1 KB"));  // rewritten at once
         window.setGeometry(30, 40, 520, 330);
         ASSERT_TRUE(window.close());
@@ -83,12 +100,12 @@ TEST(SettingsRoundTrip, SizeCellsChangeOnlyWhenTheSizeDisplayChanges)
     EXPECT_EQ(SizeCell(window, 0), QStringLiteral("9 bytes"));
     harness.Dir().WriteFile("good.txt", "1234567890");  // grows on disk
 
-    window.ApplySettings(window.CurrentSettings());  // nothing changed
+    ConfirmSettings(harness, window.CurrentSettings());  // nothing changed
     EXPECT_EQ(SizeCell(window, 0), QStringLiteral("9 bytes"));
 
     Settings bytes = window.CurrentSettings();
     bytes.sizeType = 2;
-    window.ApplySettings(bytes);
+    ConfirmSettings(harness, bytes);
     EXPECT_EQ(SizeCell(window, 0), QStringLiteral("10"));
     EXPECT_EQ(SizeCell(window, 2), QStringLiteral("Not Found."));
 }

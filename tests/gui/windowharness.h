@@ -60,9 +60,11 @@ public:
         ++settingsShown;
         CSettingsDlg dialog(host, parent);
         dialog.show();
+        settingsHost = &host;
         if (onSettings) {
             onSettings(dialog);
         }
+        settingsHost = nullptr;
         if (dialog.isVisible()) {
             dialog.reject();
         }
@@ -77,6 +79,7 @@ public:
     QStringList errors;
     int settingsShown = 0;
     std::function<void(CSettingsDlg&)> onSettings;
+    SettingsHost* settingsHost = nullptr;  // the window's side of the dialog while it is shown
     std::vector<FontChoice> fontAsked;
     std::optional<FontChoice> fontAnswer;  // what the font dialog answers; nothing: cancelled
     QStringList notes;
