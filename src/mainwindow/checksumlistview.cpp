@@ -258,6 +258,9 @@ void ChecksumListView::resizeEvent(QResizeEvent* event)
 {
     QTableView::resizeEvent(event);
     FitColumns();
+    if (m_followRun && m_runRow >= 0) {
+        ScrollToRunRow(m_runRow);  // a list made shorter (the verdict strip) keeps the run's row in view
+    }
 }
 
 bool ChecksumListView::viewportEvent(QEvent* event)

@@ -18,6 +18,7 @@
 #include "sharedprogress.h"
 #include "sizetext.h"
 
+#include <algorithm>
 #include <array>
 #include <mutex>
 #include <optional>
@@ -218,6 +219,7 @@ private:
                 return;
             }
             rows.Finish(row);
+            m_lastFinished = std::max(m_lastFinished, row);
             if (m_scope == RowScope::All) {
                 m_finishedBytes += worker.bytesDone - before;
                 m_list.SetBytesDone(m_finishedBytes);
@@ -232,7 +234,16 @@ private:
     void FollowLowestRow(const RowsInFlight& rows)
     {
         const int lowest = rows.Lowest();
-        if (lowest < 0 || lowest == m_lowestFollowed) {
+        if (lowest < 0) {
+            // The last rows ended while an earlier one was still read: the view ends on
+            // the run's last row, as a run of one file at a time does.
+            if (rows.AllFinished() && m_job.autoScroll && m_lastFinished > m_lowestFollowed) {
+                m_lowestFollowed = m_lastFinished;
+                m_observer.AutoScrollToRow(m_lastFinished);
+            }
+            return;
+        }
+        if (lowest == m_lowestFollowed) {
             return;
         }
         m_lowestFollowed = lowest;
@@ -369,6 +380,7 @@ private:
     std::mutex m_mutex;
     std::uint64_t m_finishedBytes = 0;  // bytes of the rows finished, as BytesDone
     int m_lowestFollowed = -1;
+    int m_lastFinished = -1;  // the highest row that got its verdict
 };
 
 }  // namespace

@@ -135,6 +135,7 @@ TEST_P(InFlightVerdictTest, MixedListEndsAsTheOneAtATimeRunWithCountersRightThro
     ASSERT_FALSE(scrolled.empty());
     EXPECT_EQ(scrolled.front(), 0);
     EXPECT_TRUE(std::is_sorted(scrolled.begin(), scrolled.end()));
+    EXPECT_EQ(scrolled.back(), static_cast<int>(rows.size()) - 1) << "the view ends on the last row";
     EXPECT_EQ(m_list.GetRunState(), RunState::Stopped);
     EXPECT_EQ(m_list.CurrentIndex(), 0);
     EXPECT_EQ(m_list.BytesDone(), 0u);
