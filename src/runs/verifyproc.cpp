@@ -11,9 +11,9 @@
 #include "folderanchor.h"
 #include "hashfilesinlanes.h"
 #include "hextext.h"
+#include "lanebatches.h"
 #include "listreader.h"
 #include "md5file.h"
-#include "md5lanes.h"
 #include "progresssink.h"
 #include "rowsinflight.h"
 #include "runobserver.h"
@@ -39,14 +39,6 @@ bool SameText(std::string_view expected, const char* computed, std::size_t lengt
 enum class RowScope { All, Selected };
 
 constexpr std::size_t kPreReadLimit = 64 * 1024;
-// MD5 rows go through the lanes in batches of files up to this size: the lanes pay
-// most on small files, and a larger file would hold up its batch's verdicts while it
-// runs on alone at one lane's speed, which the one-file path reads as fast.
-constexpr std::uint64_t kLaneFileLimit = 4 * 1024 * 1024;
-// A batch ends before its files pass this many bytes, so that a Pause, which leaves
-// the whole batch to be verified again, loses little work and verdicts come often.
-constexpr std::uint64_t kLaneBatchBytes = 32 * 1024 * 1024;
-
 // A row taken with others, its opened file and whether the file could be opened.
 struct TakenRow {
     int row = -1;
@@ -90,9 +82,7 @@ public:
 
         const ListKind kind = m_list.Kind();
         if (kind != ListKind::None && kind != ListKind::Sfv) {
-            // The lanes pay only where the CPU runs them side by side in vectors.
-            const Md5Lanes lanes;
-            m_laneCount = lanes.ActivePath() == Md5LanesPath::Scalar ? 0 : lanes.LaneCount();
+            m_laneCount = Md5LaneCountThatPays();
         }
         bool completed = true;
         if (kind != ListKind::None) {
