@@ -6,14 +6,17 @@
 #include "generationlines.h"
 #include "generationmessages.h"
 #include "generationobserver.h"
+#include "lanebatches.h"
 #include "listfilewriter.h"
 #include "readonlyfile.h"
 #include "sharedprogress.h"
 #include "writermessages.h"
 
+#include <algorithm>
 #include <cstring>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <thread>
 #include <vector>
 
@@ -35,6 +38,7 @@ public:
           m_writer(writer),
           m_outcome(outcome),
           m_kind(static_cast<ListKind>(job.kind)),
+          m_laneCount(m_kind == ListKind::Md5 ? Md5LaneCountThatPays() : 0),
           m_results(job.chosen.files.size()),
           m_progress(observer.Progress(), TotalBytesOf(job), 0)
     {
@@ -72,15 +76,33 @@ private:
         const std::vector<ChosenFile>& files = m_job.chosen.files;
         for (;;) {
             std::size_t index = 0;
+            std::size_t length = 1;
             {
                 const std::lock_guard lock(m_mutex);
                 if (m_stop || AbortRequested() || m_nextToTake >= files.size()) {
                     return;
                 }
-                index = m_nextToTake++;
-                const int number = static_cast<int>(index) + 1;
+                index = m_nextToTake;
+                if (m_laneCount > 1) {
+                    length = std::max<std::size_t>(LaneBatchLength(std::span(files).subspan(index), m_laneCount), 1);
+                }
+                m_nextToTake += length;
                 const int count = static_cast<int>(files.size());
-                m_observer.FileStarted(files[index].entryName, number, count, GenerationCounterText(number, count));
+                for (std::size_t taken = index; taken < index + length; ++taken) {
+                    const int number = static_cast<int>(taken) + 1;
+                    m_observer.FileStarted(files[taken].entryName, number, count, GenerationCounterText(number, count));
+                }
+            }
+            if (length > 1) {
+                std::vector<FileResult> results = ChecksumInLanes(std::span(files).subspan(index, length), progress,
+                                                                  bytesDone);
+                progress.Flush();
+                const std::lock_guard lock(m_mutex);
+                for (std::size_t i = 0; i < length; ++i) {
+                    m_results[index + i] = std::move(results[i]);
+                }
+                WriteReadyLines();
+                continue;
             }
             FileResult result = Checksum(files[index], engine, progress, bytesDone);
             progress.Flush();
@@ -108,6 +130,30 @@ private:
             return {FileResult::Kind::LeftOut, std::strerror(readError)};
         }
         return {FileResult::Kind::Line, std::move(*line)};
+    }
+
+    // Small MD5 files hashed side by side, each result as Checksum gives it.
+    std::vector<FileResult> ChecksumInLanes(std::span<const ChosenFile> chosen, ProgressSink& progress,
+                                            std::uint64_t& bytesDone)
+    {
+        std::vector<ReadOnlyFile> files;
+        files.reserve(chosen.size());
+        for (const ChosenFile& each : chosen) {
+            files.emplace_back(each.path);
+        }
+        const std::vector<LaneEntryLine> lines =
+            Md5EntryLinesInLanes(chosen, files, progress, TotalBytesOf(m_job), bytesDone);
+        std::vector<FileResult> results(chosen.size());
+        for (std::size_t i = 0; i < chosen.size(); ++i) {
+            if (AbortRequested()) {
+                results[i] = {FileResult::Kind::Aborted, {}};
+            } else if (!lines[i].line) {
+                results[i] = {FileResult::Kind::LeftOut, std::strerror(lines[i].readError)};
+            } else {
+                results[i] = {FileResult::Kind::Line, *lines[i].line};
+            }
+        }
+        return results;
     }
 
     // Under m_mutex: takes every finished result that has no unfinished one before it,
@@ -163,6 +209,7 @@ private:
     ListFileWriter& m_writer;
     GenerationOutcome& m_outcome;
     const ListKind m_kind;
+    const std::size_t m_laneCount;  // small MD5 files hashed side by side; 0: one at a time
     // Everything below changes under m_mutex, and the observer hears from one worker at a time.
     std::mutex m_mutex;
     std::vector<FileResult> m_results;

@@ -8,6 +8,7 @@
 #include "generationlines.h"
 #include "generationmessages.h"
 #include "generationobserver.h"
+#include "lanebatches.h"
 #include "listfilewriter.h"
 #include "listtypes.h"
 #include "progresssink.h"
@@ -16,6 +17,8 @@
 
 #include <cstring>
 #include <optional>
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -46,7 +49,17 @@ public:
         PrepareWorkerEngine(m_engine, kind == ListKind::Sfv, 1);  // once per run
         FileOpenAhead openAhead([&files](int row) { return files[static_cast<std::size_t>(row)].path; }, 0, count,
                                 kind == ListKind::Md5 ? kMd5PreReadLimit : 0);
+        const std::size_t laneCount = kind == ListKind::Md5 ? Md5LaneCountThatPays() : 0;
         for (int row = 0; row < count; ++row) {
+            const std::size_t batch =
+                laneCount > 1 ? LaneBatchLength(std::span(files).subspan(static_cast<std::size_t>(row)), laneCount) : 0;
+            if (batch > 1) {
+                if (!RunLaneBatch(row, batch, openAhead, outcome)) {
+                    break;
+                }
+                row += static_cast<int>(batch) - 1;
+                continue;
+            }
             const ChosenFile& chosen = files[static_cast<std::size_t>(row)];
             if (chosen.size >= kLongReadSize && !WriteGathered(outcome)) {
                 break;
@@ -82,6 +95,49 @@ public:
     }
 
 private:
+    // `length` small MD5 files from `first` on, hashed side by side; their lines (or
+    // left-out reasons) follow in order as the one-file path gives them. False when the
+    // run stops (aborted: no line of the batch is kept; or a write failed).
+    bool RunLaneBatch(int first, std::size_t length, FileOpenAhead& openAhead, GenerationOutcome& outcome)
+    {
+        const int count = static_cast<int>(m_job.chosen.files.size());
+        const std::span<const ChosenFile> chosen =
+            std::span(m_job.chosen.files).subspan(static_cast<std::size_t>(first), length);
+        for (const ChosenFile& each : chosen) {
+            if (each.size >= kLongReadSize) {
+                if (!WriteGathered(outcome)) {
+                    return false;
+                }
+                break;
+            }
+        }
+        std::vector<ReadOnlyFile> files;
+        files.reserve(length);
+        for (std::size_t i = 0; i < length; ++i) {
+            const int row = first + static_cast<int>(i);
+            m_observer.FileStarted(chosen[i].entryName, row + 1, count, GenerationCounterText(row + 1, count));
+            files.push_back(openAhead.Take(row));
+        }
+        const std::vector<LaneEntryLine> lines =
+            Md5EntryLinesInLanes(chosen, files, m_observer.Progress(), TotalBytesOf(m_job), m_bytesDone);
+        if (AbortRequested()) {
+            outcome.status = GenerationStatus::Aborted;
+            return false;
+        }
+        for (std::size_t i = 0; i < length; ++i) {
+            if (!lines[i].line) {
+                outcome.leftOut.push_back({chosen[i].entryName, std::strerror(lines[i].readError)});
+                continue;
+            }
+            m_gathered += *lines[i].line;
+            ++m_gatheredLines;
+            if ((m_job.writeEachLineAtOnce || m_gathered.size() >= kGatheredLinesLimit) && !WriteGathered(outcome)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     // Writes the lines not yet written; false (and the outcome says why) when that failed.
     bool WriteGathered(GenerationOutcome& outcome)
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <vector>
 
 // The rows a run with several workers hands out, in list order, and which of them are
@@ -25,6 +26,30 @@ public:
         return m_next++;
     }
 
+    // Take's row, then the rows that follow it in list order (passing over those that
+    // are not eligible) while `joins(row)` holds for them and for the first, up to
+    // `maxCount` rows in all, every one now in flight. Empty when no row is left.
+    template <typename Eligible, typename Joins>
+    [[nodiscard]] std::vector<int> TakeRun(const Eligible& eligible, const Joins& joins, std::size_t maxCount)
+    {
+        std::vector<int> taken;
+        const int firstRow = Take(eligible);
+        if (firstRow < 0) {
+            return taken;
+        }
+        taken.push_back(firstRow);
+        while (taken.size() < maxCount && joins(taken.front())) {
+            while (m_next < m_end && !eligible(m_next)) {
+                ++m_next;
+            }
+            if (m_next >= m_end || !joins(m_next)) {
+                break;
+            }
+            taken.push_back(Take(eligible));
+        }
+        return taken;
+    }
+
     void Finish(int row)
     {
         const auto found = std::find(m_inFlight.begin(), m_inFlight.end(), row);
@@ -44,5 +69,5 @@ public:
 private:
     int m_next;
     int m_end;
-    std::vector<int> m_inFlight;  // ascending; at most one per worker
+    std::vector<int> m_inFlight;  // ascending; a worker may hold a run of rows
 };

@@ -9,7 +9,9 @@
 #include "filesinflight.h"
 #include "filesize.h"
 #include "folderanchor.h"
+#include "hashfilesinlanes.h"
 #include "hextext.h"
+#include "lanebatches.h"
 #include "listreader.h"
 #include "md5file.h"
 #include "progresssink.h"
@@ -20,6 +22,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <mutex>
 #include <optional>
 #include <stdexcept>
@@ -37,6 +40,12 @@ bool SameText(std::string_view expected, const char* computed, std::size_t lengt
 enum class RowScope { All, Selected };
 
 constexpr std::size_t kPreReadLimit = 64 * 1024;
+// A row taken with others, its opened file and whether the file could be opened.
+struct TakenRow {
+    int row = -1;
+    ReadOnlyFile file;
+    bool present = false;
+};
 
 // What one worker reads with: its engine, where its progress goes and its running
 // count of bytes read (run-wide with one worker, its own with several).
@@ -73,6 +82,9 @@ public:
         m_list.SetSizeType(m_job.sizeType);
 
         const ListKind kind = m_list.Kind();
+        if (kind != ListKind::None && kind != ListKind::Sfv) {
+            m_laneCount = Md5LaneCountThatPays();
+        }
         bool completed = true;
         if (kind != ListKind::None) {
             const int first = m_scope == RowScope::All ? m_job.startIndex : 0;
@@ -117,7 +129,27 @@ private:
                 continue;
             }
             ReadOnlyFile file = openAhead ? openAhead->Take(row) : ReadOnlyFile(EntryPath(row));
-            if (!VerifyRow(row, kind, file, worker)) {
+            if (!JoinsLanes(row)) {
+                if (!VerifyRow(row, kind, file, worker)) {
+                    return false;
+                }
+                continue;
+            }
+            // The MD5 rows that follow go with it, to be hashed side by side.
+            std::vector<TakenRow> taken;
+            taken.push_back({row, std::move(file)});
+            while (taken.size() < m_laneCount && row + 1 < rowCount) {
+                const int next = row + 1;
+                if (Eligible(next) && !JoinsLanes(next)) {
+                    break;
+                }
+                row = next;
+                ReadOnlyFile nextFile = openAhead ? openAhead->Take(row) : ReadOnlyFile(EntryPath(row));
+                if (Eligible(row)) {
+                    taken.push_back({row, std::move(nextFile)});
+                }
+            }
+            if (!VerifyTaken(kind, taken, worker, nullptr, nullptr)) {
                 return false;
             }
         }
@@ -188,18 +220,31 @@ private:
         WorkerProgress progress(shared);
         worker.progress = &progress;
         for (;;) {
-            int row = -1;
+            std::vector<int> runOfRows;
             {
                 const std::lock_guard lock(m_mutex);
                 if (Interrupted()) {
                     return;
                 }
-                row = rows.Take([this](int candidate) { return Eligible(candidate); });
-                if (row < 0) {
+                runOfRows = rows.TakeRun([this](int candidate) { return Eligible(candidate); },
+                                         [this](int candidate) { return JoinsLanes(candidate); }, m_laneCount);
+                if (runOfRows.empty()) {
                     return;
                 }
                 FollowLowestRow(rows);
             }
+            if (runOfRows.size() > 1) {
+                std::vector<TakenRow> taken;
+                taken.reserve(runOfRows.size());
+                for (const int row : runOfRows) {
+                    taken.push_back({row, ReadOnlyFile(anchor.Anchor(EntryPath(row)))});
+                }
+                if (!VerifyTaken(kind, taken, worker, &progress, &rows)) {
+                    return;
+                }
+                continue;
+            }
+            const int row = runOfRows.front();
             const std::string path = EntryPath(row);
             ReadOnlyFile file(anchor.Anchor(path));
             bool present = false;
@@ -227,6 +272,139 @@ private:
             SetStatus(row, verdict);
             Count(verdict);
             FollowLowestRow(rows);
+        }
+    }
+
+    // Whether the row's list entry lets it join a batch in the lanes: an MD5 digest that
+    // can be one, in a run whose CPU has the lanes. Its file decides the rest.
+    [[nodiscard]] bool JoinsLanes(int row) const noexcept
+    {
+        const std::uint8_t traits = m_list.RowTraits(row);
+        return m_laneCount > 1 && entrytraits::Algorithm(traits) == DigestAlgorithm::Md5 &&
+               !entrytraits::HasUnusableDigest(traits);
+    }
+
+    [[nodiscard]] static bool FitsLanes(const TakenRow& taken) noexcept
+    {
+        return taken.present && taken.file.Size() <= kLaneFileLimit;
+    }
+
+    // The run's lock with several workers (`rows` given), none with one.
+    [[nodiscard]] std::unique_lock<std::mutex> LockIfShared(const RowsInFlight* rows)
+    {
+        return rows != nullptr ? std::unique_lock(m_mutex) : std::unique_lock<std::mutex>();
+    }
+
+    // Rows taken together, in list order: each shows its size and Checking, then runs
+    // of files that fit go through the lanes as batches and the others one by one as
+    // VerifyRow takes them, the verdicts in list order. `rows` and `progress` are the
+    // shared rows and the worker's sink with several workers, null with one. False when
+    // interrupted: the rows without a verdict stay Checking (and in flight).
+    bool VerifyTaken(ListKind kind, std::vector<TakenRow>& taken, RowWorker& worker, WorkerProgress* progress,
+                     RowsInFlight* rows)
+    {
+        {
+            const auto lock = LockIfShared(rows);
+            for (TakenRow& each : taken) {
+                each.present = RefreshRowSize(each.row, each.file);
+                SetStatus(each.row, EntryStatus::Checking);
+            }
+        }
+        std::size_t begin = 0;
+        while (begin < taken.size()) {
+            std::size_t end = begin;
+            std::uint64_t batchBytes = 0;
+            while (end < taken.size() && FitsLanes(taken[end]) &&
+                   (end == begin || batchBytes + taken[end].file.Size() <= kLaneBatchBytes)) {
+                batchBytes += taken[end].file.Size();
+                ++end;
+            }
+            end = std::max(end, begin + 1);
+            const std::span<TakenRow> group(taken.data() + begin, end - begin);
+            if (rows == nullptr) {
+                FollowRow(group.front().row);
+            }
+            const std::uint64_t before = worker.bytesDone;
+            std::vector<EntryStatus> verdicts;
+            if (group.size() > 1) {
+                std::vector<ReadOnlyFile*> files;
+                for (TakenRow& each : group) {
+                    files.push_back(&each.file);
+                }
+                const std::vector<LaneFileDigest> digests =
+                    HashFilesInLanes(files, *worker.progress, m_totalBytes, worker.bytesDone);
+                for (std::size_t i = 0; i < group.size(); ++i) {
+                    verdicts.push_back(LaneVerdict(group[i].row, digests[i]));
+                }
+            } else {
+                TakenRow& one = group.front();
+                verdicts.push_back(Check(one.row, kind, one.file, one.present, worker));
+            }
+            if (progress != nullptr) {
+                progress->Flush();
+            }
+            if (!Conclude(group, verdicts, worker, before, rows)) {
+                return false;
+            }
+            begin = end;
+        }
+        return true;
+    }
+
+    // The verdict of a file hashed in the lanes, as CheckDigest gives it (the found
+    // checksum recorded first); only asked when the run was not interrupted, so a file
+    // without its digest failed to read.
+    EntryStatus LaneVerdict(int row, const LaneFileDigest& digest)
+    {
+        if (!digest.Finished()) {
+            return EntryStatus::Bad;
+        }
+        m_list.SetFoundChecksum(row, digest.digest);
+        return SameText(m_list.ExpectedChecksum(row), digest.digest.data(), digest.digest.size())
+                   ? EntryStatus::OK
+                   : EntryStatus::Bad;
+    }
+
+    // Gives a group of rows their verdicts in list order, the worker's bytes since
+    // `before` now done; false (every row of the group left Checking) when the run was
+    // interrupted.
+    bool Conclude(std::span<TakenRow> group, const std::vector<EntryStatus>& verdicts, const RowWorker& worker,
+                  std::uint64_t before, RowsInFlight* rows)
+    {
+        const auto lock = LockIfShared(rows);
+        if (Interrupted()) {
+            return false;
+        }
+        if (rows != nullptr) {
+            m_finishedBytes += worker.bytesDone - before;
+        }
+        if (m_scope == RowScope::All) {
+            m_list.SetBytesDone(rows != nullptr ? m_finishedBytes : worker.bytesDone);
+        }
+        for (std::size_t i = 0; i < group.size(); ++i) {
+            if (rows != nullptr) {
+                rows->Finish(group[i].row);
+                m_lastFinished = std::max(m_lastFinished, group[i].row);
+            }
+            SetStatus(group[i].row, verdicts[i]);
+            Count(verdicts[i]);
+        }
+        if (rows != nullptr) {
+            FollowLowestRow(*rows);
+        } else if (m_job.autoScroll && !group.empty()) {
+            m_observer.AutoScrollToRow(group.back().row);  // the view reaches the group's last row
+        }
+        return true;
+    }
+
+    // One worker: the resume point and the auto-scroll move to the row it verifies next.
+    void FollowRow(int row)
+    {
+        if (m_job.autoScroll) {
+            m_observer.AutoScrollToRow(row);
+        }
+        if (m_scope == RowScope::All) {
+            m_list.SetCurrentIndex(row);
         }
     }
 
@@ -381,6 +559,7 @@ private:
     std::uint64_t m_finishedBytes = 0;  // bytes of the rows finished, as BytesDone
     int m_lowestFollowed = -1;
     int m_lastFinished = -1;  // the highest row that got its verdict
+    std::size_t m_laneCount = 0;  // MD5 files hashed side by side; 0 where the lanes do not pay
 };
 
 }  // namespace

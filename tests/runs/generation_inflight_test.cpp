@@ -4,7 +4,9 @@
 #include "abortflag.h"
 #include "generationrecorder.h"
 #include "generationrun.h"
+#include "listformats.h"
 #include "listtypes.h"
+#include "md5.h"
 #include "sfvhead.h"
 #include "tempdir.h"
 
@@ -40,7 +42,10 @@ struct ChosenSet {
         std::vector<FileRecordInfo> records;
         std::vector<int> rows;
         for (int i = 0; i < 30; ++i) {
-            const std::size_t size = i % 4 == 0 ? (1 << 20) + static_cast<std::size_t>(i) : 50u * static_cast<std::size_t>(i);
+            std::size_t size = i % 4 == 0 ? (1 << 20) + static_cast<std::size_t>(i) : 50u * static_cast<std::size_t>(i);
+            if (i == 12) {
+                size = (4 << 20) + 1;  // over the size of the MD5 files hashed side by side
+            }
             std::string name = "f" + std::to_string(i) + ".bin";
             if (i == 17) {
                 name = "line\nbreak.bin";
@@ -90,6 +95,23 @@ std::vector<std::string> LeftOutNames(const GenerationOutcome& outcome)
     return names;
 }
 
+// The MD5 list as one file at a time computes it, each digest taken straight from its
+// file: what the lanes and the workers write must be these bytes.
+std::string Md5ListOneFileAtATime(const ChosenSet& set)
+{
+    std::string list;
+    for (const ChosenFile& file : set.chosen.files) {
+        if (!std::filesystem::exists(file.path) || file.entryName.find('\n') != std::string::npos) {
+            continue;
+        }
+        const std::string bytes = ReadBytes(file.path);
+        CMd5 md5;
+        md5.Update(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+        list += Md5EntryLine(md5.Final(), file.entryName);
+    }
+    return list;
+}
+
 class GenerationInFlightTest : public ::testing::TestWithParam<std::tuple<int, ListKind, bool>> {};
 
 TEST_P(GenerationInFlightTest, WritesTheOneAtATimeListByteForByte)
@@ -100,6 +122,9 @@ TEST_P(GenerationInFlightTest, WritesTheOneAtATimeListByteForByte)
     const Written several = Generate(set, kind, eachAtOnce, filesInFlight);
 
     EXPECT_EQ(several.bytes, single.bytes);
+    if (kind == ListKind::Md5) {
+        EXPECT_EQ(single.bytes, Md5ListOneFileAtATime(set));
+    }
     EXPECT_EQ(several.outcome.status, GenerationStatus::Completed);
     EXPECT_EQ(several.outcome.linesWritten, 28);
     EXPECT_EQ(LeftOutNames(several.outcome), (std::vector<std::string>{"line\nbreak.bin", "f22.bin"}));

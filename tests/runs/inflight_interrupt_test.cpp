@@ -4,10 +4,12 @@
 // first byte.
 
 #include "abortflag.h"
+#include "md5.h"
 #include "runfixture.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 
@@ -174,6 +176,103 @@ TEST_P(InFlightInterruptTest, ClosingDuringTheRunEndsEveryWorker)
 }
 
 INSTANTIATE_TEST_SUITE_P(FilesInFlight, InFlightInterruptTest, testing::Values(2, 8),
+                         [](const auto& row) { return "At" + std::to_string(row.param); });
+
+// MD5 rows hashed side by side in batches: a Pause in the middle of a batch leaves
+// every row of the batch Checking, and the resume verifies them again from their first
+// byte without counting any row twice.
+class LaneBatchInterruptTest : public ::testing::TestWithParam<int>, protected RunFixture {
+protected:
+    static constexpr int kMd5Rows = 48;
+    static constexpr std::size_t kMd5Size = 40 * 1024;  // many rounds of the lanes per file
+
+    static Status Expected(int row)
+    {
+        return row == 13 ? Status::Missing : (row == 5 || row == 30 ? Status::Bad : Status::OK);
+    }
+
+    void LoadMd5Rows()
+    {
+        std::vector<Entry> entries;
+        for (int row = 0; row < kMd5Rows; ++row) {
+            const std::string name = "file" + std::to_string(row) + ".bin";
+            const std::string bytes(kMd5Size, static_cast<char>('a' + row));
+            CMd5 md5;
+            md5.Update(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+            if (row != 13) {
+                WriteFile(name, bytes);
+            }
+            entries.push_back({name, Expected(row) == Status::Bad ? std::string(32, '0') : md5.Final()});
+        }
+        LoadMd5(entries);
+        m_controller->SetFilesInFlight(GetParam());
+    }
+
+    int Count(Status status) const
+    {
+        const std::vector<Status> statuses = Statuses();
+        return static_cast<int>(std::count(statuses.begin(), statuses.end(), status));
+    }
+};
+
+TEST_P(LaneBatchInterruptTest, PauseInTheMiddleOfABatchKeepsItCheckingAndResumeCountsNoRowTwice)
+{
+    LoadMd5Rows();
+    // Held inside a batch (several rows Checking) once some rows have their verdicts.
+    std::atomic<bool> held{false};
+    m_observer.m_onBytesRead = [&](std::uint64_t) {
+        if (!held && Count(Status::Checking) > 1 && Count(Status::OK) > 0) {
+            held = true;
+            ASSERT_TRUE(WaitUntil([this] { return m_list.GetRunState() == RunState::Paused; }));
+        }
+    };
+    m_controller->StartPause();
+    ASSERT_TRUE(WaitUntil([&] { return held.load(); }));
+    m_controller->StartPause();  // pause
+    m_controller->WaitForWorker();
+
+    ASSERT_EQ(m_list.GetRunState(), RunState::Paused);
+    const std::vector<Status> paused = Statuses();
+    const auto firstChecking = std::find(paused.begin(), paused.end(), Status::Checking);
+    ASSERT_NE(firstChecking, paused.end());
+    EXPECT_EQ(m_list.CurrentIndex(), firstChecking - paused.begin()) << "the resume point is the lowest row in flight";
+    EXPECT_GT(Count(Status::Checking), 1);
+    Counters tally{0, 0, 0, 0};
+    std::uint64_t bytes = 0;
+    for (int row = 0; row < kMd5Rows; ++row) {
+        const Status status = paused[static_cast<std::size_t>(row)];
+        tally.ok += status == Status::OK ? 1 : 0;
+        tally.bad += status == Status::Bad ? 1 : 0;
+        tally.missing += status == Status::Missing ? 1 : 0;
+        const bool verdict = status == Status::OK || status == Status::Bad || status == Status::Missing;
+        tally.unchecked += verdict ? 0 : 1;
+        bytes += verdict && row != 13 ? kMd5Size : 0;
+        if (verdict) {
+            EXPECT_EQ(status, Expected(row)) << row;
+        }
+    }
+    EXPECT_EQ(m_list.GetCounters(), tally);
+    EXPECT_EQ(m_list.BytesDone(), bytes);
+
+    std::atomic<int> verdictRowsReread{0};
+    m_observer.m_onBytesRead = nullptr;
+    m_observer.m_onRowChanged = [&](int row, Status status) {
+        const Status before = paused[static_cast<std::size_t>(row)];
+        if (status == Status::Checking && before != Status::Checking && before != Status::Unchecked) {
+            ++verdictRowsReread;
+        }
+    };
+    RunAndWait([this] { m_controller->StartPause(); }, 2);  // resume
+
+    EXPECT_EQ(verdictRowsReread.load(), 0);
+    for (int row = 0; row < kMd5Rows; ++row) {
+        EXPECT_EQ(m_list.RowStatus(row), Expected(row)) << row;
+    }
+    EXPECT_EQ(m_list.GetCounters(), (Counters{45, 2, 1, 0}));
+    EXPECT_EQ(m_observer.LastBytesRead(), std::uint64_t{kMd5Rows - 1} * kMd5Size);
+}
+
+INSTANTIATE_TEST_SUITE_P(FilesInFlight, LaneBatchInterruptTest, testing::Values(1, 2),
                          [](const auto& row) { return "At" + std::to_string(row.param); });
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "abortflag.h"
 #include "md5.h"
+#include "md5lanes.h"
 #include "runfixture.h"
 
 #include <gtest/gtest.h>
@@ -24,9 +25,16 @@ struct MixedRow {
     bool present = true;
     bool folder = false;
     bool rightChecksum = true;
+    // MD5 lists only (a tagged list): a row whose checksum cannot be an MD5 digest, and
+    // a SHA-256 row among the MD5 ones.
+    bool unusableDigest = false;
+    bool sha256 = false;
 };
 
-std::vector<MixedRow> MixedRows()
+// FIPS 180-4 example: SHA-256 of "abc".
+constexpr const char* kSha256Abc = "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD";
+
+std::vector<MixedRow> MixedRows(ListKind kind)
 {
     std::vector<MixedRow> rows = {
         {"small.bin", 1},
@@ -44,6 +52,12 @@ std::vector<MixedRow> MixedRows()
         const std::size_t size = i % 3 == 0 ? 700 * 1024 : static_cast<std::size_t>(100 + 37 * i);
         rows.push_back({"more-" + std::to_string(i) + ".bin", size, i != 11, false, i % 7 != 5});
     }
+    // Over the size up to which MD5 files are hashed side by side, between small ones.
+    rows.insert(rows.begin() + 14, {"huge.bin", (4u << 20) + 5});
+    if (kind == ListKind::Md5) {
+        rows.insert(rows.begin() + 2, {"unusable.bin", 300, false, false, true, true});
+        rows.insert(rows.begin() + 20, {"abc.txt", 3, true, false, true, false, true});
+    }
     return rows;
 }
 
@@ -51,6 +65,9 @@ Status ExpectedVerdict(const MixedRow& row, ListKind kind)
 {
     if (row.folder) {
         return kind == ListKind::Sfv ? Status::Bad : Status::Missing;  // as one file at a time
+    }
+    if (row.unusableDigest) {
+        return Status::Bad;
     }
     if (!row.present) {
         return Status::Missing;
@@ -74,25 +91,38 @@ TEST_P(InFlightVerdictTest, MixedListEndsAsTheOneAtATimeRunWithCountersRightThro
     std::vector<Entry> entries;
     std::vector<std::string> found;
     std::uint64_t bytesToRead = 0;
-    const std::vector<MixedRow> rows = MixedRows();
+    std::string md5List;
+    const std::vector<MixedRow> rows = MixedRows(kind);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const MixedRow& row = rows[i];
         std::string bytes(row.size, '\0');
         for (std::size_t at = 0; at < bytes.size(); ++at) {
             bytes[at] = static_cast<char>((at * 131 + i * 7) & 0xFF);
         }
+        if (row.sha256) {
+            bytes = "abc";
+        }
         if (row.folder) {
             std::filesystem::create_directory(m_dir.Path() / row.name);
         } else if (row.present) {
             WriteFile(row.name, bytes);
-            bytesToRead += bytes.size();
+            bytesToRead += row.unusableDigest ? 0 : bytes.size();
         }
-        const std::string actual = kind == ListKind::Sfv ? Hex8(ReferenceCrc32(bytes)) : Md5Hex(bytes);
+        std::string actual = kind == ListKind::Sfv ? Hex8(ReferenceCrc32(bytes)) : Md5Hex(bytes);
+        if (row.sha256) {
+            actual = kSha256Abc;
+        }
         const std::string wrong = kind == ListKind::Sfv ? "00000001" : std::string(32, '1');
-        entries.push_back({row.name, row.rightChecksum ? actual : wrong});
-        found.push_back(row.present && !row.folder ? actual : std::string());
+        const std::string listed = row.unusableDigest ? std::string(33, '2') : row.rightChecksum ? actual : wrong;
+        entries.push_back({row.name, listed});
+        md5List += std::string(row.sha256 ? "SHA256" : "MD5") + " (" + row.name + ") = " + listed + "\n";
+        found.push_back(row.present && !row.folder && !row.unusableDigest ? actual : std::string());
     }
-    Load(kind == ListKind::Sfv ? "mixed.sfv" : "mixed.md5", entries, kind);
+    if (kind == ListKind::Sfv) {
+        Load("mixed.sfv", entries, kind);
+    } else {
+        LoadText("mixed.md5", md5List);
+    }
 
     // Each count the run shows must be the rows' verdicts at that moment.
     int wrongMoments = 0;
@@ -107,6 +137,15 @@ TEST_P(InFlightVerdictTest, MixedListEndsAsTheOneAtATimeRunWithCountersRightThro
             }
         }
         wrongMoments += tally == counters ? 0 : 1;
+    };
+    // How many rows were Checking at once: more than one file in flight, or a batch in the lanes.
+    int mostChecking = 0;
+    m_observer.m_onRowChanged = [&](int, Status) {
+        int checking = 0;
+        for (int row = 0; row < m_list.RowCount(); ++row) {
+            checking += m_list.RowStatus(row) == Status::Checking ? 1 : 0;
+        }
+        mostChecking = std::max(mostChecking, checking);
     };
     std::vector<int> positions;
     m_observer.m_onProgress = [&](int percent) { positions.push_back(percent); };
@@ -140,6 +179,9 @@ TEST_P(InFlightVerdictTest, MixedListEndsAsTheOneAtATimeRunWithCountersRightThro
     EXPECT_EQ(m_list.CurrentIndex(), 0);
     EXPECT_EQ(m_list.BytesDone(), 0u);
     EXPECT_EQ(m_observer.Events(), (std::vector{RunEvent::Started, RunEvent::Finished, RunEvent::WorkerEnded}));
+    if (kind == ListKind::Md5 && Md5Lanes().ActivePath() != Md5LanesPath::Scalar) {
+        EXPECT_GT(mostChecking, filesInFlight) << "MD5 files went through the lanes in batches";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(FilesInFlight, InFlightVerdictTest,
