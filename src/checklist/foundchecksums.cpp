@@ -7,20 +7,6 @@
 
 namespace {
 
-int HexValue(char digit) noexcept
-{
-    if (digit >= '0' && digit <= '9') {
-        return digit - '0';
-    }
-    if (digit >= 'A' && digit <= 'F') {
-        return digit - 'A' + 10;
-    }
-    if (digit >= 'a' && digit <= 'f') {
-        return digit - 'a' + 10;
-    }
-    return -1;
-}
-
 std::uint8_t Load(const std::uint8_t& byte, std::memory_order order) noexcept
 {
     return std::atomic_ref<std::uint8_t>(const_cast<std::uint8_t&>(byte)).load(order);
@@ -61,12 +47,11 @@ void FoundChecksums::Set(std::size_t row, std::string_view hexText) noexcept
         return;
     }
     for (std::size_t i = 0; i < length; ++i) {
-        const int high = HexValue(hexText[2 * i]);
-        const int low = HexValue(hexText[2 * i + 1]);
-        if (high < 0 || low < 0) {
+        const int byte = HexByteValue(hexText[2 * i], hexText[2 * i + 1]);
+        if (byte < 0) {
             return;
         }
-        Store(slot[1 + i], static_cast<std::uint8_t>(high << 4 | low), std::memory_order_relaxed);
+        Store(slot[1 + i], static_cast<std::uint8_t>(byte), std::memory_order_relaxed);
     }
     Store(slot[0], static_cast<std::uint8_t>(length), std::memory_order_release);
 }

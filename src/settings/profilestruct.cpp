@@ -4,26 +4,10 @@
 
 namespace {
 
-int HexValue(char digit)
-{
-    if (digit >= '0' && digit <= '9') {
-        return digit - '0';
-    }
-    if (digit >= 'A' && digit <= 'F') {
-        return digit - 'A' + 10;
-    }
-    if (digit >= 'a' && digit <= 'f') {
-        return digit - 'a' + 10;
-    }
-    return -1;
-}
-
 // The byte spelled by the two digits at `offset`, or -1.
 int ReadHexByte(std::string_view text, std::size_t offset)
 {
-    const int high = HexValue(text[offset]);
-    const int low = HexValue(text[offset + 1]);
-    return (high < 0 || low < 0) ? -1 : high * 16 + low;
+    return HexByteValue(text[offset], text[offset + 1]);
 }
 
 } // namespace
