@@ -3,6 +3,7 @@
 #include "abortflag.h"
 #include "crc32engine.h"
 #include "progresssink.h"
+#include "tempdir.h"
 
 #include <gtest/gtest.h>
 
@@ -64,3 +65,27 @@ inline std::string PathTestName(const ::testing::TestParamInfo<Crc32Path>& param
 // Every fold path; the tests skip the ones the CPU lacks.
 inline const auto kEveryCrc32Path =
     ::testing::Values(Crc32Path::Table, Crc32Path::Slicing16, Crc32Path::Pclmul, Crc32Path::Vpclmul);
+
+// A row of a table of file sizes.
+struct SizeCase {
+    const char* name;
+    std::size_t size;
+};
+
+// A CRC-32 engine with its table, a temporary folder, a recording sink and the
+// engine's outputs, with g_abort cleared around each test. m_crc starts with a value
+// no engine gives an empty file, so a test sees whether it was written.
+class Crc32FileTest : public AbortFlagTest {
+protected:
+    void SetUp() override
+    {
+        AbortFlagTest::SetUp();
+        m_engine.BuildTable();
+    }
+
+    TempDir m_dir;
+    CCrc32Engine m_engine;
+    RecordingSink m_sink;
+    std::uint32_t m_crc = 0x5A5A5A5Au;
+    std::uint64_t m_done = 0;
+};

@@ -25,11 +25,6 @@ std::string ReadAll(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct FileCase {
-    const char* name;
-    std::size_t size;
-};
-
 class Crc32FileAcrossPaths : public ::testing::TestWithParam<Crc32Path> {};
 
 // Every fold reads files end to end with the same checksum and one report per
@@ -39,7 +34,7 @@ TEST_P(Crc32FileAcrossPaths, SizesAroundBlockAndBufferBoundaries)
     if (!Crc32PathSupported(GetParam())) {
         GTEST_SKIP() << "the CPU lacks " << Crc32PathName(GetParam());
     }
-    static constexpr FileCase kCases[] = {
+    static constexpr SizeCase kCases[] = {
         {"empty", 0},
         {"one byte", 1},
         {"one block less a byte", kBlock - 1},
@@ -56,7 +51,7 @@ TEST_P(Crc32FileAcrossPaths, SizesAroundBlockAndBufferBoundaries)
     engine.BuildTable();
     engine.SetPath(GetParam());
     unsigned seed = 1;
-    for (const FileCase& row : kCases) {
+    for (const SizeCase& row : kCases) {
         const std::string path = dir.WritePatternFile("data.bin", row.size, seed++);
         RecordingSink sink;
         std::uint32_t crc = 0;
@@ -75,20 +70,7 @@ TEST_P(Crc32FileAcrossPaths, SizesAroundBlockAndBufferBoundaries)
 
 INSTANTIATE_TEST_SUITE_P(EveryPath, Crc32FileAcrossPaths, kEveryCrc32Path, PathTestName);
 
-class Crc32File : public AbortFlagTest {
-protected:
-    void SetUp() override
-    {
-        AbortFlagTest::SetUp();
-        m_engine.BuildTable();
-    }
-
-    TempDir m_dir;
-    CCrc32Engine m_engine;
-    RecordingSink m_sink;
-    std::uint32_t m_crc = 0x5A5A5A5Au;
-    std::uint64_t m_done = 0;
-};
+class Crc32File : public Crc32FileTest {};
 
 TEST_F(Crc32File, NineDigitsGiveTheCheckValue)
 {

@@ -90,24 +90,9 @@ TEST(Crc32Combine, JoinedRegistersEqualOneFoldOverBoth)
     }
 }
 
-class Crc32Ranges : public AbortFlagTest {
+class Crc32Ranges : public Crc32FileTest {
 protected:
-    void SetUp() override
-    {
-        AbortFlagTest::SetUp();
-        m_engine.BuildTable();
-    }
-
-    TempDir m_dir;
-    CCrc32Engine m_engine;
     Crc32InMemory m_fold;
-    std::uint32_t m_crc = 0;
-    std::uint64_t m_done = 0;
-};
-
-struct SizeCase {
-    const char* name;
-    std::size_t size;
 };
 
 TEST_F(Crc32Ranges, DefaultThreadsAreTheHardwareThreadsUpToEight)

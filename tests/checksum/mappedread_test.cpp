@@ -70,25 +70,13 @@ void Append(const std::string& path, std::string_view bytes)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-class MappedRead : public AbortFlagTest {
+class MappedRead : public Crc32FileTest {
 protected:
     void SetUp() override
     {
-        AbortFlagTest::SetUp();
-        m_engine.BuildTable();
+        Crc32FileTest::SetUp();
         m_engine.SetRangeThreads(1);
     }
-
-    TempDir m_dir;
-    CCrc32Engine m_engine;
-    RecordingSink m_sink;
-    std::uint32_t m_crc = 0;
-    std::uint64_t m_done = 0;
-};
-
-struct SizeCase {
-    const char* name;
-    std::size_t size;
 };
 
 // Every engine gives the checksum of the bytes and one report per block on either side

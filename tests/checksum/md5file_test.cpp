@@ -35,10 +35,6 @@ protected:
     std::uint64_t m_done = 0;
 };
 
-struct SizeCase {
-    const char* name;
-    std::size_t size;
-};
 
 TEST_F(Md5FileTest, OneReportPerBlockAtEverySize)
 {
