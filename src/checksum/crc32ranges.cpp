@@ -4,6 +4,7 @@
 #include "crc32combine.h"
 #include "crc32engine.h"
 #include "filechunks.h"
+#include "pagecache.h"
 #include "progresssink.h"
 #include "pumpmessages.h"
 #include "readonlyfile.h"
@@ -23,7 +24,7 @@ namespace {
 
 constexpr std::size_t kBlockSize = CCrc32Engine::kBlockSize;
 // Range starts fall on this boundary: whole blocks and pages, so every range but the
-// last holds whole blocks only and maps from a page.
+// last holds whole blocks only.
 constexpr std::uint64_t kRangeAlignment = 2u << 20;
 
 struct Range {
@@ -33,7 +34,6 @@ struct Range {
     std::uint64_t folded = 0;
     int error = 0;
 
-    [[nodiscard]] bool Complete() const noexcept { return folded == end - begin; }
 };
 
 // What the threads share while the ranges are folded.
@@ -128,30 +128,28 @@ std::vector<Range> SplitIntoRanges(std::uint64_t size, int count)
     return ranges;
 }
 
-// The register of the ranges joined in file order: all of them, or (after an abort
-// or a failure) as far as the bytes from the start were folded without a gap.
-std::uint32_t JoinRanges(const std::vector<Range>& ranges) noexcept
+}  // namespace
+
+std::uint32_t Crc32JoinRanges(std::span<const Crc32RangeFold> ranges) noexcept
 {
     std::uint32_t reg = ranges.front().reg;
-    if (!ranges.front().Complete()) {
+    if (ranges.front().folded != ranges.front().length) {
         return reg;
     }
     for (std::size_t i = 1; i < ranges.size(); ++i) {
         reg = Crc32Combine(reg, ranges[i].reg, ranges[i].folded);
-        if (!ranges[i].Complete()) {
-            break;
+        if (ranges[i].folded != ranges[i].length) {
+            break;  // a gap follows: later ranges' bytes do not join on
         }
     }
     return reg;
 }
 
-}  // namespace
-
 int Crc32RangeCount(const ReadOnlyFile& file, int threads) noexcept
 {
     const std::uint64_t fit = file.Size() / kCrc32MinRangeBytes;
     if (threads <= 1 || fit < 2 || file.Descriptor() < 0 || file.Position() != 0 ||
-        !FileChunks::MostlyCached(file.Descriptor(), file.Size())) {
+        !MostlyInPageCache(file.Descriptor(), file.Size())) {
         return 1;
     }
     return static_cast<int>(std::min<std::uint64_t>(fit, static_cast<std::uint64_t>(threads)));
@@ -222,7 +220,11 @@ int Crc32FoldInRanges(ReadOnlyFile& file, const Crc32Folder& fold, int rangeCoun
     }
     reporter.Drain(true);
 
-    crc = JoinRanges(ranges);
+    std::vector<Crc32RangeFold> folds;
+    for (const Range& range : ranges) {
+        folds.push_back({range.reg, range.folded, range.end - range.begin});
+    }
+    crc = Crc32JoinRanges(folds);
     for (const Range& range : ranges) {
         if (range.error != 0) {
             return range.error;
@@ -231,9 +233,8 @@ int Crc32FoldInRanges(ReadOnlyFile& file, const Crc32Folder& fold, int rangeCoun
     if (reporter.Aborted() || AbortRequested()) {
         return 0;
     }
-    // A mapping shows a lost tail of the last page as zeros: a file that shrank reads
-    // wrong, and says so. Bytes appended since the size was taken are read as the
-    // one-thread fold reads them.
+    // A file that shrank after its ranges were read reads wrong, and says so. Bytes
+    // appended since the size was taken are read as the one-thread fold reads them.
     struct stat now {};
     if (::fstat(file.Descriptor(), &now) == 0 && static_cast<std::uint64_t>(now.st_size) < size) {
         return FileChunks::kShrankError;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 class ProgressSink;
 class ReadOnlyFile;
@@ -40,3 +41,15 @@ inline constexpr std::uint64_t kCrc32MinRangeBytes = 8u << 20;
 // folded. Returns 0 or the errno of the read that failed.
 int Crc32FoldInRanges(ReadOnlyFile& file, const Crc32Folder& fold, int ranges, std::uint32_t& crc,
                       ProgressSink& progress, std::int64_t totalBytes, std::uint64_t& bytesDone);
+
+// How far one range was folded: its register after `folded` of its `length` bytes.
+struct Crc32RangeFold {
+    std::uint32_t reg = 0;
+    std::uint64_t folded = 0;
+    std::uint64_t length = 0;
+};
+
+// The register of `ranges` (not empty, in file order, the first from the file's start)
+// joined: all of them, or (after an abort or a failure) as far as the bytes from the
+// start were folded without a gap.
+[[nodiscard]] std::uint32_t Crc32JoinRanges(std::span<const Crc32RangeFold> ranges) noexcept;

@@ -41,12 +41,12 @@ public:
     // Tells the kernel the file will be read once from start to end (read-ahead hint).
     void AdviseSequential() const noexcept;
 
-    // The descriptor, for mapping the file; -1 when it is not open or was read ahead.
+    // The descriptor, for reading ranges with pread; -1 when it is not open or was read ahead.
     [[nodiscard]] int Descriptor() const noexcept { return m_preRead ? -1 : m_fd; }
     // Bytes read (or skipped) from the descriptor so far.
     [[nodiscard]] std::uint64_t Position() const noexcept { return m_position; }
     // Moves the descriptor's reading position to `position` (bytes taken by other means,
-    // e.g. from a mapping); false when it cannot move.
+    // e.g. ranges read with pread); false when it cannot move.
     bool SkipTo(std::uint64_t position) noexcept;
 
     // Reads until `capacity` bytes are in `buffer`, the end of the file, or a read

@@ -1,7 +1,7 @@
 #include "filesinflight.h"
 
 #include "crc32engine.h"
-#include "filechunks.h"
+#include "pagecache.h"
 #include "regularfile.h"
 #include "rotationaldisk.h"
 
@@ -60,7 +60,7 @@ bool SampledFilesCached(int files, const RunFilePath& filePath)
             return false;
         }
         const auto size = static_cast<std::uint64_t>(file.status.st_size);
-        const bool cached = size == 0 || FileChunks::MostlyCached(file.fd, size);
+        const bool cached = size == 0 || MostlyInPageCache(file.fd, size);
         ::close(file.fd);
         if (!cached) {
             return false;

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -87,6 +88,39 @@ TEST(Crc32Combine, JoinedRegistersEqualOneFoldOverBoth)
         const std::string_view b = std::string_view(bytes).substr(row.first);
         const std::uint32_t joined = Crc32Combine(fold.Register(0xFFFFFFFFu, a), fold.Register(0, b), b.size());
         EXPECT_EQ(joined, fold.Register(0xFFFFFFFFu, bytes)) << row.name;
+    }
+}
+
+struct JoinRangesCase {
+    const char* name;
+    std::size_t folded[3];  // of each range of kJoinRange bytes
+    std::size_t expected;   // bytes from the start the joined register covers
+};
+
+constexpr std::size_t kJoinRange = 3 * kBlock;
+
+// After an abort or a failure the ranges hold partial registers: the join covers the
+// bytes from the start up to the first gap, never a later range's bytes after it.
+TEST(Crc32JoinRanges, JoinsUpToTheFirstGap)
+{
+    static constexpr JoinRangesCase kCases[] = {
+        {"every range complete", {kJoinRange, kJoinRange, kJoinRange}, 3 * kJoinRange},
+        {"first range part-folded", {kBlock, kJoinRange, kBlock}, kBlock},
+        {"second part-folded, third begun", {kJoinRange, kBlock, kBlock}, kJoinRange + kBlock},
+        {"second not begun, third complete", {kJoinRange, 0, kJoinRange}, kJoinRange},
+        {"last part-folded", {kJoinRange, kJoinRange, 2 * kBlock}, 2 * kJoinRange + 2 * kBlock},
+    };
+    const Crc32InMemory fold;
+    const std::string bytes = PatternBytes(3 * kJoinRange, 17);
+    for (const JoinRangesCase& row : kCases) {
+        std::vector<Crc32RangeFold> ranges;
+        for (std::size_t i = 0; i < 3; ++i) {
+            const std::uint32_t start = i == 0 ? 0xFFFFFFFFu : 0u;
+            ranges.push_back({fold.Register(start, std::string_view(bytes).substr(i * kJoinRange, row.folded[i])),
+                              row.folded[i], kJoinRange});
+        }
+        EXPECT_EQ(Crc32JoinRanges(ranges), fold.Register(0xFFFFFFFFu, std::string_view(bytes).substr(0, row.expected)))
+            << row.name;
     }
 }
 
@@ -212,9 +246,9 @@ TEST_F(Crc32Ranges, BytesAppendedWhileFoldingCount)
     EXPECT_EQ(sink.bytesRead.back(), first.size() + added.size());
 }
 
-// A file cut short while its ranges are mapped: no crash, and the checksum covers
+// A file cut short while its ranges are read: no crash, and the checksum covers
 // only bytes from the start that were folded before the loss.
-TEST_F(Crc32Ranges, FileThatShrinksWhileMappedEndsTheFile)
+TEST_F(Crc32Ranges, FileThatShrinksWhileFoldedEndsTheFile)
 {
     const std::string bytes = PatternBytes(4 * kRange, 16);
     for (const int threads : {1, 2, 8}) {
