@@ -2,6 +2,7 @@
 
 #include "crc32engine.h"
 #include "pagecache.h"
+#include "parallelreadprobe.h"
 #include "regularfile.h"
 #include "rotationaldisk.h"
 
@@ -44,8 +45,13 @@ int FilesInFlight(int setting, const std::string& folder, int files, const RunFi
     if (chosen > 1 || files <= 1 || IsForced(setting)) {
         return chosen;
     }
-    // One at a time was chosen for a rotating disk: files in memory do not need it.
-    return SampledFilesCached(files, filePath) ? OnePerThread(files) : chosen;
+    // One at a time was chosen for a disk that says it rotates: files in memory do not
+    // need it, and a disk that serves several reads at once as fast as one (a virtual
+    // disk that calls itself rotating) is not one.
+    if (SampledFilesCached(files, filePath) || ParallelReadsPay(files, filePath).value_or(false)) {
+        return OnePerThread(files);
+    }
+    return chosen;
 }
 
 bool SampledFilesCached(int files, const RunFilePath& filePath)

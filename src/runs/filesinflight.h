@@ -21,9 +21,10 @@ inline constexpr int kFilesInFlightAuto = 0;
 // The path of the run's file at `index` (0 to files - 1).
 using RunFilePath = std::function<std::string(int index)>;
 
-// FilesInFlight, except that files already in memory count as on no disk at all: on a
-// rotating disk, when a few files spread over the run (at most kCacheSamples) are all
-// nearly whole in the page cache, the run reads several at once, since nothing seeks.
+// FilesInFlight, except that a disk that says it rotates is taken at its word only when
+// it acts like one: when a few files spread over the run (at most kCacheSamples) are
+// all nearly whole in the page cache, or the disk serves several reads at once much
+// faster than one after another (ParallelReadsPay), the run reads several at once.
 [[nodiscard]] int FilesInFlight(int setting, const std::string& folder, int files, const RunFilePath& filePath,
                                 const std::string& sysfsRoot = "/sys");
 

@@ -2,12 +2,15 @@
 // files a run keeps in flight.
 
 #include "filesinflight.h"
+#include "parallelreadprobe.h"
 #include "rotationaldisk.h"
 #include "tempdir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fcntl.h>
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -155,6 +158,53 @@ TEST_F(FilesInFlightChoice, FilesAlreadyInMemoryNeedNoRotatingDiskOrder)
     EXPECT_EQ(choose(m_solidState, kFilesInFlightAuto, 21), perThread);
     paths[20] = (m_files.Path() / "gone").string();  // the last file is always looked at
     EXPECT_EQ(choose(m_rotating, kFilesInFlightAuto, 21), 1) << "a sampled file that cannot be opened";
+}
+
+struct ProbeTimes {
+    const char* name;
+    double oneAfterAnother;
+    double allAtOnce;
+    bool pays;
+};
+
+// A disk that seeks per file gains little from asking for several at once; one that
+// serves them together gains about as many times as were asked.
+TEST(ParallelReadProbe, DecidesByHowMuchAskingAtOnceGains)
+{
+    static constexpr ProbeTimes kCases[] = {
+        {"rotating: a seek per file either way", 0.040, 0.032, false},
+        {"solid state: four served together", 0.0008, 0.0002, true},
+        {"exactly the gain asked for", 0.002, 0.001, true},
+        {"nothing measurable asked at once", 0.0001, 0.0, true},
+    };
+    for (const ProbeTimes& row : kCases) {
+        EXPECT_EQ(ParallelReadsPay(row.oneAfterAnother, row.allAtOnce), row.pays) << row.name;
+    }
+}
+
+// The probe reads only files that are not in memory: cached files (or too few uncached
+// ones) leave the choice to what the disk says; evicted ones are measured.
+TEST(ParallelReadProbe, MeasuresOnlyUncachedFiles)
+{
+    const TempDir dir;
+    std::vector<std::string> paths;
+    for (int i = 0; i < 4 * kProbeFiles; ++i) {
+        paths.push_back(dir.WriteFile("f" + std::to_string(i), std::string(8192, 'y')));
+    }
+    const auto pathOf = [&paths](int index) { return paths[static_cast<std::size_t>(index)]; };
+    const int files = static_cast<int>(paths.size());
+    EXPECT_FALSE(ParallelReadsPay(files, pathOf).has_value()) << "all cached";
+    for (const std::string& path : paths) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        ::fdatasync(fd);
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        ::close(fd);
+    }
+    if (SampledFilesCached(files, pathOf)) {
+        GTEST_SKIP() << "this file system keeps files in memory (tmpfs): nothing to evict";
+    }
+    EXPECT_TRUE(ParallelReadsPay(files, pathOf).has_value()) << "evicted";
 }
 
 }  // namespace
