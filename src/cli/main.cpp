@@ -85,7 +85,10 @@ void PrintProgress(const CheckReporter& reporter, const ChecksumList& list, Prog
 {
     const Counters counters = list.GetCounters();
     const int done = counters.ok + counters.bad + counters.missing;
-    const ProgressFigures figures = meter.Sample(reporter.BytesRead(), list.TotalBytes(), seconds);
+    const auto files = static_cast<std::uint64_t>(done);
+    const auto rows = static_cast<std::uint64_t>(list.RowCount());
+    const ProgressFigures figures =
+        meter.Sample(reporter.BytesRead(), list.TotalBytes(), FileCounts{files, rows > files ? rows - files : 0}, seconds);
     const std::string line =
         TerminalProgressLine(figures, done, list.RowCount(), list.RowName(list.CurrentIndex()), TerminalWidth());
     std::fprintf(stderr, "\r%s\033[K", line.c_str());

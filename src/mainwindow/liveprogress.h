@@ -42,5 +42,7 @@ private:
     RunPhase m_phase = RunPhase::Stopped;
     bool m_selectedRows = false;
     std::uint64_t m_totalBytes = 0;
+    std::uint64_t m_totalFiles = 0;        // rows the run covers
+    std::uint64_t m_filesDoneAtStart = 0;  // verdicts of rows outside the run
     int m_currentRow = -1;
 };

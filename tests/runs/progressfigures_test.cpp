@@ -175,3 +175,71 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<PhaseCase>& row) { return std::string(row.param.name); });
 
 }  // namespace
+
+namespace {
+
+// A run simulated file by file: each file costs a fixed time plus its bytes at a fixed
+// speed; sampled on a tick, as the front ends do.
+struct SimulatedRun {
+    const char* name;
+    double perFile;                // seconds
+    double bytesPerSecond;
+    std::uint64_t (*size)(std::uint32_t random, bool secondHalf);
+};
+
+std::uint64_t SmallThenLarger(std::uint32_t random, bool secondHalf)
+{
+    const std::uint32_t limit = random % 4 == 0 ? 65536 : 512;
+    return (random >> 8) % limit * (secondHalf ? 10 : 1);
+}
+
+std::uint64_t LargeFiles(std::uint32_t random, bool)
+{
+    return (8u << 20) + (random >> 8) % (8u << 20);
+}
+
+// Halfway through, the time left is the time the rest of the run takes: on small files
+// a file's own cost rules (a byte speed measured on the small files ahead would see the
+// larger ones after them as many seconds of work), on large files the bytes.
+TEST(ProgressMeterTimeLeft, FollowsFilesAndBytes)
+{
+    static constexpr SimulatedRun kRuns[] = {
+        {"100,000 small files, larger ones later", 20e-6, 500e6, &SmallThenLarger},
+        {"200 large files", 20e-6, 500e6, &LargeFiles},
+    };
+    for (const SimulatedRun& run : kRuns) {
+        const int fileCount = run.size == &LargeFiles ? 200 : 100000;
+        std::vector<double> finish;  // when each file is done
+        std::vector<std::uint64_t> sizes;
+        std::uint32_t state = 12345;
+        double clock = 0.0;
+        std::uint64_t total = 0;
+        for (int i = 0; i < fileCount; ++i) {
+            state ^= state << 13;
+            state ^= state >> 17;
+            state ^= state << 5;
+            sizes.push_back(run.size(state, i >= fileCount / 2));
+            total += sizes.back();
+            clock += run.perFile + static_cast<double>(sizes.back()) / run.bytesPerSecond;
+            finish.push_back(clock);
+        }
+        const double halfway = finish[static_cast<std::size_t>(fileCount / 2 - 1)];
+        const double tick = halfway / 40;  // as many samples as the run is long
+        ProgressMeter meter;
+        meter.Restart(0, 0.0);
+        ProgressFigures figures;
+        std::size_t done = 0;
+        std::uint64_t bytes = 0;
+        for (double now = tick; now <= halfway + 1e-12; now += tick) {
+            while (done < finish.size() && finish[done] <= now) {
+                bytes += sizes[done++];
+            }
+            figures = meter.Sample(bytes, total, FileCounts{done, finish.size() - done}, now);
+        }
+        const double trueLeft = clock - halfway;
+        ASSERT_TRUE(figures.secondsLeft.has_value()) << run.name;
+        EXPECT_NEAR(*figures.secondsLeft, trueLeft, 0.1 * trueLeft) << run.name;
+    }
+}
+
+}  // namespace
