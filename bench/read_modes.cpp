@@ -2,14 +2,17 @@
 // engines' choice of reading. Also evicts a file from the page cache and reports how
 // much of it is cached, so uncached reads can be timed without root.
 //
-//   tallyfox_read_modes MODE ENGINE FILE|--files LIST [--repeat N] [--evict]
+//   tallyfox_read_modes MODE ENGINE FILE|--files LIST [--repeat N] [--evict] [--buffer BYTES]
 //       MODE:   read | mmap | mmap-seq | mmap-populate | mmap-huge
 //       ENGINE: crc32 | md5 | sha256
 //       --evict drops the files from the page cache before every pass (uncached reads)
+//       --buffer reads into a buffer of BYTES instead of the engines' own (mode read)
+//   tallyfox_read_modes buffer-size        print the engines' buffer size
 //   tallyfox_read_modes evict FILE...      drop the files from the page cache
 //   tallyfox_read_modes resident FILE...   print the cached share of each file (mincore)
 //
-// Output of a measurement, one line: <MB/s> <files/s> (best of the passes)
+// Output of a measurement, one line: <MB/s> <files/s> <MB per CPU second> (best of the
+// passes by wall time)
 #include "crc32engine.h"
 #include "md5.h"
 #include "readbuffer.h"
@@ -22,6 +25,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -126,21 +130,25 @@ private:
 constexpr std::size_t kBlock = 4096;
 constexpr std::size_t kWindow = 16u << 20;
 
-void HashByRead(const std::string& path, Hasher& hasher)
+// read() into a buffer of `bufferBytes` (the engines' own size when 0).
+void HashByRead(const std::string& path, Hasher& hasher, std::size_t bufferBytes)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         return;
     }
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-    ReadBuffer buffer;
+    ReadBuffer engineBuffer;
+    std::vector<unsigned char> ownBuffer(bufferBytes);
+    unsigned char* buffer = bufferBytes == 0 ? engineBuffer.Data() : ownBuffer.data();
+    const std::size_t capacity = bufferBytes == 0 ? ReadBuffer::kCapacity : bufferBytes;
     for (;;) {
-        const ssize_t got = ::read(fd, buffer.Data(), ReadBuffer::kCapacity);
+        const ssize_t got = ::read(fd, buffer, capacity);
         if (got <= 0) {
             break;
         }
         for (std::size_t offset = 0; offset < static_cast<std::size_t>(got); offset += kBlock) {
-            hasher.Update(buffer.Data() + offset, std::min(kBlock, static_cast<std::size_t>(got) - offset));
+            hasher.Update(buffer + offset, std::min(kBlock, static_cast<std::size_t>(got) - offset));
         }
     }
     ::close(fd);
@@ -177,6 +185,15 @@ void HashByMap(const std::string& path, const std::string& mode, Hasher& hasher)
     ::close(fd);
 }
 
+// CPU time of the process (every thread) in seconds: a busy machine stretches the wall
+// time, not this.
+double CpuSeconds()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -185,6 +202,10 @@ int main(int argc, char** argv)
         Usage();
     }
     const std::string mode = argv[1];
+    if (mode == "buffer-size") {
+        std::printf("%zu KiB\n", ReadBuffer::kCapacity / 1024);
+        return 0;
+    }
     if (mode == "evict" || mode == "resident") {
         for (int i = 2; i < argc; ++i) {
             if (mode == "evict") {
@@ -202,6 +223,7 @@ int main(int argc, char** argv)
     std::vector<std::string> files;
     int repeat = 3;
     bool evict = false;
+    std::size_t bufferBytes = 0;
     for (int i = 3; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--files" && i + 1 < argc) {
@@ -213,6 +235,8 @@ int main(int argc, char** argv)
             }
         } else if (argument == "--repeat" && i + 1 < argc) {
             repeat = std::max(1, std::atoi(argv[++i]));
+        } else if (argument == "--buffer" && i + 1 < argc) {
+            bufferBytes = static_cast<std::size_t>(std::max(4096L, std::atol(argv[++i])));
         } else if (argument == "--evict") {
             evict = true;
         } else {
@@ -227,17 +251,19 @@ int main(int argc, char** argv)
         }
     }
     double best = 0;
+    double bestCpu = 0;
     for (int pass = 0; pass < repeat; ++pass) {
         if (evict) {
             for (const std::string& file : files) {
                 Evict(file);
             }
         }
+        const double cpuStart = CpuSeconds();
         const auto start = std::chrono::steady_clock::now();
         for (const std::string& file : files) {
             hasher.Start();
             if (mode == "read") {
-                HashByRead(file, hasher);
+                HashByRead(file, hasher, bufferBytes);
             } else {
                 HashByMap(file, mode, hasher);
             }
@@ -246,8 +272,10 @@ int main(int argc, char** argv)
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         if (pass == 0 || elapsed.count() < best) {
             best = elapsed.count();
+            bestCpu = CpuSeconds() - cpuStart;
         }
     }
-    std::printf("%.0f %.0f\n", totalBytes / 1e6 / best, static_cast<double>(files.size()) / best);
+    std::printf("%.0f %.0f %.0f\n", totalBytes / 1e6 / best, static_cast<double>(files.size()) / best,
+                totalBytes / 1e6 / std::max(bestCpu, 1e-9));
     return 0;
 }
