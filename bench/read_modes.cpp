@@ -198,14 +198,14 @@ double CpuSeconds()
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::string(argv[1]) == "buffer-size") {
+        std::printf("%zu KiB\n", ReadBuffer::kCapacity / 1024);
+        return 0;
+    }
     if (argc < 3) {
         Usage();
     }
     const std::string mode = argv[1];
-    if (mode == "buffer-size") {
-        std::printf("%zu KiB\n", ReadBuffer::kCapacity / 1024);
-        return 0;
-    }
     if (mode == "evict" || mode == "resident") {
         for (int i = 2; i < argc; ++i) {
             if (mode == "evict") {
