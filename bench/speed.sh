@@ -40,7 +40,7 @@ fi
 # timed COMMAND...: "<wall> <cpu>" in seconds of one run (output discarded).
 timed() {
   /usr/bin/time -o "$out/time" -f '%e %U %S' "$@" >/dev/null 2>&1 || true
-  awk 'END { printf "%.3f %.3f", $1, $2 + $3 }' "$out/time"
+  awk 'END { printf "%.3f %.3f\n", $1, $2 + $3 }' "$out/time"
 }
 # best RESULT-VARIABLE PREPARE COMMAND...: the best wall time of RUNS runs, each after
 # PREPARE (untimed), with that run's CPU time.
