@@ -314,6 +314,11 @@ private:
             }
             end = std::max(end, begin + 1);
             const std::span<TakenRow> group(taken.data() + begin, end - begin);
+            if (begin > 0) {
+                // Opened with the first rows, before the rows ahead were read: each file
+                // is judged as it is at its turn, not as it was when opened.
+                TakeTurn(group, rows);
+            }
             if (rows == nullptr) {
                 FollowRow(group.front().row);
             }
@@ -342,6 +347,20 @@ private:
             begin = end;
         }
         return true;
+    }
+
+    // Makes each file of `group` the file at its row's path as it is now (reopened when
+    // it was replaced or removed), and shows the size it has now.
+    void TakeTurn(std::span<TakenRow> group, RowsInFlight* rows)
+    {
+        for (TakenRow& each : group) {
+            const std::string path = EntryPath(each.row);
+            each.file.Revalidate(m_anchor.Anchor(path));
+        }
+        const auto lock = LockIfShared(rows);
+        for (TakenRow& each : group) {
+            each.present = RefreshRowSize(each.row, each.file);
+        }
     }
 
     // Gives a group of rows their verdicts in list order, the worker's bytes since
