@@ -48,6 +48,7 @@ void ChecksumList::Replace(ChecksumListContent content)
     m_statuses = std::move(statuses);
     m_selected = std::move(selected);
     m_found = std::move(found);
+    m_readErrors.Reset();
     m_selectedCount.store(0, std::memory_order_relaxed);
     m_sizeType.store(m_content.sizeType, std::memory_order_relaxed);
     m_counters = Counters{0, 0, 0, RowCount()};
@@ -93,6 +94,7 @@ bool ChecksumList::SetRowStatus(int row, int status) noexcept
     const auto index = static_cast<std::size_t>(row);
     if (status == static_cast<int>(EntryStatus::Unchecked) || status == static_cast<int>(EntryStatus::Checking)) {
         m_found.Clear(index);
+        m_readErrors.Clear(index);
     }
     m_statuses[index].store(static_cast<std::uint8_t>(status), std::memory_order_release);
     return true;
@@ -108,6 +110,33 @@ void ChecksumList::SetFoundChecksum(int row, std::string_view checksum) noexcept
 std::string ChecksumList::FoundChecksum(int row) const
 {
     return IsRow(row) ? m_found.Get(static_cast<std::size_t>(row)) : std::string();
+}
+
+void ChecksumList::SetRowReadError(int row, int error)
+{
+    if (IsRow(row)) {
+        m_readErrors.Set(static_cast<std::size_t>(row), error);
+    }
+}
+
+int ChecksumList::RowReadError(int row) const noexcept
+{
+    return IsRow(row) ? m_readErrors.Get(static_cast<std::size_t>(row)) : 0;
+}
+
+std::string ChecksumList::RowReadErrorText(int row) const
+{
+    const int error = RowReadError(row);
+    return error != 0 ? ErrorText(error) : std::string();
+}
+
+std::vector<int> ChecksumList::RowsWithReadError() const
+{
+    std::vector<int> rows;
+    for (const std::size_t row : m_readErrors.Rows()) {
+        rows.push_back(static_cast<int>(row));
+    }
+    return rows;
 }
 
 EntryStatus ChecksumList::RowStatus(int row) const noexcept

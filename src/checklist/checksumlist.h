@@ -3,6 +3,7 @@
 #include "checksumlistcontent.h"
 #include "foundchecksums.h"
 #include "listtypes.h"
+#include "rowreaderrors.h"
 
 #include <array>
 #include <atomic>
@@ -56,6 +57,15 @@ public:
     // just before the row's verdict.
     void SetFoundChecksum(int row, std::string_view checksum) noexcept;
     [[nodiscard]] std::string FoundChecksum(int row) const;
+    // Why the last run could not read the row's file (an errno; 0 for none, and for a
+    // file that simply does not exist). Set just before the row's verdict; Unchecked
+    // and Checking forget it.
+    void SetRowReadError(int row, int error);
+    [[nodiscard]] int RowReadError(int row) const noexcept;
+    // The system's text for the row's read error ("Permission denied"); empty for none.
+    [[nodiscard]] std::string RowReadErrorText(int row) const;
+    // The rows that have a read error, in list order.
+    [[nodiscard]] std::vector<int> RowsWithReadError() const;
     // The row's file size, or kSizeNotFound for a file that could not be opened.
     void SetRowSize(int row, std::uint64_t size) noexcept;
     [[nodiscard]] std::uint64_t RowSize(int row) const noexcept;
@@ -94,6 +104,7 @@ private:
     std::unique_ptr<std::atomic<std::uint8_t>[]> m_statuses;
     std::unique_ptr<std::atomic<bool>[]> m_selected;
     FoundChecksums m_found;
+    RowReadErrors m_readErrors;
     std::atomic<int> m_selectedCount{0};
     std::atomic<int> m_sizeType{0};
     mutable std::mutex m_countersMutex;

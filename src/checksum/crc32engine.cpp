@@ -44,8 +44,8 @@ auto FoldFor(Crc32Path path) noexcept
 }
 
 // Folds the file block by block into `crc` (the running register) until its end,
-// a read error or an abort.
-void FoldOpenFile(ReadOnlyFile& file, const Crc32Folder& fold, std::uint32_t& crc, ProgressSink& progress,
+// a read error or an abort; returns the errno of a failed read, else 0.
+int FoldOpenFile(ReadOnlyFile& file, const Crc32Folder& fold, std::uint32_t& crc, ProgressSink& progress,
                   std::int64_t totalBytes, std::uint64_t& bytesDone)
 {
     FileChunks chunks(file);
@@ -58,8 +58,7 @@ void FoldOpenFile(ReadOnlyFile& file, const Crc32Folder& fold, std::uint32_t& cr
         progress.Report(bytesDone, totalBytes);
         return !AbortRequested();
     };
-    // A read error ends the file like its end: the blocks read before it count.
-    (void)ReadFileBlocks(chunks, CCrc32Engine::kBlockSize, hash, after);
+    return ReadFileBlocks(chunks, CCrc32Engine::kBlockSize, hash, after);
 }
 
 }  // namespace
@@ -138,10 +137,9 @@ int CCrc32Engine::ChecksumFile(ReadOnlyFile& file, std::uint32_t& crc, ProgressS
         if (AbortRequested()) {
             // a block read after the abort was raised is not folded
         } else if (const int ranges = Crc32RangeCount(file, m_rangeThreads); ranges > 1) {
-            // A read error ends the file like its end here too.
-            (void)Crc32FoldInRanges(file, fold, ranges, crc, progress, totalBytes, bytesDone);
+            result = Crc32FoldInRanges(file, fold, ranges, crc, progress, totalBytes, bytesDone);
         } else {
-            FoldOpenFile(file, fold, crc, progress, totalBytes, bytesDone);
+            result = FoldOpenFile(file, fold, crc, progress, totalBytes, bytesDone);
         }
     } else {
         result = file.OpenError();

@@ -62,8 +62,9 @@ public:
     // CRC-32 of the file at `path` into `crc`. Maps a large file (or reads through a
     // large buffer) and folds a large one on several threads, but folds, reports
     // progress, pumps and checks g_abort once per 4096-byte block. Returns 0,
-    // the errno of a failed open (2 when the file does not exist, 21 for a folder),
-    // or 23 without a table; `crc` is 00000000 unless the result is 0.
+    // the errno of a failed open (2 when the file does not exist, 21 for a folder)
+    // or of a read that failed part-way, or 23 without a table; `crc` is 00000000
+    // when the open failed, the CRC of the bytes before a failed read after one.
     int ChecksumFile(const std::string& path, std::uint32_t& crc, ProgressSink& progress,
                      std::int64_t totalBytes, std::uint64_t& bytesDone) const;
     // The same for a file the caller has already opened (and whose size it has used);

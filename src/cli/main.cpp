@@ -11,6 +11,7 @@
 #include "listreader.h"
 #include "progressline.h"
 #include "progressmeter.h"
+#include "readerrorlines.h"
 #include "resultreport.h"
 #include "verifycontroller.h"
 
@@ -191,6 +192,7 @@ int main(int argc, char** argv)
     if (showProgress) {
         std::fputs("\r\033[K", stderr);
     }
+    PrintReadErrorLines(list, "tallyfox-check", stderr);
 
     const Counters counters = list.GetCounters();
     std::printf("%s\n", TotalsLine(counters).c_str());

@@ -60,7 +60,7 @@ QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
         return filename ? tr("%1, %2").arg(WidePath(m_list.RowName(row)), StatusWord(m_list.RowStatus(row)))
                         : QString::fromUtf8(m_list.SizeText(row).c_str());
     case Qt::AccessibleDescriptionRole:
-        return filename ? StatusWord(m_list.RowStatus(row)) : QVariant();
+        return filename ? RowDetails(row) : QVariant();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(filename ? Qt::AlignLeft | Qt::AlignVCenter
                                                           : Qt::AlignRight | Qt::AlignVCenter));
@@ -112,12 +112,22 @@ QString ChecksumListModel::RowToolTip(int row) const
             tip += QLatin1Char('\n') + QString::fromStdString(*problem);
         }
     }
+    if (const std::string reason = m_list.RowReadErrorText(row); !reason.empty()) {
+        tip += QLatin1Char('\n') + tr("Could not be read: %1").arg(QString::fromStdString(reason));
+    }
     tip += QLatin1Char('\n') + RowPath(row);
     tip += QLatin1Char('\n') + tr("Expected: %1").arg(QString::fromLatin1(m_list.ExpectedChecksum(row)));
     if (const std::string found = m_list.FoundChecksum(row); !found.empty()) {
         tip += QLatin1Char('\n') + tr("Found: %1").arg(QString::fromStdString(found));
     }
     return tip;
+}
+
+QString ChecksumListModel::RowDetails(int row) const
+{
+    const QString word = StatusWord(m_list.RowStatus(row));
+    const std::string reason = m_list.RowReadErrorText(row);
+    return reason.empty() ? word : tr("%1 (%2)").arg(word, QString::fromStdString(reason));
 }
 
 QVariant ChecksumListModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -41,9 +41,13 @@ public:
     void SetRowColours(const ListViewColorRecord& colours);
     void SetTextColour(const QColor& colour);
     [[nodiscard]] QColor RowColour(int row) const;
-    // A row's tooltip: the name, why its checksum is unusable (if it is), the full path
-    // of its file, its expected checksum and, once a run has computed it, the found one.
+    // A row's tooltip: the name, why its checksum is unusable or its file could not be
+    // read (if so), the full path of its file, its expected checksum and, once a run
+    // has computed it, the found one.
     [[nodiscard]] QString RowToolTip(int row) const;
+    // The row's state as a word, and why its file could not be read (if so): what a
+    // screen reader gives as the row's details.
+    [[nodiscard]] QString RowDetails(int row) const;
     // The file a row names, as the run resolves it (base folder + name).
     [[nodiscard]] QString RowPath(int row) const;
 

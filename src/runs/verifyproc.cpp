@@ -10,18 +10,17 @@
 #include "filesize.h"
 #include "folderanchor.h"
 #include "hashfilesinlanes.h"
-#include "hextext.h"
 #include "lanebatches.h"
 #include "listreader.h"
 #include "md5file.h"
 #include "progresssink.h"
 #include "rowsinflight.h"
+#include "rowverdicts.h"
 #include "runobserver.h"
 #include "sharedprogress.h"
 #include "sizetext.h"
 
 #include <algorithm>
-#include <array>
 #include <span>
 #include <mutex>
 #include <optional>
@@ -31,11 +30,6 @@
 #include <vector>
 
 namespace {
-
-bool SameText(std::string_view expected, const char* computed, std::size_t length) noexcept
-{
-    return expected == std::string_view(computed, length);
-}
 
 enum class RowScope { All, Selected };
 
@@ -60,7 +54,7 @@ struct RowWorker {
 class VerifyRun {
 public:
     VerifyRun(const VerifyJob& job, RowScope scope)
-        : m_job(job), m_list(*job.owner), m_observer(*job.observer), m_scope(scope)
+        : m_job(job), m_list(*job.owner), m_observer(*job.observer), m_scope(scope), m_anchor(job.baseFolder)
     {
     }
 
@@ -188,11 +182,10 @@ private:
     // is the lowest row in flight. False when interrupted.
     bool VerifyInFlight(ListKind kind, int first, int rowCount, int workers)
     {
-        const FolderAnchor anchor(m_job.baseFolder);
         RowsInFlight rows(first, rowCount);
         SharedProgress shared(m_observer.Progress(), m_totalBytes, m_list.BytesDone());
         m_finishedBytes = m_list.BytesDone();
-        const auto work = [&] { WorkOnRows(kind, workers, anchor, rows, shared); };
+        const auto work = [&] { WorkOnRows(kind, workers, m_anchor, rows, shared); };
         std::vector<std::thread> helpers;
         helpers.reserve(static_cast<std::size_t>(workers - 1));
         for (int helper = 1; helper < workers; ++helper) {
@@ -321,6 +314,11 @@ private:
             }
             end = std::max(end, begin + 1);
             const std::span<TakenRow> group(taken.data() + begin, end - begin);
+            if (begin > 0) {
+                // Opened with the first rows, before the rows ahead were read: each file
+                // is judged as it is at its turn, not as it was when opened.
+                TakeTurn(group, rows);
+            }
             if (rows == nullptr) {
                 FollowRow(group.front().row);
             }
@@ -334,7 +332,7 @@ private:
                 const std::vector<LaneFileDigest> digests =
                     HashFilesInLanes(files, *worker.progress, m_totalBytes, worker.bytesDone);
                 for (std::size_t i = 0; i < group.size(); ++i) {
-                    verdicts.push_back(LaneVerdict(group[i].row, digests[i]));
+                    verdicts.push_back(LaneVerdict(m_list, group[i].row, digests[i]));
                 }
             } else {
                 TakenRow& one = group.front();
@@ -351,18 +349,18 @@ private:
         return true;
     }
 
-    // The verdict of a file hashed in the lanes, as CheckDigest gives it (the found
-    // checksum recorded first); only asked when the run was not interrupted, so a file
-    // without its digest failed to read.
-    EntryStatus LaneVerdict(int row, const LaneFileDigest& digest)
+    // Makes each file of `group` the file at its row's path as it is now (reopened when
+    // it was replaced or removed), and shows the size it has now.
+    void TakeTurn(std::span<TakenRow> group, RowsInFlight* rows)
     {
-        if (!digest.Finished()) {
-            return EntryStatus::Bad;
+        for (TakenRow& each : group) {
+            const std::string path = EntryPath(each.row);
+            each.file.Revalidate(m_anchor.Anchor(path));
         }
-        m_list.SetFoundChecksum(row, digest.digest);
-        return SameText(m_list.ExpectedChecksum(row), digest.digest.data(), digest.digest.size())
-                   ? EntryStatus::OK
-                   : EntryStatus::Bad;
+        const auto lock = LockIfShared(rows);
+        for (TakenRow& each : group) {
+            each.present = RefreshRowSize(each.row, each.file);
+        }
     }
 
     // Gives a group of rows their verdicts in list order, the worker's bytes since
@@ -482,21 +480,12 @@ private:
     {
         std::uint32_t crc = 0;
         const int result = worker.engine.ChecksumFile(file, crc, *worker.progress, m_totalBytes, worker.bytesDone);
-        if (result == kChecksumFileNotFound) {
-            return EntryStatus::Missing;
-        }
-        if (result != kChecksumOk) {
-            return EntryStatus::Bad;
-        }
-        const std::array<char, 8> text = Crc32Text(crc);
-        m_list.SetFoundChecksum(row, std::string_view(text.data(), text.size()));
-        return SameText(m_list.ExpectedChecksum(row), text.data(), text.size()) ? EntryStatus::OK
-                                                                                 : EntryStatus::Bad;
+        return Crc32Verdict(m_list, row, result, crc);
     }
 
     // MD5 or SHA by the row's algorithm. A checksum that cannot be a digest of that
     // algorithm makes the entry bad without reading the file; otherwise a file that
-    // could not be opened for reading is missing.
+    // could not be opened or read is missing, with the reason.
     EntryStatus CheckDigest(int row, ReadOnlyFile& file, bool present, RowWorker& worker)
     {
         const std::uint8_t traits = m_list.RowTraits(row);
@@ -504,17 +493,15 @@ private:
             return EntryStatus::Bad;
         }
         if (!present) {
-            return EntryStatus::Missing;
+            return UnreadableVerdict(m_list, row, file.OpenError());
         }
         try {
             const std::string digest = DigestFile(file, EntryPath(row), entrytraits::Algorithm(traits),
                                                   *worker.progress, m_totalBytes, worker.bytesDone);
-            m_list.SetFoundChecksum(row, digest);
-            return SameText(m_list.ExpectedChecksum(row), digest.data(), digest.size()) ? EntryStatus::OK
-                                                                                         : EntryStatus::Bad;
-        } catch (const FileError&) {
-            // Opened, but a read failed part-way: unreadable is bad.
-            return EntryStatus::Bad;
+            return FoundChecksumVerdict(m_list, row, digest);
+        } catch (const FileError& error) {
+            // Opened, but a read failed part-way.
+            return UnreadableVerdict(m_list, row, error.ErrorCode());
         } catch (const std::runtime_error&) {
             // libcrypto could not provide the digest: the entry cannot be confirmed.
             return EntryStatus::Bad;
@@ -552,6 +539,7 @@ private:
     ChecksumList& m_list;
     RunObserver& m_observer;
     RowScope m_scope;
+    const FolderAnchor m_anchor;  // the list's folder, that its files are looked up from
     std::int64_t m_totalBytes = 0;
     // With several workers: the list's counters, resume point and byte count, and every
     // report to the observer, change under this lock, one worker at a time.

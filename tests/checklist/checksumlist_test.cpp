@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -159,6 +161,26 @@ TEST(ChecksumListTest, SizeTextsFollowTheSizeModeAndTheLatestSize)
     EXPECT_EQ(list.SizeText(0), kNotFoundText);
     list.Replace(ThreeRowContent());
     EXPECT_EQ(list.SizeText(0), "4 KB") << "a load brings its own size mode";
+}
+
+TEST(ChecksumListTest, ReadErrorsLastUntilTheRowIsCheckedAgainOrReloaded)
+{
+    ChecksumList list;
+    list.Replace(ThreeRowContent());
+    EXPECT_TRUE(list.RowsWithReadError().empty());
+    list.SetRowReadError(2, EACCES);
+    list.SetRowReadError(0, EIO);
+    list.SetRowReadError(7, EIO);  // no such row
+    list.SetRowStatus(2, static_cast<int>(EntryStatus::Missing));
+    EXPECT_EQ(list.RowsWithReadError(), (std::vector{0, 2})) << "in list order";
+    EXPECT_EQ(list.RowReadErrorText(2), "Permission denied") << "a verdict keeps it";
+    EXPECT_EQ(list.RowReadErrorText(1), "");
+    list.SetRowStatus(2, static_cast<int>(EntryStatus::Checking));
+    list.SetRowStatus(0, static_cast<int>(EntryStatus::Unchecked));
+    EXPECT_TRUE(list.RowsWithReadError().empty());
+    list.SetRowReadError(1, EIO);
+    list.Replace(ThreeRowContent());
+    EXPECT_EQ(list.RowReadError(1), 0);
 }
 
 TEST(ChecksumListTest, FoundChecksumsLastUntilTheRowIsCheckedAgainOrReloaded)

@@ -48,6 +48,27 @@ TEST(CheckCommand, PrintsOneLinePerEntryInListOrderAndTheTotals)
     EXPECT_EQ(outcome.exitCode, 1);
 }
 
+TEST(CheckCommand, FileThatCannotBeReadIsMissingAndItsReasonGoesToStderr)
+{
+    TempDir dir;
+    // Opening a process's memory file succeeds; reading it from offset 0 fails (EIO).
+    std::filesystem::create_symlink("/proc/self/mem", dir.Path() / "io-error.bin");
+    std::filesystem::create_directory(dir.Path() / "folder");
+    dir.WriteFile("abc.txt", "abc");
+    const std::string list = dir.WriteFile("set.md5", "900150983cd24fb0d6963f7d28e17f72  io-error.bin\n"
+                                                      "900150983cd24fb0d6963f7d28e17f72  folder\n"
+                                                      "900150983cd24fb0d6963f7d28e17f72  absent.txt\n"
+                                                      "900150983cd24fb0d6963f7d28e17f72  abc.txt\n");
+
+    const Outcome outcome = RunCheck(dir, {list});
+
+    EXPECT_EQ(outcome.out, "io-error.bin: MISSING\nfolder: MISSING\nabsent.txt: MISSING\nabc.txt: OK\n"
+                           "OK: 1, Bad: 0, Missing: 3, Unchecked: 0\n");
+    EXPECT_EQ(outcome.err, "tallyfox-check: io-error.bin: Input/output error\n"
+                           "tallyfox-check: folder: Is a directory\n");
+    EXPECT_EQ(outcome.exitCode, 1);
+}
+
 TEST(CheckCommand, ExitsZeroWhenEveryEntryIsOk)
 {
     TempDir dir;

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -319,6 +320,23 @@ TEST_P(FoundChecksum, ShowsInItsColumnAndTheTooltipAfterARun)
 
 INSTANTIATE_TEST_SUITE_P(ResultsView, FoundChecksum, ::testing::ValuesIn(kFoundCases),
                          [](const auto& row) { return std::string(row.param.name); });
+
+TEST(ResultsView, UnreadableFileShowsWhyInTheTooltipAndTheRowDetails)
+{
+    WindowHarness harness;
+    std::filesystem::create_directory(harness.Dir().Path() / "folder");
+    const std::string list = harness.Dir().WriteFile("folder.sfv", "folder 00000000\nabsent.txt 00000000\n");
+    CMainDialog& window = harness.Start(QString::fromStdString(list));
+    ASSERT_TRUE(harness.WaitForRuns(1));
+    const ChecksumListModel& model = *window.ListModel();
+    EXPECT_EQ(model.data(model.index(0, 0), Qt::ToolTipRole).toString().section(QLatin1Char('\n'), 1, 1),
+              QStringLiteral("Could not be read: Is a directory"));
+    EXPECT_EQ(model.data(model.index(0, 0), Qt::AccessibleDescriptionRole).toString(),
+              QStringLiteral("Missing (Is a directory)"));
+    // A file that is simply not there needs no reason.
+    EXPECT_FALSE(model.data(model.index(1, 0), Qt::ToolTipRole).toString().contains(QStringLiteral("Could not")));
+    EXPECT_EQ(model.data(model.index(1, 0), Qt::AccessibleDescriptionRole).toString(), QStringLiteral("Missing"));
+}
 
 // A list of 200 rows in a window that shows a few dozen of them.
 CMainDialog& StartWithManyRows(WindowHarness& harness)

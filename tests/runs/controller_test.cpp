@@ -77,6 +77,7 @@ TEST_F(ControllerTest, SomeSelectedRowsAreVerifiedAloneAndCannotBePaused)
     ASSERT_FALSE(seen.empty());
     EXPECT_EQ(seen.front(), (Counters{0, 0, 0, 5}));
     EXPECT_EQ(m_list.GetCounters(), (Counters{1, 0, 1, 3}));
+    EXPECT_EQ(m_observer.LastProgress(), 100) << "the selection's bytes are the whole of the run";
     // A run over the selection, which cannot be paused, and its end.
     EXPECT_EQ(m_observer.Events(),
               (std::vector{RunEvent::SelectedRowsStarted, RunEvent::Finished, RunEvent::WorkerEnded}));

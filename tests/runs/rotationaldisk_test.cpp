@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
 #include <filesystem>
@@ -101,28 +102,60 @@ INSTANTIATE_TEST_SUITE_P(
                    std::nullopt}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// The major and minor numbers of the device a folder lies on.
+dev_t DeviceOf(const fs::path& folder)
+{
+    struct stat info {};
+    return ::stat(folder.c_str(), &info) == 0 ? info.st_dev : makedev(0, 0);
+}
+
 // The device of a real folder, marked rotating in one made-up tree and not in another.
+// The files lie in a folder of their own in the temporary folder or, where that is on
+// no block device (tmpfs), in the folder the tests run in (the build folder).
 class FilesInFlightChoice : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        struct stat info {};
-        ASSERT_EQ(::stat(m_files.Path().c_str(), &info), 0);
-        if (major(info.st_dev) == 0) {
-            GTEST_SKIP() << "the temporary folder has no block device";
+        dev_t device = DeviceOf(m_files.Path());
+        m_folder = m_files.Path();
+        if (major(device) == 0) {
+            std::string pattern = (fs::current_path() / "files-in-flight-XXXXXX").string();
+            if (::mkdtemp(pattern.data()) != nullptr) {
+                m_ownFolder = m_folder = pattern;
+                device = DeviceOf(m_folder);
+            }
+        }
+        if (major(device) == 0) {
+            GTEST_SKIP() << "neither the temporary folder (" << m_files.Path() << ") nor the current folder ("
+                         << fs::current_path() << ") lies on a block device, so no device can be marked rotating";
         }
         for (const bool rotating : {true, false}) {
             FakeSysfs& tree = rotating ? m_rotating : m_solidState;
-            tree.AddDevice(major(info.st_dev), minor(info.st_dev), "pci0/block/disk");
+            tree.AddDevice(major(device), minor(device), "pci0/block/disk");
             tree.WriteFile("devices/pci0/block/disk/queue/rotational", rotating ? "1\n" : "0\n");
+        }
+    }
+    void TearDown() override
+    {
+        if (!m_ownFolder.empty()) {
+            std::error_code ignored;
+            fs::remove_all(m_ownFolder, ignored);
         }
     }
     int Choose(const FakeSysfs& tree, int setting, int files) const
     {
-        return FilesInFlight(setting, m_files.Path().string(), files, tree.Root().string());
+        return FilesInFlight(setting, m_folder.string(), files, tree.Root().string());
+    }
+    std::string WriteFile(const std::string& name, const std::string& bytes) const
+    {
+        const fs::path path = m_folder / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
     }
 
     TempDir m_files;
+    fs::path m_folder;     // where the files lie
+    fs::path m_ownFolder;  // made here when the temporary folder is on no block device
     FakeSysfs m_rotating;
     FakeSysfs m_solidState;
 };
@@ -146,17 +179,17 @@ TEST_F(FilesInFlightChoice, FilesAlreadyInMemoryNeedNoRotatingDiskOrder)
     const int perThread = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 8);
     std::vector<std::string> paths;
     for (int i = 0; i < 20; ++i) {
-        paths.push_back(m_files.WriteFile("f" + std::to_string(i), std::string(8192, 'x')));  // just written: cached
+        paths.push_back(WriteFile("f" + std::to_string(i), std::string(8192, 'x')));  // just written: cached
     }
-    paths.push_back(m_files.WriteFile("empty", ""));
+    paths.push_back(WriteFile("empty", ""));
     const auto pathOf = [&paths](int index) { return paths[static_cast<std::size_t>(index)]; };
     const auto choose = [&](const FakeSysfs& tree, int setting, int files) {
-        return FilesInFlight(setting, m_files.Path().string(), files, pathOf, tree.Root().string());
+        return FilesInFlight(setting, m_folder.string(), files, pathOf, tree.Root().string());
     };
     EXPECT_EQ(choose(m_rotating, kFilesInFlightAuto, 21), perThread);
     EXPECT_EQ(choose(m_rotating, 1, 21), 1) << "a forced count stands";
     EXPECT_EQ(choose(m_solidState, kFilesInFlightAuto, 21), perThread);
-    paths[20] = (m_files.Path() / "gone").string();  // the last file is always looked at
+    paths[20] = (m_folder / "gone").string();  // the last file is always looked at
     EXPECT_EQ(choose(m_rotating, kFilesInFlightAuto, 21), 1) << "a sampled file that cannot be opened";
 }
 
