@@ -35,6 +35,8 @@ public:
     [[nodiscard]] const std::string& ListPath() const noexcept { return m_content.listPath; }
     [[nodiscard]] const std::string& BaseFolder() const noexcept { return m_content.baseFolder; }
     [[nodiscard]] ListKind Kind() const noexcept { return m_content.kind; }
+    // True when nothing but the digests' length gave the kind (see IdentifyListKind).
+    [[nodiscard]] bool KindGuessed() const noexcept { return m_content.kindGuessed; }
     [[nodiscard]] std::uint64_t TotalBytes() const noexcept { return m_content.totalBytes; }
 
     [[nodiscard]] int RowCount() const noexcept;

@@ -16,6 +16,7 @@ struct ChecksumListContent {
     std::string listPath;
     std::string baseFolder;
     ListKind kind = ListKind::None;
+    bool kindGuessed = false;            // the kind was guessed from the digests' length
     std::uint64_t totalBytes = 0;
     int sizeType = 0;                    // the size display mode the "Size" texts follow
     RowTexts rows;                       // row i's "Filename" text, exactly as split, and

@@ -3,6 +3,7 @@
 
 #include "digestalgorithm.h"
 #include "entrytraits.h"
+#include "entrysplit.h"
 #include "escapedname.h"
 
 namespace {
@@ -55,7 +56,7 @@ std::optional<RawLine> SplitTaggedLine(std::string_view line, bool& unknownTag)
     RawLine raw;
     raw.tagged = true;
     raw.name = line.substr(open + 1, close - open - 1);
-    raw.checksum = at == std::string_view::npos ? std::string_view{} : line.substr(at);
+    raw.checksum = at == std::string_view::npos ? std::string_view{} : TrimListLine(line.substr(at));
     const std::optional<DigestAlgorithm> algorithm = AlgorithmFromTag(tag);
     if (!algorithm) {
         unknownTag = true;
@@ -65,6 +66,17 @@ std::optional<RawLine> SplitTaggedLine(std::string_view line, bool& unknownTag)
     return raw;
 }
 
+// "hex name" with as many hex digits as a digest of the md5sum family has: a plain
+// line, whatever its name looks like (a name may be "MD5 (x) = y" or "(x)=y").
+bool StartsWithPlainDigest(std::string_view line) noexcept
+{
+    std::size_t digits = 0;
+    while (digits < line.size() && IsHexDigit(line[digits])) {
+        ++digits;
+    }
+    return digits < line.size() && line[digits] == ' ' && DigestAlgorithmByLength(digits).has_value();
+}
+
 }  // namespace
 
 bool IsHashComment(std::string_view trimmedLine) noexcept
@@ -72,26 +84,29 @@ bool IsHashComment(std::string_view trimmedLine) noexcept
     return !trimmedLine.empty() && trimmedLine.front() == '#';
 }
 
-std::optional<DigestLine> ParseDigestLine(std::string_view trimmedLine, ListKind kind)
+std::optional<DigestLine> ParseDigestLine(std::string_view line, ListKind kind)
 {
-    const bool escaped = !trimmedLine.empty() && trimmedLine.front() == '\\';
+    const bool escaped = !line.empty() && line.front() == '\\';
     if (escaped) {
-        trimmedLine.remove_prefix(1);
+        line.remove_prefix(1);
     }
-    bool unknownTag = false;
-    std::optional<RawLine> raw = SplitTaggedLine(trimmedLine, unknownTag);
-    if (unknownTag) {
-        return std::nullopt;
+    std::optional<RawLine> raw;
+    if (!StartsWithPlainDigest(line)) {
+        bool unknownTag = false;
+        raw = SplitTaggedLine(line, unknownTag);
+        if (unknownTag) {
+            return std::nullopt;
+        }
     }
     if (!raw) {
         // The md5sum split: digest up to the first space, one mode marker skipped.
-        const std::size_t space = trimmedLine.find(' ');
+        const std::size_t space = line.find(' ');
         if (space == std::string_view::npos) {
             return std::nullopt;
         }
         raw.emplace();
-        raw->checksum = trimmedLine.substr(0, space);
-        raw->name = trimmedLine.substr(space + 1);
+        raw->checksum = line.substr(0, space);
+        raw->name = line.substr(space + 1);
         if (!raw->name.empty() && (raw->name.front() == ' ' || raw->name.front() == '*')) {
             raw->name.remove_prefix(1);
         }
@@ -101,21 +116,21 @@ std::optional<DigestLine> ParseDigestLine(std::string_view trimmedLine, ListKind
         return std::nullopt;
     }
 
-    DigestLine line;
+    DigestLine parsed;
     if (escaped) {
         std::optional<std::string> decoded = DecodeEscapedName(raw->name);
         if (!decoded) {
             return std::nullopt;
         }
-        line.name = std::move(*decoded);
+        parsed.name = std::move(*decoded);
     } else {
-        line.name = std::string(raw->name);
+        parsed.name = std::string(raw->name);
     }
-    line.checksum = AsciiUpperCopy(raw->checksum);
-    line.tagged = raw->tagged;
-    line.traits = entrytraits::Make(raw->algorithm, escaped, false);
-    line.traits = entrytraits::Make(raw->algorithm, escaped, DigestProblem(line.checksum, line.traits).has_value());
-    return line;
+    parsed.checksum = AsciiUpperCopy(raw->checksum);
+    parsed.tagged = raw->tagged;
+    parsed.traits = entrytraits::Make(raw->algorithm, escaped, false);
+    parsed.traits = entrytraits::Make(raw->algorithm, escaped, DigestProblem(parsed.checksum, parsed.traits).has_value());
+    return parsed;
 }
 
 std::optional<std::string> DigestProblem(std::string_view checksum, std::uint8_t traits)

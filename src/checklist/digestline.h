@@ -23,10 +23,13 @@ struct DigestLine {
 // True for a trimmed line starting with '#': a comment in every kind but Sfv.
 [[nodiscard]] bool IsHashComment(std::string_view trimmedLine) noexcept;
 
-// Parses one trimmed line that is neither empty nor a comment. Nothing when the line
-// is improperly formatted: no name after its digest, a tag this program does not
-// know, or a bad escape.
-[[nodiscard]] std::optional<DigestLine> ParseDigestLine(std::string_view trimmedLine, ListKind kind);
+// Parses one line that is neither empty nor a comment, without its leading white
+// space; everything after the digest's blank and mode marker is the name, blanks at
+// its end included. A line starting with a whole digest and a blank is plain, even
+// when its name looks like a tagged line. Nothing when the line is improperly
+// formatted: no name after its digest, a tag this program does not know, or a bad
+// escape.
+[[nodiscard]] std::optional<DigestLine> ParseDigestLine(std::string_view line, ListKind kind);
 
 // Why `checksum` cannot be a digest of the row's algorithm, as a short text
 // ("SHA256 checksum has 63 hex digits, 64 expected"), or nothing when it can.

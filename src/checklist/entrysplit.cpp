@@ -18,6 +18,12 @@ std::string_view TrimListLine(std::string_view line) noexcept
     return line.substr(first, last - first + 1);
 }
 
+std::string_view TrimListLineStart(std::string_view line) noexcept
+{
+    const std::size_t first = line.find_first_not_of(kWhiteSpace);
+    return first == std::string_view::npos ? std::string_view{} : line.substr(first);
+}
+
 bool IsIgnoredListLine(std::string_view trimmedLine) noexcept
 {
     return trimmedLine.empty() || trimmedLine.front() == ';';

@@ -8,6 +8,10 @@
 // A line without the white space (space, tab, LF, VT, FF, CR) at both ends.
 [[nodiscard]] std::string_view TrimListLine(std::string_view line) noexcept;
 
+// A line without the white space at its start: what an md5sum-family line is read
+// from, since its name runs to the end of the line, trailing blanks included.
+[[nodiscard]] std::string_view TrimListLineStart(std::string_view line) noexcept;
+
 // True for a trimmed line that holds no entry: empty, or a comment starting with ';'.
 [[nodiscard]] bool IsIgnoredListLine(std::string_view trimmedLine) noexcept;
 

@@ -33,7 +33,9 @@ struct FileCloser {
     void operator()(std::FILE* file) const noexcept { std::fclose(file); }
 };
 
-ListKind ListKindFromContent(const std::string& path)
+// The kind the first entry line gives; `guessed` tells a plain line's kind, which only
+// its digest's length suggests, from a tagged line's, which the tag names.
+ListKind ListKindFromContent(const std::string& path, bool& guessed)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
@@ -48,7 +50,10 @@ ListKind ListKindFromContent(const std::string& path)
     for (int read = 0; read < kLinesToLookAt && reader.ReadListLine(line); ++read) {
         const std::string_view trimmed = TrimListLine(line);
         if (!IsIgnoredListLine(trimmed) && !IsHashComment(trimmed)) {
-            return ListKindFromLine(trimmed);
+            const std::string_view entry = TrimListLineStart(line);
+            const std::optional<DigestLine> parsed = ParseDigestLine(entry, ListKind::Md5);
+            guessed = parsed && !parsed->tagged;
+            return ListKindFromLine(entry);
         }
     }
     return ListKind::None;
@@ -76,17 +81,17 @@ ListKind ListKindFromName(const std::string& path)
     return ListKind::None;
 }
 
-ListKind ListKindFromLine(std::string_view trimmedLine)
+ListKind ListKindFromLine(std::string_view line)
 {
-    const std::optional<DigestLine> line = ParseDigestLine(trimmedLine, ListKind::Md5);
-    if (!line) {
+    const std::optional<DigestLine> parsed = ParseDigestLine(line, ListKind::Md5);
+    if (!parsed) {
         return ListKind::None;
     }
-    if (line->tagged) {
-        return KindOfAlgorithm(entrytraits::Algorithm(line->traits));
+    if (parsed->tagged) {
+        return KindOfAlgorithm(entrytraits::Algorithm(parsed->traits));
     }
-    const std::optional<DigestAlgorithm> algorithm = DigestAlgorithmByLength(line->checksum.size());
-    if (!algorithm || DigestProblem(line->checksum, entrytraits::Make(*algorithm, false, false))) {
+    const std::optional<DigestAlgorithm> algorithm = DigestAlgorithmByLength(parsed->checksum.size());
+    if (!algorithm || DigestProblem(parsed->checksum, entrytraits::Make(*algorithm, false, false))) {
         return ListKind::None;
     }
     return KindOfAlgorithm(*algorithm);
@@ -100,8 +105,9 @@ ListKindDetection IdentifyListKind(const std::string& path)
     }
     detection.kind = ListKindFromName(path);
     if (detection.kind == ListKind::None) {
-        detection.kind = ListKindFromContent(path);
+        detection.kind = ListKindFromContent(path, detection.guessed);
     }
     detection.known = detection.kind != ListKind::None;
+    detection.guessed = detection.guessed && detection.known;
     return detection;
 }

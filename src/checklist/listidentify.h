@@ -9,12 +9,14 @@
 // "MD5SUMS", "SHA1SUMS", "SHA256SUMS", "SHA512SUMS" (any case); failing those, the
 // file's first entry line: a tagged line gives its algorithm's kind, a plain
 // "hex  name" line the kind whose digest has that many hex digits. Only the last
-// step reads the file (its first lines, only when it is a regular file).
+// step reads the file (its first lines, only when it is a regular file); a kind taken
+// from a plain line's digest length is marked guessed, since other algorithms
+// (SHA3-256, BLAKE2) have digests of the same lengths.
 [[nodiscard]] ListKindDetection IdentifyListKind(const std::string& path);
 
 // The kind the extension or name gives, touching no file; None when neither does.
 [[nodiscard]] ListKind ListKindFromName(const std::string& path);
 
-// The kind a list's first entry line (trimmed, not a comment) suggests; None when it
-// is no md5sum-family line.
-[[nodiscard]] ListKind ListKindFromLine(std::string_view trimmedLine);
+// The kind a list's first entry line (without leading white space, not a comment)
+// suggests; None when it is no md5sum-family line.
+[[nodiscard]] ListKind ListKindFromLine(std::string_view line);

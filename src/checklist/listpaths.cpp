@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <unistd.h>
+
 ListKindDetection DetectListKind(const std::string& path)
 {
     ListKindDetection detection;
@@ -32,6 +34,9 @@ std::string ResolveEntryPath(const std::string& baseFolder, const std::string& n
     // An absolute name (as md5sum writes it for an absolute argument) is the file's path.
     const bool absolute = !name.empty() && name.front() == '/';
     std::string path = absolute ? name : baseFolder + name;
+    if (name.find('\\') == std::string::npos || ::access(path.c_str(), F_OK) == 0) {
+        return path;
+    }
     const std::size_t nameStart = absolute ? 0 : baseFolder.size();
     std::replace(path.begin() + static_cast<std::ptrdiff_t>(nameStart), path.end(), '\\', '/');
     return path;

@@ -8,6 +8,7 @@ struct ListKindDetection {
     std::string baseFolder;  // the path up to and including its last '/', or empty
     ListKind kind = ListKind::None;
     bool known = false;      // ".sfv" or ".md5", compared in lower case
+    bool guessed = false;    // the kind only guessed from a plain line's digest length
 };
 
 // Kind by extension (from the path's last '.' to its end, in lower case) and base

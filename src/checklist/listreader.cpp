@@ -38,9 +38,9 @@ FilePointer OpenListFile(const std::string& path)
 }
 
 // One line of an md5sum-family list: an entry, or one more improperly formatted line.
-void AppendDigestLine(std::string_view trimmed, ListKind kind, LoadOutcome& outcome)
+void AppendDigestLine(std::string_view lineText, ListKind kind, LoadOutcome& outcome)
 {
-    std::optional<DigestLine> line = ParseDigestLine(trimmed, kind);
+    std::optional<DigestLine> line = ParseDigestLine(lineText, kind);
     if (!line) {
         ++outcome.improperLines;
         return;
@@ -96,7 +96,7 @@ LoadOutcome LoadChecksumList(const std::string& path, const std::string& baseFol
         }
         if (kind != ListKind::Sfv) {
             if (!IsHashComment(trimmed)) {
-                AppendDigestLine(trimmed, kind, outcome);
+                AppendDigestLine(TrimListLineStart(line), kind, outcome);
             }
             continue;
         }

@@ -29,6 +29,7 @@ struct LoadOutcome {
 // opened or read (missing, no access, a folder or other non-regular file, a read
 // error part-way) gives OpenFailed, so the caller keeps its current list. A kind
 // of None loads nothing and gives OpenFailed as well. Every kind but Sfv reads its
-// lines with ParseDigestLine and skips lines starting with '#'.
+// lines with ParseDigestLine (blanks at a line's end belong to its name, as md5sum
+// reads them) and skips lines starting with '#'.
 [[nodiscard]] LoadOutcome LoadChecksumList(const std::string& path, const std::string& baseFolder, ListKind kind,
                                            int sizeType);

@@ -3,6 +3,8 @@
 #include "checksumlist.h"
 #include "digestline.h"
 #include "entrytraits.h"
+#include "listcaveats.h"
+#include "outputname.h"
 
 std::string ImproperLinesWarning(int improperLines)
 {
@@ -16,6 +18,9 @@ std::string ImproperLinesWarning(int improperLines)
 std::vector<std::string> LoadWarnings(const ChecksumList& list, int improperLines)
 {
     std::vector<std::string> warnings;
+    if (list.KindGuessed()) {
+        warnings.push_back(GuessedKindWarning(list.Kind()));
+    }
     if (improperLines > 0) {
         warnings.push_back(ImproperLinesWarning(improperLines));
     }
@@ -25,7 +30,7 @@ std::vector<std::string> LoadWarnings(const ChecksumList& list, int improperLine
             continue;
         }
         if (const std::optional<std::string> problem = DigestProblem(list.ExpectedChecksum(row), traits)) {
-            warnings.push_back(std::string(list.RowName(row)) + ": " + *problem);
+            warnings.push_back(NameLine(list.RowName(row), ": " + *problem));
         }
     }
     return warnings;

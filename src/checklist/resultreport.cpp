@@ -3,6 +3,7 @@
 #include "atomicfile.h"
 #include "checksumlist.h"
 #include "checksumlistcontent.h"
+#include "outputname.h"
 
 #include <cctype>
 #include <cerrno>
@@ -13,14 +14,26 @@
 
 namespace {
 
-// A CSV field: quoted, with quotes doubled, when it holds a comma, a quote or a line break.
+// A field a spreadsheet would take for a formula starts with one of these.
+bool LooksLikeFormula(std::string_view field) noexcept
+{
+    return !field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos;
+}
+
+// A CSV field: quoted, with quotes doubled, when it holds a comma, a quote or a line
+// break. One that a spreadsheet would run as a formula is quoted with a "'" before it,
+// which shows it as text (OWASP's advice on CSV injection).
 void WriteCsvField(std::ostream& out, std::string_view field)
 {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const bool formula = LooksLikeFormula(field);
+    if (!formula && field.find_first_of(",\"\r\n") == std::string_view::npos) {
         out << field;
         return;
     }
     out << '"';
+    if (formula) {
+        out << '\'';
+    }
     for (const char c : field) {
         if (c == '"') {
             out << '"';
@@ -35,7 +48,7 @@ void WriteText(const ChecksumList& list, std::ostream& out)
     const int rows = list.RowCount();
     for (int row = 0; row < rows; ++row) {
         if (const char* verdict = VerdictWord(list.RowStatus(row))) {
-            out << list.RowName(row) << ": " << verdict << '\n';
+            out << NameLine(list.RowName(row), std::string(": ") + verdict) << '\n';
         }
     }
     out << TotalsLine(list.GetCounters()) << '\n';

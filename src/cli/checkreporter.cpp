@@ -1,6 +1,7 @@
 #include "checkreporter.h"
 
 #include "checksumlist.h"
+#include "outputname.h"
 #include "resultreport.h"
 
 #include <chrono>
@@ -29,10 +30,8 @@ void CheckReporter::PrintReadyRows(bool passUnfinished)
             }
             return;
         }
-        const std::string_view name = m_list.RowName(m_nextToPrint);
-        std::fwrite(name.data(), 1, name.size(), m_out);
-        std::fputs(": ", m_out);
-        std::fputs(verdict, m_out);
+        const std::string line = NameLine(m_list.RowName(m_nextToPrint), std::string(": ") + verdict);
+        std::fwrite(line.data(), 1, line.size(), m_out);
         std::fputc('\n', m_out);
     }
 }

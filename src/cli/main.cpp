@@ -5,9 +5,11 @@
 #include "checkreporter.h"
 #include "checksumlist.h"
 #include "jobsoption.h"
+#include "listcaveats.h"
 #include "listidentify.h"
 #include "listmessages.h"
 #include "loadwarnings.h"
+#include "outputname.h"
 #include "listreader.h"
 #include "progressline.h"
 #include "progressmeter.h"
@@ -53,9 +55,9 @@ void PrintHelp(std::FILE* out)
                "are verified at once (see --jobs); the lines come in list order all the same.\n"
                "\n"
                "Exit status: 0 every entry is OK; 1 an entry is bad or missing; 2 the list\n"
-               "cannot be read or its type is unknown; 130 interrupted by Ctrl-C (SIGINT);\n"
-               "143 terminated (SIGTERM). Either stops at the current block and prints the\n"
-               "totals so far.\n"
+               "cannot be read, its type is unknown or it holds no checksum line;\n"
+               "130 interrupted by Ctrl-C (SIGINT); 143 terminated (SIGTERM). Either stops at\n"
+               "the current block and prints the totals so far.\n"
                "\n"
                "On a terminal, stderr shows a progress line while the run goes: percentage,\n"
                "files, bytes, speed, time left and the current file.\n"
@@ -90,8 +92,9 @@ void PrintProgress(const CheckReporter& reporter, const ChecksumList& list, Prog
     const auto rows = static_cast<std::uint64_t>(list.RowCount());
     const ProgressFigures figures =
         meter.Sample(reporter.BytesRead(), list.TotalBytes(), FileCounts{files, rows > files ? rows - files : 0}, seconds);
-    const std::string line =
-        TerminalProgressLine(figures, done, list.RowCount(), list.RowName(list.CurrentIndex()), TerminalWidth());
+    // The name escaped as on stdout: a line break in it would break the line in place.
+    const std::string name = NameLine(list.RowName(list.CurrentIndex()), {});
+    const std::string line = TerminalProgressLine(figures, done, list.RowCount(), name, TerminalWidth());
     std::fprintf(stderr, "\r%s\033[K", line.c_str());
     std::fflush(stderr);
 }
@@ -156,10 +159,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", OpenFailedMessage(listPath).c_str());
         return kExitUnreadable;
     }
+    outcome.content.kindGuessed = detection.guessed;
     ChecksumList list;
     list.Replace(std::move(outcome.content));
     for (const std::string& warning : LoadWarnings(list, outcome.improperLines)) {
         std::fprintf(stderr, "tallyfox-check: %s\n", warning.c_str());
+    }
+    if (list.RowCount() == 0) {
+        // Nothing verified is not "every file OK": md5sum -c fails such a list too.
+        std::fprintf(stderr, "tallyfox-check: %s\n", NoChecksumLinesMessage(listPath).c_str());
+        return kExitUnreadable;
     }
 
     static char outputBuffer[1 << 16];
@@ -206,6 +215,9 @@ int main(int argc, char** argv)
     }
     if (g_interruptedBy != 0) {
         return kExitSignalBase + g_interruptedBy;
+    }
+    if (ProbablyAnotherKind(list)) {
+        std::fprintf(stderr, "tallyfox-check: %s\n", ProbablyAnotherKindMessage(list.Kind()).c_str());
     }
     return counters.bad > 0 || counters.missing > 0 ? kExitFailures : kExitAllOk;
 }

@@ -9,15 +9,17 @@ ListLoader::~ListLoader()
     Wait();
 }
 
-bool ListLoader::Start(std::string path, std::string baseFolder, ListKind kind, int sizeType)
+bool ListLoader::Start(std::string path, std::string baseFolder, ListKind kind, int sizeType, bool kindGuessed)
 {
     if (m_running) {
         return false;
     }
     m_running = true;
     m_outcome = LoadOutcome{};
-    m_thread = std::thread([this, path = std::move(path), baseFolder = std::move(baseFolder), kind, sizeType] {
+    m_thread = std::thread([this, path = std::move(path), baseFolder = std::move(baseFolder), kind, sizeType,
+                            kindGuessed] {
         m_outcome = LoadChecksumList(path, baseFolder, kind, sizeType);
+        m_outcome.content.kindGuessed = kindGuessed;
         QMetaObject::invokeMethod(this, &ListLoader::OnThreadDone, Qt::QueuedConnection);
     });
     return true;

@@ -19,8 +19,9 @@ public:
     ListLoader(const ListLoader&) = delete;
     ListLoader& operator=(const ListLoader&) = delete;
 
-    // False (and nothing starts) while a read is still running.
-    bool Start(std::string path, std::string baseFolder, ListKind kind, int sizeType);
+    // False (and nothing starts) while a read is still running. `kindGuessed` is
+    // passed on to the content: the kind came from the digests' length alone.
+    bool Start(std::string path, std::string baseFolder, ListKind kind, int sizeType, bool kindGuessed = false);
     [[nodiscard]] bool IsRunning() const noexcept { return m_running; }
     // The outcome of the read that has finished.
     [[nodiscard]] LoadOutcome TakeOutcome();

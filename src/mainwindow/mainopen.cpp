@@ -72,7 +72,7 @@ void CMainDialog::OpenList(const QString& givenPath, bool verifyAfter)
     }
     m_verifyAfterLoad = verifyAfter;
     BeginLoadWait(path);
-    m_loader->Start(narrow, detection.baseFolder, detection.kind, m_settings.sizeType);
+    m_loader->Start(narrow, detection.baseFolder, detection.kind, m_settings.sizeType, detection.guessed);
 }
 
 void CMainDialog::OnListLoaded()
@@ -100,6 +100,12 @@ void CMainDialog::OnListLoaded()
         ShowLoadWarnings(outcome.improperLines);
         UpdateStatusBar();
         RefreshListLayout();
+        if (m_list.RowCount() == 0) {
+            // No checksum line: say so rather than show an empty list.
+            m_runTotal = 0;
+            m_verdictStopped = false;
+            ShowRunVerdict();
+        }
     }
     if (std::exchange(m_verifyAfterLoad, false)) {
         // The command-line start verifies at once, also when the read failed: the run

@@ -8,6 +8,8 @@
 #include "checksumlistview.h"
 #include "checksumrowmenu.h"
 #include "desktopservices.h"
+#include "entrytraits.h"
+#include "listcaveats.h"
 #include "listfilterbar.h"
 #include "maintoolbar.h"
 #include "verdictbar.h"
@@ -84,7 +86,11 @@ void CMainDialog::NoteRunEventForResults(RunEvent event)
 void CMainDialog::ShowRunVerdict()
 {
     m_verdictShown = true;
-    m_verdictBar->ShowVerdict(m_list.GetCounters(), m_runTotal, m_verdictStopped);
+    // A guessed kind whose every file came out bad is named as the likelier cause.
+    const QString otherKind = !m_verdictStopped && m_runTotal == m_list.RowCount() && ProbablyAnotherKind(m_list)
+                                  ? QString::fromLatin1(AlgorithmInfo(KindAlgorithm(m_list.Kind())).name)
+                                  : QString();
+    m_verdictBar->ShowVerdict(m_list.GetCounters(), m_runTotal, m_verdictStopped, otherKind);
     m_verdictBar->setVisible(m_checksumView);
     LayoutChildren();
 }

@@ -67,13 +67,14 @@ VerdictBar::VerdictBar(QWidget* parent)
     hide();
 }
 
-void VerdictBar::ShowVerdict(const Counters& counters, int total, bool stopped)
+void VerdictBar::ShowVerdict(const Counters& counters, int total, bool stopped, const QString& guessedKind)
 {
-    m_text->setText(VerdictText(counters, total, stopped));
+    m_text->setText(VerdictText(counters, total, stopped, guessedKind));
     m_problems->setVisible(counters.bad > 0 || counters.missing > 0);
-    // A bad or missing file is worth a warning's colour; a clean run is not.
+    // A bad or missing file, or a list with nothing to verify, is worth a warning's
+    // colour; a clean run is not.
     QPalette colours = palette();
-    const bool problems = counters.bad > 0 || counters.missing > 0;
+    const bool problems = counters.bad > 0 || counters.missing > 0 || total == 0;
     colours.setColor(QPalette::Window, problems ? QColor(0xFF, 0xE8, 0xD0) : QColor(0xDF, 0xF2, 0xDF));
     colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
@@ -85,10 +86,17 @@ QString VerdictBar::Text() const
     return m_text->text();
 }
 
-QString VerdictBar::VerdictText(const Counters& counters, int total, bool stopped)
+QString VerdictBar::VerdictText(const Counters& counters, int total, bool stopped, const QString& guessedKind)
 {
     const int checked = counters.ok + counters.bad + counters.missing;
     const QString problems = Problems(counters);
+    if (total == 0 && !stopped) {
+        return tr("The list holds no checksum lines: nothing to verify.");
+    }
+    if (!guessedKind.isEmpty() && !stopped && counters.ok == 0 && counters.bad > 0) {
+        return tr("%1: the list is probably not %2 but of another kind whose digests are as long.")
+            .arg(problems, guessedKind);
+    }
     if (stopped) {
         if (checked == 0) {
             return tr("Stopped before any file was checked.");

@@ -21,12 +21,16 @@ public:
     explicit VerdictBar(QWidget* parent = nullptr);
 
     // Shows the verdict of a run that covered `total` rows and ended (`stopped`: by Stop).
-    void ShowVerdict(const Counters& counters, int total, bool stopped);
+    // `guessedKind` names the list's kind when it was only guessed from the digests'
+    // length and every file read came out bad: the list is then probably of another kind.
+    void ShowVerdict(const Counters& counters, int total, bool stopped, const QString& guessedKind = {});
     [[nodiscard]] QString Text() const;
     [[nodiscard]] QPushButton* ProblemsButton() const noexcept { return m_problems; }
 
-    // The verdict's words; `total` is how many rows the run was to check.
-    [[nodiscard]] static QString VerdictText(const Counters& counters, int total, bool stopped);
+    // The verdict's words; `total` is how many rows the run was to check (0: the list
+    // holds no checksum line).
+    [[nodiscard]] static QString VerdictText(const Counters& counters, int total, bool stopped,
+                                             const QString& guessedKind = {});
 
 signals:
     // The user asked to see only the bad and missing rows.

@@ -5,6 +5,7 @@
 #include "loadwarnings.h"
 #include "sizetext.h"
 
+#include "rowname.h"
 #include "tempdir.h"
 
 #include <gtest/gtest.h>
@@ -375,6 +376,61 @@ TEST(LoadChecksumListTest, EntryWithTheLongestPathAndDigestIsOneEntry)
         EXPECT_EQ(NamesOf(outcome), (Names{name})) << path;
         EXPECT_EQ(Checksums(outcome), (Names{std::string(128, 'A')})) << path;
     }
+}
+
+// Names md5sum writes and reads back byte for byte: leading and trailing blanks, a
+// leading '*', blanks only, and names shaped like a tagged line, also in the single
+// blank form older MD5 lists use.
+struct ExactNameCase {
+    const char* name;
+    std::string line;
+    std::string expectedName;
+};
+
+class Md5NameBytesTest : public testing::TestWithParam<ExactNameCase> {};
+
+TEST_P(Md5NameBytesTest, NameIsReadAsWritten)
+{
+    const ExactNameCase& row = GetParam();
+    const TempDir dir;
+    const LoadOutcome outcome = Load(dir.WriteFile("set.md5", row.line + "\n"));
+    ASSERT_EQ(outcome.status, LoadStatus::Loaded);
+    EXPECT_EQ(outcome.improperLines, 0);
+    EXPECT_EQ(NamesOf(outcome), (Names{row.expectedName}));
+}
+
+const std::string kEmptyMd5 = "d41d8cd98f00b204e9800998ecf8427e";
+
+INSTANTIATE_TEST_SUITE_P(
+    AsMd5sumWrites, Md5NameBytesTest,
+    testing::Values(ExactNameCase{"LeadingBlank", kEmptyMd5 + "   lead", " lead"},
+                    ExactNameCase{"TrailingBlank", kEmptyMd5 + "  trail ", "trail "},
+                    ExactNameCase{"TrailingTab", kEmptyMd5 + "  tab\t", "tab\t"},
+                    ExactNameCase{"LeadingStar", kEmptyMd5 + "  *star", "*star"},
+                    ExactNameCase{"BlanksOnly", kEmptyMd5 + "     ", "   "},
+                    ExactNameCase{"TaggedShape", kEmptyMd5 + "  (x)=y", "(x)=y"},
+                    ExactNameCase{"TaggedShapeSingleBlank", kEmptyMd5 + " (x)=y", "(x)=y"},
+                    ExactNameCase{"TaggedShapeWithTag", kEmptyMd5 + " MD5 (x) = " + kEmptyMd5,
+                                  "MD5 (x) = " + kEmptyMd5},
+                    ExactNameCase{"EscapedTrailingBlank", "\\" + kEmptyMd5 + "  a\\\\b ", "a\\b "},
+                    ExactNameCase{"IndentedLine", "  " + kEmptyMd5 + "  a", "a"}),
+    RowName{});
+
+// A '\' in a plain name is part of a Linux name when a file of the name as written
+// exists (systemd's unit names hold "\x2d"); only otherwise is it a Windows folder
+// separator. The name shown stays as written either way.
+TEST(LoadChecksumListTest, BackslashNamesResolveAsWrittenWhenThatFileExists)
+{
+    const TempDir dir;
+    dir.WritePatternFile("system-systemd\\x2dcryptsetup.slice", 3);
+    dir.WritePatternFile("sub/win.bin", 5);
+    dir.WritePatternFile("both\\f", 7);
+    dir.WritePatternFile("both/f", 9);
+    const LoadOutcome outcome = Load(dir.WriteFile("set.md5", kEmptyMd5 + "  system-systemd\\x2dcryptsetup.slice\n" +
+                                                                 kEmptyMd5 + "  sub\\win.bin\n" + kEmptyMd5 +
+                                                                 "  both\\f\n" + kEmptyMd5 + "  none\\f\n"));
+    EXPECT_EQ(NamesOf(outcome), (Names{"system-systemd\\x2dcryptsetup.slice", "sub\\win.bin", "both\\f", "none\\f"}));
+    EXPECT_EQ(SizeTextsOf(outcome), (Names{"3 bytes", "5 bytes", "7 bytes", "Not Found."}));
 }
 
 }  // namespace

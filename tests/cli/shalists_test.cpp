@@ -92,7 +92,8 @@ TEST(CheckShaLists, Sha256sumListWithEscapedNamesVerifies)
 
     const Outcome outcome = RunCheck(dir, dir.Folder() + "data/SHA256SUMS");
 
-    EXPECT_EQ(outcome.out, "*leading star.txt: OK\nback\\slash.txt: OK\nnew\nline.txt: OK\nwith spaces.txt: OK\n"
+    // Printed as sha256sum -c prints them: escaped, so that no name can start a line.
+    EXPECT_EQ(outcome.out, "*leading star.txt: OK\n\\back\\\\slash.txt: OK\n\\new\\nline.txt: OK\nwith spaces.txt: OK\n"
                            "OK: 4, Bad: 0, Missing: 0, Unchecked: 0\n");
     EXPECT_EQ(outcome.err, "");
     EXPECT_EQ(outcome.exitCode, 0);
@@ -165,6 +166,44 @@ TEST(CheckShaLists, LinesWithoutANameGiveOneWarningWithTheCount)
     const Outcome outcome = RunCheck(dir, list);
     EXPECT_EQ(outcome.out, "abc.txt: OK\nOK: 1, Bad: 0, Missing: 0, Unchecked: 0\n");
     EXPECT_EQ(outcome.err, "tallyfox-check: WARNING: 2 lines are improperly formatted\n");
+    EXPECT_EQ(outcome.exitCode, 0);
+}
+
+// Names whose blanks or marker-like bytes a reader could strip or reparse, each beside
+// a file of the name it would wrongly make of it: md5sum's list verifies every file as
+// itself.
+TEST(CheckShaLists, Md5sumListOfBlankEdgedNamesChecksEachFileItself)
+{
+    if (!HaveCoreutils()) {
+        GTEST_SKIP() << "md5sum is not installed";
+    }
+    const TempDir dir;
+    for (const char* name : {" lead", "lead", "trail ", "trail", "   ", "*star", "star", "(x)=y", "x"}) {
+        dir.WriteFile(std::string("data/") + name, std::string("content of '") + name + "'");
+    }
+    ASSERT_TRUE(WriteListWith("md5sum", dir.Folder() + "data", "set.md5"));
+
+    const Outcome outcome = RunCheck(dir, dir.Folder() + "data/set.md5");
+
+    EXPECT_EQ(outcome.out.substr(outcome.out.rfind("OK: ")), "OK: 9, Bad: 0, Missing: 0, Unchecked: 0\n")
+        << outcome.out;
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.exitCode, 0);
+}
+
+// A plain line naming a Linux file whose name holds '\' (as systemd's units do)
+// verifies that file; a Windows name with '\' still finds its file in a sub-folder.
+TEST(CheckShaLists, BackslashNamesFindLinuxAndWindowsFiles)
+{
+    const TempDir dir;
+    dir.WriteFile("system-systemd\\x2dcryptsetup.slice", "abc");
+    dir.WriteFile("sub/abc.txt", "abc");
+    const std::string list = dir.WriteFile("set.md5",
+                                           "900150983cd24fb0d6963f7d28e17f72  system-systemd\\x2dcryptsetup.slice\n"
+                                           "900150983cd24fb0d6963f7d28e17f72  sub\\abc.txt\n");
+    const Outcome outcome = RunCheck(dir, list);
+    EXPECT_EQ(outcome.out.substr(outcome.out.rfind("OK: ")), "OK: 2, Bad: 0, Missing: 0, Unchecked: 0\n")
+        << outcome.out;
     EXPECT_EQ(outcome.exitCode, 0);
 }
 

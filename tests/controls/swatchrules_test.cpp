@@ -86,6 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MoveRow{"UpFromRow0ToAutomatic", 5, K::Up, true, true, kAuto},
                     MoveRow{"UpFromRow0WithoutTextsToTheLastCell", 5, K::Up, false, false, 39},
                     MoveRow{"DownARow", 27, K::Down, true, true, 35},
+                    MoveRow{"DownFromTheRowEndAboveTheLastCell", 31, K::Down, true, true, 39},
                     MoveRow{"DownFromTheLastRowToMore", 35, K::Down, true, true, kMore},
                     MoveRow{"DownFromTheLastRowWithoutMoreToAutomatic", 35, K::Down, true, false, kAuto},
                     MoveRow{"AutomaticRightToCell0", kAuto, K::Right, true, true, 0},

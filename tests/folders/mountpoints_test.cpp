@@ -33,6 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MountCase{"RemovableUnderRunMedia", "/run/media/ann/DISC", "iso9660", true},
                     MountCase{"DataUnderMnt", "/mnt/backup", "ext4", true},
                     MountCase{"TopLevelDataVolume", "/data", "xfs", true},
+                    MountCase{"TopLevelNamedLikeASystemFolder", "/library", "ext4", true},
                     MountCase{"NetworkShareInHome", "/home/ann/share", "cifs", true},
                     MountCase{"FileSystemRoot", "/", "ext4", false},
                     MountCase{"HomeItself", "/home/ann", "ext4", false},

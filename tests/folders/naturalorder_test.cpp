@@ -27,6 +27,7 @@ INSTANTIATE_TEST_SUITE_P(
                     OrderCase{"NumbersByValue", "disc 2", "disc 10"},
                     OrderCase{"LeadingZerosByValue", "track 007", "track 08"},
                     OrderCase{"PrefixFirst", "photo", "photos"},
+                    OrderCase{"ZeroBeforeZeroThenLetter", "a0", "a0b"},
                     OrderCase{"EqualButForCaseByBytes", "Music", "music"},
                     OrderCase{"DigitsBeforeLetters", "2024", "archive"},
                     OrderCase{"NonAsciiAfterAscii", "zebra", "\xc3\xa9t\xc3\xa9"}),

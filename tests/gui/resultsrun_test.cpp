@@ -9,6 +9,7 @@
 #include "checksumlistview.h"
 #include "checksumrowmenu.h"
 #include "listfilterbar.h"
+#include "statusbarparts.h"
 #include "verdictbar.h"
 
 #include <gtest/gtest.h>
@@ -212,6 +213,34 @@ TEST(ResultsRun, VerifySelectedIsOfferedOnlyWhenARunCouldStart)
     harness.Click(CommandId::Stop);
     menu.UpdateActions();
     EXPECT_TRUE(menu.VerifyAction()->isEnabled()) << "stopped";
+}
+
+// A list that gives no entry says so, rather than ending as an empty run.
+TEST(ResultsRun, AListWithNoChecksumLineSaysSo)
+{
+    WindowHarness harness;
+    CMainDialog& window =
+        harness.Start(QString::fromStdString(harness.Dir().WriteFile("notes.md5", "# only a comment\ngarbage\n")));
+    ASSERT_TRUE(harness.WaitForRuns(1));
+    EXPECT_TRUE(window.Verdict()->isVisible());
+    EXPECT_EQ(window.Verdict()->Text(), QStringLiteral("The list holds no checksum lines: nothing to verify."));
+}
+
+// Every file bad under a kind only guessed from the digests' length (a SHA3-256 list
+// read as SHA-256): the verdict names the likelier cause, and the status bar's
+// warnings say the kind was guessed.
+TEST(ResultsRun, AGuessedKindWithEveryFileBadIsCalledProbablyAnotherKind)
+{
+    WindowHarness harness;
+    harness.Dir().WriteFile("abc.txt", "abc");
+    CMainDialog& window = harness.Start(QString::fromStdString(harness.Dir().WriteFile(
+        "CHECKSUMS.txt", "3a985da74fe225b2045c172d6bd390bd855f086e3e9d525b46bfe24511431532  abc.txt\n")));
+    ASSERT_TRUE(harness.WaitForRuns(1));
+    EXPECT_EQ(window.Verdict()->Text(),
+              QStringLiteral("1 bad: the list is probably not SHA256 but of another kind whose digests are as long."));
+    EXPECT_TRUE(window.StatusBar()->toolTip().contains(
+        QStringLiteral("the list's kind (SHA256) is guessed from its digests' length")))
+        << window.StatusBar()->toolTip().toStdString();
 }
 
 }  // namespace
