@@ -5,6 +5,7 @@
 #include "checkreporter.h"
 #include "checksumlist.h"
 #include "jobsoption.h"
+#include "listendnotes.h"
 #include "listidentify.h"
 #include "listmessages.h"
 #include "loadwarnings.h"
@@ -51,7 +52,8 @@ void PrintHelp(std::FILE* out)
                "and then the totals. Names are relative to the list's folder. Several files\n"
                "are verified at once (see --jobs); the lines come in list order all the same.\n"
                "\n"
-               "Exit status: 0 every entry is OK; 1 an entry is bad or missing; 2 the list\n"
+               "Exit status: 0 every entry is OK; 1 an entry is bad or missing, or the list\n"
+               "is marked incomplete (its making was cut short); 2 the list\n"
                "cannot be read or its type is unknown; 130 interrupted by Ctrl-C (SIGINT);\n"
                "143 terminated (SIGTERM). Either stops at the current block and prints the\n"
                "totals so far.\n"
@@ -157,6 +159,10 @@ int main(int argc, char** argv)
     for (const std::string& warning : LoadWarnings(list, outcome.improperLines)) {
         std::fprintf(stderr, "tallyfox-check: %s\n", warning.c_str());
     }
+    const bool incomplete = outcome.incomplete;
+    if (incomplete) {
+        std::fprintf(stderr, "tallyfox-check: %s\n", IncompleteListMessage(listPath).c_str());
+    }
 
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
@@ -202,5 +208,6 @@ int main(int argc, char** argv)
     if (g_interruptedBy != 0) {
         return kExitSignalBase + g_interruptedBy;
     }
-    return counters.bad > 0 || counters.missing > 0 ? kExitFailures : kExitAllOk;
+    // A list cut short while it was made does not vouch for every file it was made for.
+    return counters.bad > 0 || counters.missing > 0 || incomplete ? kExitFailures : kExitAllOk;
 }
