@@ -28,7 +28,8 @@ public:
     {
         struct stat info {};
         if (::stat(input.c_str(), &info) != 0) {
-            m_files.missing.push_back({EntryNameForList(m_listPath, input), std::strerror(errno)});
+            const int error = errno;  // naming the file may change errno
+            m_files.missing.push_back({EntryNameForList(m_listPath, input), std::strerror(error)});
             return;
         }
         if (S_ISDIR(info.st_mode)) {
@@ -71,7 +72,8 @@ private:
     {
         DIR* dir = ::opendir(folder.c_str());
         if (dir == nullptr) {
-            m_files.missing.push_back({EntryNameForList(m_listPath, folder), std::strerror(errno)});
+            const int error = errno;
+            m_files.missing.push_back({EntryNameForList(m_listPath, folder), std::strerror(error)});
             return;
         }
         std::vector<std::string> names;
@@ -79,8 +81,8 @@ private:
             errno = 0;
             const dirent* entry = ::readdir(dir);
             if (entry == nullptr) {
-                if (errno != 0) {
-                    m_files.missing.push_back({EntryNameForList(m_listPath, folder), std::strerror(errno)});
+                if (const int error = errno; error != 0) {
+                    m_files.missing.push_back({EntryNameForList(m_listPath, folder), std::strerror(error)});
                 }
                 break;
             }
