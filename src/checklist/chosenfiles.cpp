@@ -2,20 +2,64 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 namespace fs = std::filesystem;
 
-std::string EntryNameForList(const std::string& listPath, const std::string& filePath)
+namespace {
+
+// The real path of `folder` as the system resolves it (links to folders and "..", which
+// the system takes after a link, resolved); the part that does not exist yet is only
+// tidied. Nothing when the path cannot be worked out.
+std::optional<fs::path> RealFolder(const fs::path& folder)
 {
     std::error_code error;
-    const fs::path list = fs::absolute(fs::path(listPath), error).lexically_normal();
-    const fs::path file = fs::absolute(fs::path(filePath), error).lexically_normal();
+    fs::path real = fs::weakly_canonical(folder, error);
     if (error) {
-        return filePath;
+        return std::nullopt;
     }
-    const fs::path relative = file.lexically_relative(list.parent_path());
+    return real;
+}
+
+// `path` made absolute with its folder part real; the last name stays as given (a link
+// to a file is listed under its own name), unless it is "." or "..".
+std::optional<fs::path> RealPlace(const std::string& path)
+{
+    std::error_code error;
+    const fs::path absolute = fs::absolute(fs::path(path), error);
+    if (error) {
+        return std::nullopt;
+    }
+    const fs::path name = absolute.filename();
+    if (name.empty() || name == "." || name == "..") {
+        return RealFolder(absolute);
+    }
+    std::optional<fs::path> folder = RealFolder(absolute.parent_path());
+    if (!folder) {
+        return std::nullopt;
+    }
+    return *folder / name;
+}
+
+}  // namespace
+
+std::string EntryNameForList(const std::string& listPath, const std::string& filePath)
+{
+    // Real paths, not lexical ones: "lists/../data/a.bin" with lists a link goes where
+    // the link points, and so does a checker reading the list there.
+    std::optional<fs::path> list = RealPlace(listPath);
+    std::optional<fs::path> file = RealPlace(filePath);
+    if (!list || !file) {
+        std::error_code error;
+        list = fs::absolute(fs::path(listPath), error).lexically_normal();
+        file = fs::absolute(fs::path(filePath), error).lexically_normal();
+        if (error) {
+            return filePath;
+        }
+    }
+    const fs::path relative = file->lexically_relative(list->parent_path());
     if (relative.empty()) {
-        return file.generic_string();
+        return file->generic_string();
     }
     return relative.generic_string();
 }

@@ -30,7 +30,9 @@ struct ChosenFiles {
 };
 
 // How the list at `listPath` names the file at `filePath`: relative to the list's
-// folder with '/' between folders (bare beside the list, "sub/a.bin", "../data/a.bin").
+// folder with '/' between folders (bare beside the list, "sub/a.bin", "../data/a.bin"),
+// worked out from the real paths of both folders, so links to folders and ".." after
+// them lead where the system leads.
 [[nodiscard]] std::string EntryNameForList(const std::string& listPath, const std::string& filePath);
 
 // EntryNameForList for many files of one list: the relative form of each folder is

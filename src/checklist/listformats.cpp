@@ -2,6 +2,7 @@
 
 #include <cinttypes>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -67,11 +68,50 @@ std::string SfvEntryLine(const std::string& name, std::uint32_t crc)
 
 std::string Md5EntryLine(const std::string& digest, const std::string& name)
 {
+    const bool escaped = name.find_first_of("\\\n\r") != std::string::npos;
     std::string line;
-    line.reserve(digest.size() + name.size() + 2);
+    line.reserve(digest.size() + name.size() + 4);
+    if (escaped) {
+        line += '\\';
+    }
     line += digest;
-    line += ' ';
-    line += name;
+    line += "  ";
+    if (!escaped) {
+        line += name;
+    } else {
+        for (const char c : name) {
+            switch (c) {
+            case '\\': line += "\\\\"; break;
+            case '\n': line += "\\n"; break;
+            case '\r': line += "\\r"; break;
+            default: line += c; break;
+            }
+        }
+    }
     line += '\n';
     return line;
+}
+
+std::optional<std::string> EntryNameProblem(ListKind kind, const std::string& name)
+{
+    if (kind != ListKind::Sfv || name.empty()) {
+        return std::nullopt;
+    }
+    constexpr std::string_view kBlanks = " \t\n\v\f\r";
+    if (name.find_first_of("\r\n") != std::string::npos) {
+        return "the name holds a line break, which an SFV list cannot hold";
+    }
+    if (kBlanks.find(name.front()) != std::string_view::npos || kBlanks.find(name.back()) != std::string_view::npos) {
+        return "an SFV list drops the blanks at the start and end of a name";
+    }
+    if (name.front() == ';' || name.front() == '#') {
+        return "an SFV line starting with ';' or '#' is read as a comment";
+    }
+    if (name.front() == '*') {
+        return "an SFV list reads a name starting with '*' without it";
+    }
+    if (name.find('\\') != std::string::npos) {
+        return "an SFV list reads '\\' in a name as a folder separator";
+    }
+    return std::nullopt;
 }

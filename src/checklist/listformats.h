@@ -3,10 +3,15 @@
 // The bytes of the lists this program writes. An SFV list is its head (three header
 // lines and one comment line per chosen file), then one entry line per finished file;
 // every line ends in CR LF. An MD5 list is entry lines only, each ending in LF alone.
-// Nothing else is written: no byte-order mark, no blank line at the end.
+// A list cut short, or one that leaves files out, ends with comment lines saying so
+// (see listendnotes.h). Nothing else is written: no byte-order mark, no blank line at
+// the end.
+
+#include "listtypes.h"
 
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 
 // The version text in the header lines.
@@ -32,5 +37,14 @@ struct DateTimeFields {
 [[nodiscard]] std::string SfvCommentLine(std::uint64_t size, const DateTimeFields& fileTime, const std::string& name);
 // The name, one space, eight upper-case hex digits, CR LF.
 [[nodiscard]] std::string SfvEntryLine(const std::string& name, std::uint32_t crc);
-// The 32-digit digest as the engine gives it (upper case), one space, the name, LF.
+// The 32-digit digest as the engine gives it (upper case), two spaces, the name, LF,
+// as md5sum writes it. A name holding '\', LF or CR is written escaped, as md5sum
+// does: the line starts with '\' and the name has "\\", "\n" and "\r" in their place.
 [[nodiscard]] std::string Md5EntryLine(const std::string& digest, const std::string& name);
+
+// Why a list of `kind` cannot hold the entry name `name` so that our reader and the
+// format's peers read it back as the same name; nothing when it can. An MD5 list holds
+// every name (escaped where needed). An SFV list has no escapes: a name with a line
+// break, a leading or trailing blank, a leading ';', '#' or '*', or a '\' would come
+// back as a comment or another name.
+[[nodiscard]] std::optional<std::string> EntryNameProblem(ListKind kind, const std::string& name);

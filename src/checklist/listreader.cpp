@@ -2,6 +2,7 @@
 
 #include "digestline.h"
 #include "entrysizes.h"
+#include "listendnotes.h"
 #include "regularfile.h"
 #include "sizetext.h"
 
@@ -91,6 +92,7 @@ LoadOutcome LoadChecksumList(const std::string& path, const std::string& baseFol
     line.reserve(kListLineLimit);
     while (reader.ReadListLine(line)) {
         const std::string_view trimmed = TrimListLine(line);
+        outcome.incomplete = outcome.incomplete || IsIncompleteListMarker(trimmed, kind);
         if (IsIgnoredListLine(trimmed)) {
             continue;
         }

@@ -21,6 +21,9 @@ struct LoadOutcome {
     // Lines of an md5sum-family list that held no entry (no name after the digest,
     // an unknown tag, a bad escape): skipped, and counted for one warning.
     int improperLines = 0;
+    // The list ends with the marker of a list whose making was cut short: some files
+    // it was made for have no entry.
+    bool incomplete = false;
     [[nodiscard]] int EntryCount() const noexcept { return static_cast<int>(content.rows.Size()); }
 };
 

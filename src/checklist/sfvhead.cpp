@@ -1,14 +1,14 @@
 #include "sfvhead.h"
 
 #include "listfilewriter.h"
+#include "newlistfile.h"
 #include "writermessages.h"
 
-HeadOutcome WriteSfvHead(const std::string& listPath, const ChosenFiles& chosen, const DateTimeFields& now)
+namespace {
+
+// The head into `writer`; false when a write failed.
+bool WriteHead(ListFileWriter& writer, const ChosenFiles& chosen, const DateTimeFields& now)
 {
-    ListFileWriter writer(listPath, ListFileWriter::Mode::Truncate);
-    if (!writer.IsOpen()) {
-        return {false, CreateFailedMessage(listPath)};
-    }
     // The head goes out in large pieces; a short write anywhere is a failed head.
     std::string head = SfvHeaderLines(now);
     constexpr std::size_t kFlushAt = 64 * 1024;
@@ -16,13 +16,31 @@ HeadOutcome WriteSfvHead(const std::string& listPath, const ChosenFiles& chosen,
         head += SfvCommentLine(file.size, file.time, file.entryName);
         if (head.size() >= kFlushAt) {
             if (!writer.Write(head)) {
-                return {false, WriteFailedMessage(listPath, writer.Error())};
+                return false;
             }
             head.clear();
         }
     }
-    if (!writer.Write(head) || !writer.Close()) {
-        return {false, WriteFailedMessage(listPath, writer.Error())};
+    return writer.Write(head) && writer.Close();
+}
+
+}  // namespace
+
+HeadOutcome WriteSfvHead(const std::string& listPath, const ChosenFiles& chosen, const DateTimeFields& now)
+{
+    int error = 0;
+    const std::string temporaryPath = CreateTemporaryList(listPath, error);
+    if (temporaryPath.empty()) {
+        return {false, CreateFailedMessage(listPath), {}};
     }
-    return {true, {}};
+    ListFileWriter writer(temporaryPath, ListFileWriter::Mode::Truncate);
+    if (!writer.IsOpen()) {
+        RemoveTemporaryList(temporaryPath);
+        return {false, CreateFailedMessage(listPath), {}};
+    }
+    if (!WriteHead(writer, chosen, now)) {
+        RemoveTemporaryList(temporaryPath);
+        return {false, WriteFailedMessage(listPath, writer.Error()), {}};
+    }
+    return {true, {}, temporaryPath};
 }

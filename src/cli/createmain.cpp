@@ -8,7 +8,9 @@
 #include "generationrun.h"
 #include "inputfiles.h"
 #include "jobsoption.h"
+#include "listtarget.h"
 #include "sfvhead.h"
+#include "writermessages.h"
 
 #include <csignal>
 #include <cstdio>
@@ -40,16 +42,22 @@ void PrintHelp(std::FILE* out)
                "list, sub/a.bin or ../data/a.bin otherwise), so the list verifies where it is\n"
                "saved. A folder stands for every file beneath it, walked recursively (no -r\n"
                "needed) in sorted order, without following links to folders; the list being\n"
-               "written is never listed. Files are listed in the order given. An existing LIST\n"
-               "is overwritten. An SFV list starts with header lines and one comment line per\n"
-               "file (size, last write time, name); an MD5 list holds entry lines only.\n"
+               "written is never listed. Files are listed in the order given. An existing list\n"
+               "at LIST is replaced when the new one is complete; LIST is never written over a\n"
+               "file to list or over a file that is no checksum list. An SFV list starts with\n"
+               "header lines and one comment line per file (size, last write time, name); an\n"
+               "MD5 list holds entry lines only (md5sum's escaped form for names with '\\' or\n"
+               "line breaks). Files an SFV list cannot name (a leading ';', '#', '*' or blank,\n"
+               "a trailing blank, a '\\' or a line break) are left out.\n"
                "Several files are read at once (see --jobs); the lines are written in the\n"
                "order of the files all the same.\n"
                "\n"
-               "Exit status: 0 every file is listed; 1 a file could not be read and was left\n"
-               "out (each is named on stderr); 2 bad usage, or the list cannot be written;\n"
-               "130 interrupted (Ctrl-C stops at the current block and keeps the lines written\n"
-               "so far).\n"
+               "Exit status: 0 every file is listed; 1 a file could not be reached or read,\n"
+               "or its name cannot be listed, and was left out (each is named on stderr and\n"
+               "in a comment at the list's end); 2 bad usage, or the list cannot be written\n"
+               "(an older list there stays as it was); 130 interrupted (Ctrl-C or SIGTERM\n"
+               "stops at the current block and keeps the lines written so far, in a list\n"
+               "that ends with a comment saying it is incomplete).\n"
                "\n"
                "Options:\n"
                "  --sfv          write a CRC-32 list (.sfv)\n"
@@ -92,20 +100,31 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
 
     InputFiles input = CollectInputFiles(arguments.inputs, arguments.listPath);
+    // Refused before anything is written: a list over a file it lists, or over data
+    // (a list name forgotten after -o, so that -o took the first file).
+    if (input.listNamedAsInput || HoldsOtherThanAList(arguments.listPath)) {
+        const std::string message = input.listNamedAsInput ? ListIsAnInputMessage(arguments.listPath)
+                                                           : ListWouldReplaceDataMessage(arguments.listPath);
+        std::fprintf(stderr, "tallyfox-create: %s\n", message.c_str());
+        return kExitFailed;
+    }
+    std::string headPath;
     if (arguments.kind == ListKind::Sfv) {
         const HeadOutcome head = WriteSfvHead(arguments.listPath, input.chosen, LocalDateTime(std::time(nullptr)));
         if (!head.written) {
             std::fprintf(stderr, "%s\n", head.message.c_str());
             return kExitFailed;
         }
+        headPath = head.temporaryPath;
     }
 
     const bool showProgress = ::isatty(STDERR_FILENO) != 0;
+    const std::size_t fileCount = input.chosen.files.size();
     CreateReporter reporter;
     {
         GenerationRun run;
-        run.Start({arguments.listPath, static_cast<std::int32_t>(arguments.kind), std::move(input.chosen), false,
-                   arguments.filesInFlight},
+        run.Start({arguments.listPath, headPath, static_cast<std::int32_t>(arguments.kind), std::move(input.chosen),
+                   input.missing, false, arguments.filesInFlight},
                   reporter);
         if (g_interrupted != 0) {
             GenerationRun::Cancel();  // interrupted before the run cleared the flag
@@ -131,7 +150,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", outcome.message.c_str());
     }
     switch (outcome.status) {
-    case GenerationStatus::Aborted: return kExitInterrupted;
+    case GenerationStatus::Aborted:
+        std::fprintf(stderr, "tallyfox-create: %s is incomplete: %d of %zu files done\n", arguments.listPath.c_str(),
+                     outcome.filesDone, fileCount);
+        return kExitInterrupted;
     case GenerationStatus::Completed: break;
     default: return kExitFailed;
     }

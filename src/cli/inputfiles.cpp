@@ -28,12 +28,14 @@ public:
     {
         struct stat info {};
         if (::stat(input.c_str(), &info) != 0) {
-            m_files.missing.push_back({EntryNameForList(m_listPath, input), std::strerror(errno)});
+            const int error = errno;  // naming the file may change errno
+            m_files.missing.push_back({EntryNameForList(m_listPath, input), std::strerror(error)});
             return;
         }
         if (S_ISDIR(info.st_mode)) {
             Walk(input.empty() || input.back() == '/' ? input : input + "/");
         } else {
+            m_files.listNamedAsInput = m_files.listNamedAsInput || IsTheList(info);
             AddFile(input, info);
         }
     }
@@ -41,9 +43,20 @@ public:
     InputFiles Take() { return std::move(m_files); }
 
 private:
+    [[nodiscard]] bool IsTheList(const struct stat& info) const noexcept
+    {
+        return m_list.known && info.st_dev == m_list.device && info.st_ino == m_list.inode;
+    }
+
+    // A file or folder the walk cannot reach is named, so it is not silently missing.
+    void Unreachable(const std::string& path, int error)
+    {
+        m_files.missing.push_back({m_namer.Name(path), std::strerror(error)});
+    }
+
     void AddFile(const std::string& path, const struct stat& info)
     {
-        if (m_list.known && info.st_dev == m_list.device && info.st_ino == m_list.inode) {
+        if (IsTheList(info)) {
             return;  // the list being written
         }
         ChosenFile file;
@@ -59,11 +72,20 @@ private:
     {
         DIR* dir = ::opendir(folder.c_str());
         if (dir == nullptr) {
-            m_files.missing.push_back({EntryNameForList(m_listPath, folder), std::strerror(errno)});
+            const int error = errno;
+            m_files.missing.push_back({EntryNameForList(m_listPath, folder), std::strerror(error)});
             return;
         }
         std::vector<std::string> names;
-        while (const dirent* entry = ::readdir(dir)) {
+        for (;;) {
+            errno = 0;
+            const dirent* entry = ::readdir(dir);
+            if (entry == nullptr) {
+                if (const int error = errno; error != 0) {
+                    m_files.missing.push_back({EntryNameForList(m_listPath, folder), std::strerror(error)});
+                }
+                break;
+            }
             const std::string_view name = entry->d_name;
             if (name != "." && name != "..") {
                 names.emplace_back(name);
@@ -75,10 +97,16 @@ private:
             const std::string path = folder + name;
             struct stat info {};
             if (::lstat(path.c_str(), &info) != 0) {
-                continue;  // gone since the folder was read
+                if (errno != ENOENT) {
+                    Unreachable(path, errno);  // no access, or a path past PATH_MAX
+                }
+                continue;  // else gone since the folder was read
             }
             if (S_ISLNK(info.st_mode) && ::stat(path.c_str(), &info) != 0) {
-                continue;  // a dangling link names no file
+                if (errno != ENOENT) {
+                    Unreachable(path, errno);
+                }
+                continue;  // else a dangling link, which names no file
             }
             if (S_ISDIR(info.st_mode)) {
                 struct stat linkInfo {};

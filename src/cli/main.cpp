@@ -6,6 +6,7 @@
 #include "checksumlist.h"
 #include "jobsoption.h"
 #include "listcaveats.h"
+#include "listendnotes.h"
 #include "listidentify.h"
 #include "listmessages.h"
 #include "loadwarnings.h"
@@ -54,10 +55,11 @@ void PrintHelp(std::FILE* out)
                "and then the totals. Names are relative to the list's folder. Several files\n"
                "are verified at once (see --jobs); the lines come in list order all the same.\n"
                "\n"
-               "Exit status: 0 every entry is OK; 1 an entry is bad or missing; 2 the list\n"
-               "cannot be read, its type is unknown or it holds no checksum line;\n"
-               "130 interrupted by Ctrl-C (SIGINT); 143 terminated (SIGTERM). Either stops at\n"
-               "the current block and prints the totals so far.\n"
+               "Exit status: 0 every entry is OK; 1 an entry is bad or missing, or the list\n"
+               "is marked incomplete (its making was cut short); 2 the list cannot be read,\n"
+               "its type is unknown or it holds no checksum line; 130 interrupted by Ctrl-C\n"
+               "(SIGINT); 143 terminated (SIGTERM). Either stops at the current block and\n"
+               "prints the totals so far.\n"
                "\n"
                "On a terminal, stderr shows a progress line while the run goes: percentage,\n"
                "files, bytes, speed, time left and the current file.\n"
@@ -165,6 +167,10 @@ int main(int argc, char** argv)
     for (const std::string& warning : LoadWarnings(list, outcome.improperLines)) {
         std::fprintf(stderr, "tallyfox-check: %s\n", warning.c_str());
     }
+    const bool incomplete = outcome.incomplete;
+    if (incomplete) {
+        std::fprintf(stderr, "tallyfox-check: %s\n", IncompleteListMessage(listPath).c_str());
+    }
     if (list.RowCount() == 0) {
         // Nothing verified is not "every file OK": md5sum -c fails such a list too.
         std::fprintf(stderr, "tallyfox-check: %s\n", NoChecksumLinesMessage(listPath).c_str());
@@ -219,5 +225,6 @@ int main(int argc, char** argv)
     if (ProbablyAnotherKind(list)) {
         std::fprintf(stderr, "tallyfox-check: %s\n", ProbablyAnotherKindMessage(list.Kind()).c_str());
     }
-    return counters.bad > 0 || counters.missing > 0 ? kExitFailures : kExitAllOk;
+    // A list cut short while it was made does not vouch for every file it was made for.
+    return counters.bad > 0 || counters.missing > 0 || incomplete ? kExitFailures : kExitAllOk;
 }

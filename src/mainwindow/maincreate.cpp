@@ -8,7 +8,9 @@
 #include "folderbrowser.h"
 #include "generatedlg.h"
 #include "generationjob.h"
+#include "listtarget.h"
 #include "modaldialogs.h"
+#include "newlistfile.h"
 #include "outputchoice.h"
 #include "remarkdlg.h"
 #include "sfvhead.h"
@@ -47,10 +49,18 @@ FileRecordInfo RecordInfoOf(const CFileRecord& record)
     return info;
 }
 
-bool SamePath(const std::string& a, const std::string& b)
+// The list would be written over one of the files chosen for it (same file, or the
+// same path when the file has gone).
+bool ListIsChosen(const std::string& folder, const std::vector<CFileRecord>& selected, const std::string& listPath)
 {
     namespace fs = std::filesystem;
-    return fs::path(a).lexically_normal() == fs::path(b).lexically_normal();
+    for (const CFileRecord& record : selected) {
+        const std::string path = folder + record.name;
+        if (IsSameFile(path, listPath) || fs::path(path).lexically_normal() == fs::path(listPath).lexically_normal()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -93,34 +103,39 @@ bool CMainDialog::CreateChecksumFile(int requestedKind)
         return false;
     }
 
-    // The selected records in row order; a list written over one of them is left out,
-    // since it is emptied before it could be read.
+    // A list over one of its own files would replace that file: refused, nothing written.
     const std::string& folder = m_browser->CurrentFolder();
+    if (ListIsChosen(folder, selected, outputPath)) {
+        m_dialogs->ShowError(this, QFile::decodeName(ListIsAnInputMessage(outputPath).c_str()));
+        return false;
+    }
     std::vector<FileRecordInfo> records;
     std::vector<int> rows;
     records.reserve(selected.size());
     rows.reserve(selected.size());
     for (const CFileRecord& record : selected) {
-        if (!SamePath(folder + record.name, outputPath)) {
-            rows.push_back(static_cast<int>(records.size()));
-            records.push_back(RecordInfoOf(record));
-        }
+        rows.push_back(static_cast<int>(records.size()));
+        records.push_back(RecordInfoOf(record));
     }
     ChosenFiles chosen = ChooseFiles(records, rows, folder, outputPath);
 
+    std::string headPath;
     if (kind == static_cast<int>(ListKind::Sfv)) {
         const HeadOutcome head = WriteHeadWithRemark(outputPath, chosen);
         if (m_closing) {
+            RemoveTemporaryList(head.temporaryPath);
             return false;
         }
         if (!head.written) {
             m_dialogs->ShowError(this, QFile::decodeName(head.message.c_str()));
             return false;
         }
+        headPath = head.temporaryPath;
     }
 
     GenerationJob job;
     job.outputPath = outputPath;
+    job.writePath = headPath;
     job.kind = kind;
     job.chosen = std::move(chosen);
     job.filesInFlight = m_settings.filesInFlight;

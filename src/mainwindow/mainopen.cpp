@@ -4,6 +4,7 @@
 #include "maindialog.h"
 
 #include "checksumlistmodel.h"
+#include "listendnotes.h"
 #include "listidentify.h"
 #include "listloader.h"
 #include "listmessages.h"
@@ -82,6 +83,7 @@ void CMainDialog::OnListLoaded()
     }
     LoadOutcome outcome = m_loader->TakeOutcome();
     const QString path = EndLoadWait();
+    const bool incomplete = outcome.status == LoadStatus::Loaded && outcome.incomplete;
 
     if (outcome.status == LoadStatus::OpenFailed) {
         // The list on screen stays as it was, and so do the title and the recent files
@@ -112,6 +114,10 @@ void CMainDialog::OnListLoaded()
         // then covers the rows there are.
         m_controller.StartAutoVerification();
         ApplyRunReports();
+    }
+    if (incomplete) {
+        // Said once the run is under way, so the message never holds it up.
+        m_dialogs->ShowError(this, WidePath(IncompleteListMessage(NarrowPath(path))));
     }
     emit ListLoadEnded();
 }

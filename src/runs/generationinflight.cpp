@@ -8,6 +8,7 @@
 #include "generationobserver.h"
 #include "lanebatches.h"
 #include "listfilewriter.h"
+#include "listformats.h"
 #include "readonlyfile.h"
 #include "sharedprogress.h"
 #include "writermessages.h"
@@ -56,6 +57,7 @@ public:
             helper.join();
         }
         m_progress.ReportFinal();
+        m_outcome.filesDone = static_cast<int>(m_nextToWrite);
         if (m_outcome.status == GenerationStatus::WriteFailed) {
             return;
         }
@@ -115,9 +117,9 @@ private:
     FileResult Checksum(const ChosenFile& chosen, const CCrc32Engine& engine, ProgressSink& progress,
                         std::uint64_t& bytesDone)
     {
-        if (chosen.entryName.find_first_of("\r\n") != std::string::npos) {
-            // A line break in the name would split its entry line: such a file gets no line.
-            return {FileResult::Kind::LeftOut, kNameWithLineBreakReason};
+        if (std::optional<std::string> problem = EntryNameProblem(m_kind, chosen.entryName)) {
+            // A line the list would read back as a comment or another name: none at all.
+            return {FileResult::Kind::LeftOut, std::move(*problem)};
         }
         ReadOnlyFile file(chosen.path);
         int readError = 0;

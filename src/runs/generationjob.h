@@ -1,16 +1,25 @@
 #pragma once
 
 #include "chosenfiles.h"
+#include "generationoutcome.h"
 
 #include <cstdint>
 #include <string>
 
-// Everything a generation run needs, prepared before it starts. For an SFV list the
-// head has already been written to outputPath; the run appends the entry lines.
+// Everything a generation run needs, prepared before it starts. The list is written to
+// a temporary file beside outputPath and renamed into place at the end. For an SFV list
+// the head has already been written to that file (writePath); the run appends the entry
+// lines.
 struct GenerationJob {
-    std::string outputPath;
+    std::string outputPath{};
+    // The temporary file holding the SFV head (WriteSfvHead gives it); empty: the run
+    // creates one beside outputPath.
+    std::string writePath{};
     std::int32_t kind = 0;  // ListKind: 1 Sfv, 2 Md5; anything else is reported as unknown
-    ChosenFiles chosen;
+    ChosenFiles chosen{};
+    // Files meant for the list that could not even be reached before the run (named in
+    // the comments at the list's end, with the files the run leaves out).
+    std::vector<LeftOutFile> leftOutBefore{};
     // true: each line is written the moment its file is done, so the list grows line
     // by line (the window). false: lines of small files are gathered and written in
     // larger pieces, always before a long read and at the end, also after a cancel;

@@ -9,8 +9,6 @@ inline constexpr char kUserAbortedMessage[] = "User aborted.";
 inline constexpr char kSfvGroupCaption[] = "-= [SFV] =-";
 inline constexpr char kMd5GroupCaption[] = "-= [MD5] =-";
 inline constexpr char kUnknownGroupCaption[] = "-= [UNKNOWN] =-";
-// Why a file whose name holds a line break is left out of a list.
-inline constexpr char kNameWithLineBreakReason[] = "the name holds a line break, which a list cannot hold";
 
 [[nodiscard]] std::string GenerationCounterText(int number, int count);      // "%d/%d"
 [[nodiscard]] std::string UnknownOutputTypeMessage(std::int32_t kind);        // "Unknown Output Type: [%d]"

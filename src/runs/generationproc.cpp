@@ -9,7 +9,10 @@
 #include "generationmessages.h"
 #include "generationobserver.h"
 #include "lanebatches.h"
+#include "listendnotes.h"
 #include "listfilewriter.h"
+#include "listformats.h"
+#include "newlistfile.h"
 #include "listtypes.h"
 #include "progresssink.h"
 #include "readonlyfile.h"
@@ -67,9 +70,10 @@ public:
             m_observer.FileStarted(chosen.entryName, row + 1, count, GenerationCounterText(row + 1, count));
             ReadOnlyFile file = openAhead.Take(row);
             int readError = 0;
-            if (chosen.entryName.find_first_of("\r\n") != std::string::npos) {
-                // A line break in the name would split its entry line: such a file gets no line.
-                outcome.leftOut.push_back({chosen.entryName, kNameWithLineBreakReason});
+            if (std::optional<std::string> problem = EntryNameProblem(kind, chosen.entryName)) {
+                // A line the list would read back as a comment or another name: none at all.
+                outcome.leftOut.push_back({chosen.entryName, std::move(*problem)});
+                outcome.filesDone = row + 1;
                 continue;
             }
             const std::optional<std::string> line = ChecksumEntryLine(chosen, file, kind, m_engine, m_observer.Progress(),
@@ -78,6 +82,7 @@ public:
                 outcome.status = GenerationStatus::Aborted;
                 break;
             }
+            outcome.filesDone = row + 1;
             if (!line) {
                 outcome.leftOut.push_back({chosen.entryName, std::strerror(readError)});
                 continue;
@@ -124,6 +129,7 @@ private:
             outcome.status = GenerationStatus::Aborted;
             return false;
         }
+        outcome.filesDone = first + static_cast<int>(length);
         for (std::size_t i = 0; i < length; ++i) {
             if (!lines[i].line) {
                 outcome.leftOut.push_back({chosen[i].entryName, std::strerror(lines[i].readError)});
@@ -166,42 +172,93 @@ private:
 
 }  // namespace
 
+namespace {
+
+// The comment lines that end a list which does not list every chosen file: the files
+// left out, the files not reached, and for a list cut short the incomplete marker.
+std::string EndNotes(const GenerationJob& job, ListKind kind, const GenerationOutcome& outcome)
+{
+    std::string notes;
+    for (const LeftOutFile& file : job.leftOutBefore) {
+        notes += NotListedCommentLine(kind, file.name, file.reason);
+    }
+    for (const LeftOutFile& file : outcome.leftOut) {
+        notes += NotListedCommentLine(kind, file.name, file.reason);
+    }
+    if (outcome.status == GenerationStatus::Aborted) {
+        const std::vector<ChosenFile>& files = job.chosen.files;
+        for (std::size_t i = static_cast<std::size_t>(outcome.filesDone); i < files.size(); ++i) {
+            notes += NotListedCommentLine(kind, files[i].entryName, "not reached");
+        }
+        notes += IncompleteListMarkerLine(kind);
+    }
+    return notes;
+}
+
+void FailWrite(const GenerationJob& job, GenerationOutcome& outcome, int error)
+{
+    outcome.status = GenerationStatus::WriteFailed;
+    outcome.message = WriteFailedMessage(job.outputPath, error);
+}
+
+// The loop of the run's kind, with its lines going to `writer`.
+void GenerateInto(const GenerationJob& job, GenerationObserver& observer, ListFileWriter& writer,
+                  GenerationOutcome& outcome)
+{
+    const auto kind = static_cast<ListKind>(job.kind);
+    observer.Progress().SetPosition(0);
+    if (kind != ListKind::Sfv && kind != ListKind::Md5) {
+        observer.RunStarted(kUnknownGroupCaption);
+        outcome.status = GenerationStatus::UnknownKind;
+        outcome.message = UnknownOutputTypeMessage(job.kind);
+        return;
+    }
+    observer.RunStarted(kind == ListKind::Sfv ? kSfvGroupCaption : kMd5GroupCaption);
+    const std::vector<ChosenFile>& files = job.chosen.files;
+    const int workers = FilesInFlight(job.filesInFlight, files.empty() ? std::string() : FolderOf(files[0].path),
+                                      static_cast<int>(files.size()),
+                                      [&files](int index) { return files[static_cast<std::size_t>(index)].path; });
+    if (workers > 1) {
+        GenerateInFlight(job, observer, writer, workers, outcome);
+    } else {
+        GenerationLoop(job, observer, writer).Run(kind, outcome);
+    }
+    if (outcome.status == GenerationStatus::WriteFailed) {
+        return;
+    }
+    const std::string notes = EndNotes(job, kind, outcome);
+    if (!notes.empty() && !writer.Write(notes)) {
+        FailWrite(job, outcome, writer.Error());
+    }
+}
+
+}  // namespace
+
 GenerationOutcome RunGeneration(const GenerationJob& job, GenerationObserver& observer)
 {
     GenerationOutcome outcome;
-    const auto kind = static_cast<ListKind>(job.kind);
-    {
-        // SFV appends to its head; any other kind starts from an empty file.
-        ListFileWriter writer(job.outputPath,
-                              kind == ListKind::Sfv ? ListFileWriter::Mode::Append : ListFileWriter::Mode::Truncate);
-        if (!writer.IsOpen()) {
-            outcome.status = GenerationStatus::CreateFailed;
-            outcome.message = CreateFailedMessage(job.outputPath);
-        } else {
-            observer.Progress().SetPosition(0);
-            if (kind == ListKind::Sfv || kind == ListKind::Md5) {
-                observer.RunStarted(kind == ListKind::Sfv ? kSfvGroupCaption : kMd5GroupCaption);
-                const std::vector<ChosenFile>& files = job.chosen.files;
-                const int workers =
-                    FilesInFlight(job.filesInFlight, files.empty() ? std::string() : FolderOf(files[0].path),
-                                  static_cast<int>(files.size()), [&files](int index) {
-                                      return files[static_cast<std::size_t>(index)].path;
-                                  });
-                if (workers > 1) {
-                    GenerateInFlight(job, observer, writer, workers, outcome);
-                } else {
-                    GenerationLoop(job, observer, writer).Run(kind, outcome);
-                }
-            } else {
-                observer.RunStarted(kUnknownGroupCaption);
-                outcome.status = GenerationStatus::UnknownKind;
-                outcome.message = UnknownOutputTypeMessage(job.kind);
-            }
-            if (!writer.Close() && outcome.status != GenerationStatus::WriteFailed) {
-                outcome.status = GenerationStatus::WriteFailed;
-                outcome.message = WriteFailedMessage(job.outputPath, writer.Error());
-            }
+    int error = 0;
+    // The list is written beside its place and renamed into it at the end, so a failed
+    // write never leaves a partial list there, nor takes an older list's place.
+    const std::string temporaryPath =
+        job.writePath.empty() ? CreateTemporaryList(job.outputPath, error) : job.writePath;
+    std::optional<ListFileWriter> writer;
+    if (!temporaryPath.empty()) {
+        writer.emplace(temporaryPath, ListFileWriter::Mode::Append);
+    }
+    if (!writer || !writer->IsOpen()) {
+        outcome.status = GenerationStatus::CreateFailed;
+        outcome.message = CreateFailedMessage(job.outputPath);
+    } else {
+        GenerateInto(job, observer, *writer, outcome);
+        if (!writer->Close() && outcome.status != GenerationStatus::WriteFailed) {
+            FailWrite(job, outcome, writer->Error());
         }
+    }
+    if (outcome.status == GenerationStatus::CreateFailed || outcome.status == GenerationStatus::WriteFailed) {
+        RemoveTemporaryList(temporaryPath);
+    } else if (!MoveListIntoPlace(temporaryPath, job.outputPath, error)) {
+        FailWrite(job, outcome, error);
     }
     // Whatever ended the run, the abort flag is left raised, as when the dialog ends.
     g_abort.store(1, std::memory_order_relaxed);

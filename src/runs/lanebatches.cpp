@@ -18,8 +18,7 @@ std::size_t LaneBatchLength(std::span<const ChosenFile> files, std::size_t laneC
     std::uint64_t bytes = 0;
     while (length < files.size() && length < laneCount) {
         const ChosenFile& file = files[length];
-        if (file.size > kLaneFileLimit || bytes + file.size > kLaneBatchBytes ||
-            file.entryName.find_first_of("\r\n") != std::string::npos) {
+        if (file.size > kLaneFileLimit || bytes + file.size > kLaneBatchBytes) {
             break;
         }
         bytes += file.size;

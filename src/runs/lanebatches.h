@@ -24,8 +24,8 @@ inline constexpr std::uint64_t kLaneBatchBytes = 32 * 1024 * 1024;
 [[nodiscard]] std::size_t Md5LaneCountThatPays();
 
 // How many of `files`, from the first on, go through the lanes as one batch: files of
-// their listed size up to kLaneFileLimit, kLaneBatchBytes in all, whose names make a
-// line, at most `laneCount`. A batch of fewer than 2 is not worth the lanes.
+// their listed size up to kLaneFileLimit, kLaneBatchBytes in all, at most `laneCount`
+// (an MD5 list holds every name). A batch of fewer than 2 is not worth the lanes.
 [[nodiscard]] std::size_t LaneBatchLength(std::span<const ChosenFile> files, std::size_t laneCount) noexcept;
 
 // One file's outcome in a batch: its entry line, or the errno that left it out.

@@ -111,32 +111,63 @@ void SyncFolder(const std::string& folder)
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes)
+int OpenTemporaryFileBeside(const std::string& path, std::string& temporaryPath)
 {
     const std::string target = ResolveTarget(path);
     if (target.empty()) {
-        return false;
+        errno = ENOENT;
+        return -1;
     }
-    std::string temporaryPath;
-    FileDescriptor file(CreateTemporaryFile(target, temporaryPath));
-    if (file.Get() < 0) {
-        return false;
+    const int fd = CreateTemporaryFile(target, temporaryPath);
+    if (fd < 0) {
+        return -1;
     }
     // A replaced file keeps its permissions; a new one gets 0666 less the umask.
     struct stat old{};
-    bool ok = true;
     if (::stat(target.c_str(), &old) == 0) {
-        ok = S_ISREG(old.st_mode) && ::fchmod(file.Get(), old.st_mode & 07777) == 0;
+        if (!S_ISREG(old.st_mode) || ::fchmod(fd, old.st_mode & 07777) != 0) {
+            const int error = S_ISREG(old.st_mode) ? errno : EISDIR;
+            ::close(fd);
+            ::unlink(temporaryPath.c_str());
+            errno = error;
+            return -1;
+        }
     }
-    ok = ok && WriteAll(file.Get(), bytes) && ::fsync(file.Get()) == 0;
-    ok = file.Close() && ok;
+    return fd;
+}
+
+bool ReplaceWithTemporaryFile(const std::string& temporaryPath, const std::string& path)
+{
+    const std::string target = ResolveTarget(path);
+    FileDescriptor file(::open(temporaryPath.c_str(), O_RDONLY | O_CLOEXEC));
+    bool ok = !target.empty() && file.Get() >= 0 && ::fsync(file.Get()) == 0;
+    int error = ok ? 0 : (target.empty() ? ENOENT : errno);
+    ok = ok && file.Close();
     ok = ok && ::rename(temporaryPath.c_str(), target.c_str()) == 0;
     if (!ok) {
+        error = error != 0 ? error : errno;
         ::unlink(temporaryPath.c_str());
+        errno = error;
         return false;
     }
     SyncFolder(FolderOf(target));
     return true;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes)
+{
+    std::string temporaryPath;
+    FileDescriptor file(OpenTemporaryFileBeside(path, temporaryPath));
+    if (file.Get() < 0) {
+        return false;
+    }
+    bool ok = WriteAll(file.Get(), bytes);
+    ok = file.Close() && ok;
+    if (!ok) {
+        ::unlink(temporaryPath.c_str());
+        return false;
+    }
+    return ReplaceWithTemporaryFile(temporaryPath, path);
 }
 
 bool CreateFolders(const std::string& folder)

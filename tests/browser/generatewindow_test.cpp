@@ -5,6 +5,7 @@
 
 #include "folderbrowser.h"
 #include "generatedlg.h"
+#include "listendnotes.h"
 #include "rowname.h"
 
 #include <gtest/gtest.h>
@@ -185,9 +186,9 @@ TEST_P(SelectedFilesList, HoldsExactlyTheSelectedFiles)
                             prefix + "empty.txt 00000000",
                         }));
     } else {
-        EXPECT_EQ(bytes, "900150983CD24FB0D6963F7D28E17F72 " + prefix + "abc.txt\n"
-                         "25F9E794323B453885F5181F1B624D0B " + prefix + "check.txt\n"
-                         "D41D8CD98F00B204E9800998ECF8427E " + prefix + "empty.txt\n");
+        EXPECT_EQ(bytes, "900150983CD24FB0D6963F7D28E17F72  " + prefix + "abc.txt\n"
+                         "25F9E794323B453885F5181F1B624D0B  " + prefix + "check.txt\n"
+                         "D41D8CD98F00B204E9800998ECF8427E  " + prefix + "empty.txt\n");
     }
 
     window.OpenAndVerifyChecksumList(harness.Path(row.savedAs));
@@ -226,7 +227,7 @@ TEST_P(SelectionOrder, GivesNamesInRowOrder)
 
     std::vector<std::string> names;
     for (const std::string& line : Lines(ReadBytes(harness.Dir().Path() / "lists/order.md5"), "\n")) {
-        names.push_back(line.substr(33));
+        names.push_back(line.substr(34));  // after the digest and its two blanks
     }
     EXPECT_EQ(names, (std::vector<std::string>{"../data/f0.bin", "../data/f3.bin", "../data/f7.bin"}));
     // The Save dialog opened in the browser's folder with the one filter of the kind.
@@ -268,7 +269,7 @@ TEST_P(SaveAnswer, DecidesKindAndName)
     ASSERT_TRUE(WaitForGenerations(harness, 1));
 
     const std::string bytes = ReadBytes(harness.Dir().Path() / row.written);
-    const std::string lastLine = row.sfv ? "../data/a.txt 352441C2\r\n" : "900150983CD24FB0D6963F7D28E17F72 ../data/a.txt\n";
+    const std::string lastLine = row.sfv ? "../data/a.txt 352441C2\r\n" : "900150983CD24FB0D6963F7D28E17F72  ../data/a.txt\n";
     EXPECT_EQ(bytes.rfind(';', 0) == 0, row.sfv) << bytes;
     ASSERT_GE(bytes.size(), lastLine.size());
     EXPECT_EQ(bytes.substr(bytes.size() - lastLine.size()), lastLine);
@@ -295,6 +296,26 @@ TEST(GenerateWindow, AnExistingFileNamedByTheAddedExtensionIsAskedAbout)
     EXPECT_EQ(ReadBytes(harness.Dir().Path() / "lists/keep.sfv"), "precious");
 }
 
+// A list saved over one of the selected files would replace it: refused, said, and
+// nothing is written or started.
+TEST(GenerateWindow, AListSavedOverASelectedFileIsRefused)
+{
+    for (const CommandId command : {CommandId::GenerateSfv, CommandId::GenerateMd5}) {
+        WindowHarness harness;
+        CMainDialog& window = StartInData(harness, {{"a.sfv", "abc"}, {"a.md5", "abc"}, {"b.txt", "x"}});
+        SelectRows(window, {0, 1, 2});
+        Answer(harness, command == CommandId::GenerateSfv ? "data/a.sfv" : "data/a.md5");
+        Generate(harness, command);
+
+        EXPECT_EQ(window.GenerateDialog(), nullptr);
+        ASSERT_EQ(harness.dialogs.errors.size(), 1);
+        EXPECT_TRUE(harness.dialogs.errors[0].contains(QStringLiteral("is one of the files to list")));
+        EXPECT_EQ(ReadBytes(harness.Dir().Path() / "data/a.sfv"), "abc");
+        EXPECT_EQ(ReadBytes(harness.Dir().Path() / "data/a.md5"), "abc");
+        EXPECT_TRUE(window.isEnabled());
+    }
+}
+
 // Folder on the command line, Ctrl+A, Ctrl+G, a name, Enter: a new list.
 TEST(GenerateWindow, KeyboardAloneMakesAList)
 {
@@ -309,7 +330,7 @@ TEST(GenerateWindow, KeyboardAloneMakesAList)
     QTest::keyClick(window.focusWidget(), Qt::Key_G, Qt::ControlModifier);
     ASSERT_TRUE(WaitForGenerations(harness, 1));
     EXPECT_EQ(ReadBytes(harness.Dir().Path() / "data/keys.md5"),
-              "900150983CD24FB0D6963F7D28E17F72 a.txt\n25F9E794323B453885F5181F1B624D0B b.txt\n");
+              "900150983CD24FB0D6963F7D28E17F72  a.txt\n25F9E794323B453885F5181F1B624D0B  b.txt\n");
 }
 
 // The window takes no input while the run goes on, its progress dialog does, and both
@@ -367,10 +388,21 @@ TEST(GenerateWindow, CancelKeepsTheHeadAndTheFinishedLinesAndSaysSoOnce)
 
     EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("User aborted.")});
     const std::vector<std::string> lines = Lines(ReadBytes(harness.Dir().Path() / "lists/cancel.sfv"), "\r\n");
-    ASSERT_EQ(lines.size(), 7U);
+    ASSERT_EQ(lines.size(), 10U);
     EXPECT_TRUE(lines[5].ends_with(" ../data/c.txt")) << lines[5];
     EXPECT_EQ(lines[6], "../data/a.txt 352441C2");
+    EXPECT_EQ(lines[7], "; Not listed: ../data/b.bin (not reached)");
+    EXPECT_EQ(lines[8], "; Not listed: ../data/c.txt (not reached)");
+    EXPECT_EQ(lines[9] + "\r\n", IncompleteListMarkerLine(ListKind::Sfv));
     EXPECT_TRUE(window.isEnabled());
+
+    // Opened again, the list says it is incomplete.
+    window.OpenAndVerifyChecksumList(harness.Path("lists/cancel.sfv"));
+    ASSERT_TRUE(harness.WaitForRuns(1));
+    ASSERT_EQ(harness.dialogs.errors.size(), 2);
+    EXPECT_TRUE(harness.dialogs.errors[1].endsWith(QStringLiteral("cancel.sfv] is incomplete: its making was cut "
+                                                                  "short, so files it was made for may have no entry.")))
+        << harness.dialogs.errors[1].toStdString();
 }
 
 TEST(GenerateWindow, ClosingTheWindowDuringARunStopsItAndKeepsTheList)
@@ -382,7 +414,9 @@ TEST(GenerateWindow, ClosingTheWindowDuringARunStopsItAndKeepsTheList)
     Generate(harness, CommandId::GenerateMd5);
     ASSERT_TRUE(WaitForSecondFile(window));
     window.close();  // returns when the run has stopped
-    EXPECT_EQ(ReadBytes(harness.Dir().Path() / "lists/closed.md5"), "900150983CD24FB0D6963F7D28E17F72 ../data/a.txt\n");
+    EXPECT_EQ(ReadBytes(harness.Dir().Path() / "lists/closed.md5"),
+              "900150983CD24FB0D6963F7D28E17F72  ../data/a.txt\n# Not listed: ../data/b.bin (not reached)\n"
+              "# Not listed: ../data/c.txt (not reached)\n" + IncompleteListMarkerLine(ListKind::Md5));
     harness.window.reset();  // destroyed with the run's end still queued
     QCoreApplication::processEvents();
     EXPECT_TRUE(harness.dialogs.errors.isEmpty());

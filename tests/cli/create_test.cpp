@@ -89,7 +89,7 @@ TEST(CreateCommand, FoldersAreWalkedInSortedOrderWithoutTheListItself)
     const Outcome outcome = RunCreate(dir, {"--md5", "-o", dir.Folder() + "tree/new.md5", dir.Folder() + "tree"});
 
     EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
-    const std::string abc = "900150983CD24FB0D6963F7D28E17F72 ";
+    const std::string abc = "900150983CD24FB0D6963F7D28E17F72  ";
     EXPECT_EQ(ReadAll(dir.Folder() + "tree/new.md5"),
               abc + "B.txt\n" + abc + "a/c.txt\n" + abc + "a/z.txt\n" + abc + "b.txt\n");
 }
@@ -104,7 +104,8 @@ TEST(CreateCommand, AFileThatCannotBeReadIsLeftOutNamedAndExitsOne)
 
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_EQ(outcome.err, "tallyfox-create: gone.bin: No such file or directory (left out)\n");
-    EXPECT_EQ(ReadAll(list), "900150983CD24FB0D6963F7D28E17F72 abc.txt\n");
+    EXPECT_EQ(ReadAll(list), "900150983CD24FB0D6963F7D28E17F72  abc.txt\n"
+                             "# Not listed: gone.bin (No such file or directory)\n");
 }
 
 TEST(CreateCommand, BadUsageOrAListThatCannotBeWrittenExitsTwo)
@@ -138,30 +139,6 @@ TEST(CreateCommand, BadUsageOrAListThatCannotBeWrittenExitsTwo)
     const Outcome help = RunCreate(dir, {"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("walked recursively"), std::string::npos);
-}
-
-TEST(CreateCommand, InterruptKeepsTheLinesWrittenSoFarAndExits130)
-{
-    TempDir dir;
-    Write(dir, "first.txt", "abc");
-    // Far too large to finish: a sparse file of 64 GiB.
-    const std::string huge = dir.WriteFile("huge.bin", "");
-    std::filesystem::resize_file(huge, std::uintmax_t{64} << 30);
-    const std::string list = dir.Folder() + "new.md5";
-    const std::string firstLine = "900150983CD24FB0D6963F7D28E17F72 first.txt\n";
-
-    ToolProcess process(TALLYFOX_CREATE_PATH, dir, {"--md5", "-o", list, dir.Folder() + "first.txt", huge});
-    ASSERT_GT(process.Pid(), 0);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (ReadAll(list) != firstLine && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::yield();
-    }
-    ASSERT_EQ(ReadAll(list), firstLine);
-    kill(process.Pid(), SIGINT);
-    const Outcome outcome = process.Wait();
-
-    EXPECT_EQ(outcome.exitCode, 130);
-    EXPECT_EQ(ReadAll(list), firstLine);
 }
 
 TEST(CreateCommand, CommentLinesCarrySixtyFourBitSizes)

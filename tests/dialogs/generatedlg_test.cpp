@@ -2,6 +2,7 @@
 
 #include "abortflag.h"
 #include "generatedlg.h"
+#include "listendnotes.h"
 #include "sfvhead.h"
 #include "tempdir.h"
 
@@ -65,7 +66,7 @@ TEST(GenerateDialog, ShowsKindFileCounterAndFullBarThenEnds)
     DialogFixture fixture;
     QSignalSpy ended(fixture.dialog, &CGenerateDlg::generationEnded);
 
-    fixture.dialog->Start({list, 2, Choose(dir, {"a.txt", "b.bin", "c.txt"}, list)});
+    fixture.dialog->Start({.outputPath = list, .kind = 2, .chosen = Choose(dir, {"a.txt", "b.bin", "c.txt"}, list)});
     EXPECT_TRUE(fixture.dialog->isVisible());
     EXPECT_EQ(fixture.dialog->windowModality(), Qt::WindowModal);
     ASSERT_TRUE(ended.wait(60000));
@@ -78,7 +79,7 @@ TEST(GenerateDialog, ShowsKindFileCounterAndFullBarThenEnds)
     EXPECT_FALSE(fixture.dialog->isVisible());
     EXPECT_TRUE(fixture.errors.isEmpty());
     EXPECT_EQ(g_abort.load(), 1);
-    EXPECT_EQ(ReadBytes(list).size(), 3u * 39u);  // 32 digits, space, 5-letter name, LF
+    EXPECT_EQ(ReadBytes(list).size(), 3u * 40u);  // 32 digits, two spaces, 5-letter name, LF
 }
 
 TEST(GenerateDialog, CancelSaysUserAbortedOnceAndKeepsTheLinesWrittenSoFar)
@@ -90,19 +91,23 @@ TEST(GenerateDialog, CancelSaysUserAbortedOnceAndKeepsTheLinesWrittenSoFar)
     dir.WriteFile("last.txt", "abc");
     const std::string list = dir.Folder() + "new.sfv";
     const ChosenFiles chosen = Choose(dir, {"first.txt", "huge.bin", "last.txt"}, list);
-    ASSERT_TRUE(WriteSfvHead(list, chosen, {2002, 3, 7, 14, 5, 9}).written);
-    const std::string head = ReadBytes(list);
+    const HeadOutcome written = WriteSfvHead(list, chosen, {2002, 3, 7, 14, 5, 9});
+    ASSERT_TRUE(written.written);
+    const std::string head = ReadBytes(written.temporaryPath);
     DialogFixture fixture;
     QSignalSpy ended(fixture.dialog, &CGenerateDlg::generationEnded);
     auto* counter = fixture.dialog->findChild<QLabel*>("generateCounter");
 
-    fixture.dialog->Start({list, 1, chosen});
+    fixture.dialog->Start({.outputPath = list, .writePath = written.temporaryPath, .kind = 1, .chosen = chosen});
     ASSERT_TRUE(QTest::qWaitFor([&] { return counter->text() == "2/3"; }, 60000));
     QTest::mouseClick(fixture.dialog->findChild<QPushButton*>("generateCancel"), Qt::LeftButton);
     ASSERT_TRUE(ended.count() > 0 || ended.wait(60000));
 
     EXPECT_EQ(fixture.errors, QStringList{"User aborted."});
-    EXPECT_EQ(ReadBytes(list), head + "first.txt 352441C2\r\n");
+    EXPECT_EQ(ReadBytes(list), head + "first.txt 352441C2\r\n" +
+                                   NotListedCommentLine(ListKind::Sfv, "huge.bin", "not reached") +
+                                   NotListedCommentLine(ListKind::Sfv, "last.txt", "not reached") +
+                                   IncompleteListMarkerLine(ListKind::Sfv));
     EXPECT_FALSE(fixture.dialog->isVisible());
     EXPECT_TRUE(fixture.owner.isEnabled());
 }
@@ -115,11 +120,13 @@ TEST(GenerateDialog, ClosingTheOwnerDuringARunStopsItQuietly)
     const std::string list = dir.Folder() + "new.md5";
     auto fixture = std::make_unique<DialogFixture>();
     auto* counter = fixture->dialog->findChild<QLabel*>("generateCounter");
-    fixture->dialog->Start({list, 2, Choose(dir, {"first.txt", "huge.bin"}, list)});
+    fixture->dialog->Start({.outputPath = list, .kind = 2, .chosen = Choose(dir, {"first.txt", "huge.bin"}, list)});
     ASSERT_TRUE(QTest::qWaitFor([&] { return counter->text() == "2/2"; }, 60000));
 
     fixture.reset();  // the owner and its dialog go away: the run is cancelled and joined
 
     EXPECT_EQ(g_abort.load(), 1);
-    EXPECT_EQ(ReadBytes(list), "900150983CD24FB0D6963F7D28E17F72 first.txt\n");
+    EXPECT_EQ(ReadBytes(list), "900150983CD24FB0D6963F7D28E17F72  first.txt\n" +
+                                   NotListedCommentLine(ListKind::Md5, "huge.bin", "not reached") +
+                                   IncompleteListMarkerLine(ListKind::Md5));
 }

@@ -8,6 +8,7 @@
 #include "generationproc.h"
 #include "generationrecorder.h"
 #include "generationrun.h"
+#include "listendnotes.h"
 #include "listreader.h"
 #include "md5file.h"
 #include "sfvhead.h"
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <signal.h>
@@ -55,11 +57,15 @@ ChosenFiles Choose(const std::string& folder, const std::vector<std::string>& na
 GenerationOutcome Generate(ListKind kind, const std::string& list, const ChosenFiles& chosen,
                            GenerationRecorder& recorder, bool writeEachLineAtOnce = true, int filesInFlight = 0)
 {
+    GenerationJob job{.outputPath = list, .kind = static_cast<std::int32_t>(kind), .chosen = chosen,
+                      .writeEachLineAtOnce = writeEachLineAtOnce, .filesInFlight = filesInFlight};
     if (kind == ListKind::Sfv) {
-        EXPECT_TRUE(WriteSfvHead(list, chosen, kNow).written);
+        const HeadOutcome head = WriteSfvHead(list, chosen, kNow);
+        EXPECT_TRUE(head.written);
+        job.writePath = head.temporaryPath;
     }
     GenerationRun run;
-    run.Start({list, static_cast<std::int32_t>(kind), chosen, writeEachLineAtOnce, filesInFlight}, recorder);
+    run.Start(std::move(job), recorder);
     EXPECT_TRUE(recorder.WaitEnded());
     run.Wait();
     return recorder.Outcome();
@@ -144,8 +150,8 @@ TEST(GenerationRun, ThreeFilesCountOneTwoThreeInChosenOrderAndLeaveTheAbortFlagR
                                      ? "c.bin " + Crc32Of(dir.Folder() + "c.bin") + "\r\na.bin " +
                                            Crc32Of(dir.Folder() + "a.bin") + "\r\nb.bin " +
                                            Crc32Of(dir.Folder() + "b.bin") + "\r\n"
-                                     : Md5Of(dir.Folder() + "c.bin") + " c.bin\n" + Md5Of(dir.Folder() + "a.bin") +
-                                           " a.bin\n" + Md5Of(dir.Folder() + "b.bin") + " b.bin\n";
+                                     : Md5Of(dir.Folder() + "c.bin") + "  c.bin\n" + Md5Of(dir.Folder() + "a.bin") +
+                                           "  a.bin\n" + Md5Of(dir.Folder() + "b.bin") + "  b.bin\n";
         ASSERT_GE(text.size(), tail.size());
         EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
         if (kind == ListKind::Md5) {
@@ -157,7 +163,7 @@ TEST(GenerationRun, ThreeFilesCountOneTwoThreeInChosenOrderAndLeaveTheAbortFlagR
     }
 }
 
-TEST(GenerationRun, CancelDuringTheSecondOfThreeFilesKeepsTheHeadAndTheFirstLine)
+TEST(GenerationRun, CancelDuringTheSecondOfThreeFilesKeepsTheHeadAndTheFirstLineMarkedIncomplete)
 {
     TempDir dir;
     for (const char* name : {"1.bin", "2.bin", "3.bin"}) {
@@ -187,9 +193,16 @@ TEST(GenerationRun, CancelDuringTheSecondOfThreeFilesKeepsTheHeadAndTheFirstLine
         EXPECT_EQ(recorder.Counters(), (std::vector<std::string>{"1/3", "2/3"}));
         EXPECT_EQ(g_abort.load(), 1);
         const std::string first = kind == ListKind::Sfv ? "1.bin " + Crc32Of(dir.Folder() + "1.bin") + "\r\n"
-                                                        : Md5Of(dir.Folder() + "1.bin") + " 1.bin\n";
-        EXPECT_EQ(ReadBytes(list), head + first) << eachAtOnce;
+                                                        : Md5Of(dir.Folder() + "1.bin") + "  1.bin\n";
+        // The files not reached are named, and the last line says the list is incomplete.
+        const std::string notes = NotListedCommentLine(kind, "2.bin", "not reached") +
+                                  NotListedCommentLine(kind, "3.bin", "not reached") + IncompleteListMarkerLine(kind);
+        EXPECT_EQ(ReadBytes(list), head + first + notes) << eachAtOnce;
         EXPECT_EQ(outcome.linesWritten, 1);
+        EXPECT_EQ(outcome.filesDone, 1);
+        const LoadOutcome loaded = LoadChecksumList(list, dir.Folder(), kind, 0);
+        EXPECT_TRUE(loaded.incomplete);
+        EXPECT_EQ(loaded.EntryCount(), 1);
     }
 }
 
@@ -202,7 +215,7 @@ TEST(GenerationRun, Md5RunEmptiesAnExistingFile)
 
     Generate(ListKind::Md5, list, Choose(dir.Folder(), {"abc.txt"}, list), recorder);
 
-    EXPECT_EQ(ReadBytes(list), "900150983CD24FB0D6963F7D28E17F72 abc.txt\n");
+    EXPECT_EQ(ReadBytes(list), "900150983CD24FB0D6963F7D28E17F72  abc.txt\n");
 }
 
 TEST(GenerationRun, FilesThatCannotBeReadAtTheirTurnGetNoLineAndAreNamed)
@@ -219,8 +232,11 @@ TEST(GenerationRun, FilesThatCannotBeReadAtTheirTurnGetNoLineAndAreNamed)
         dir.WriteFile("now-folder.txt", "was a file when chosen");
         const std::string list = dir.Folder() + (kind == ListKind::Sfv ? "new.sfv" : "new.md5");
         const ChosenFiles chosen = Choose(dir.Folder(), names, list);
+        GenerationJob job{.outputPath = list, .kind = static_cast<std::int32_t>(kind), .chosen = chosen};
         if (kind == ListKind::Sfv) {
-            ASSERT_TRUE(WriteSfvHead(list, chosen, kNow).written);
+            const HeadOutcome head = WriteSfvHead(list, chosen, kNow);
+            ASSERT_TRUE(head.written);
+            job.writePath = head.temporaryPath;
         }
         std::filesystem::remove(dir.Path() / "gone.txt");
         std::filesystem::remove(dir.Path() / "now-folder.txt");
@@ -228,7 +244,7 @@ TEST(GenerationRun, FilesThatCannotBeReadAtTheirTurnGetNoLineAndAreNamed)
         GenerationRecorder recorder;
         GenerationRun run;
 
-        run.Start({list, static_cast<std::int32_t>(kind), chosen}, recorder);
+        run.Start(std::move(job), recorder);
         ASSERT_TRUE(recorder.WaitEnded());
         run.Wait();
 
@@ -243,28 +259,42 @@ TEST(GenerationRun, FilesThatCannotBeReadAtTheirTurnGetNoLineAndAreNamed)
         EXPECT_EQ(recorder.Counters(), (std::vector<std::string>{"1/4", "2/4", "3/4", "4/4"}));
         const std::string text = ReadBytes(list);
         EXPECT_EQ(text.find("00000000"), std::string::npos);
-        EXPECT_EQ(text.find(kind == ListKind::Sfv ? "gone.txt " : " gone.txt"), std::string::npos);
-        EXPECT_NE(text.find(kind == ListKind::Sfv ? "z.txt 352441C2\r\n" : " z.txt\n"), std::string::npos);
+        EXPECT_EQ(text.find(kind == ListKind::Sfv ? "\ngone.txt " : "  gone.txt"), std::string::npos);
+        EXPECT_NE(text.find(kind == ListKind::Sfv ? "z.txt 352441C2\r\n" : "  z.txt\n"), std::string::npos);
+        // The list ends naming them; it is complete, so it has no incomplete marker.
+        const std::string notes = NotListedCommentLine(kind, "gone.txt", "No such file or directory") +
+                                  NotListedCommentLine(kind, "now-folder.txt", "Is a directory");
+        EXPECT_EQ(text.substr(text.size() - std::min(text.size(), notes.size())), notes);
         EXPECT_EQ(LeftOutMessage(list, outcome.leftOut),
                   "These files could not be read and are not in [" + list +
                       "]:\ngone.txt: No such file or directory\nnow-folder.txt: Is a directory");
     }
 }
 
-TEST(GenerationRun, AFileWhoseNameHoldsALineBreakGetsNoLine)
+TEST(GenerationRun, NamesAnMd5ListCannotHoldRawAreEscapedAndAnSfvListLeavesThemOutNamed)
 {
     TempDir dir;
     dir.WriteFile("a.txt", "abc");
     dir.WriteFile("b\nc.txt 00000000", "abc");
-    const std::string list = dir.Folder() + "new.md5";
-    GenerationRecorder recorder;
+    dir.WriteFile(";semi", "abc");
+    const std::vector<std::string> names = {"b\nc.txt 00000000", "a.txt", ";semi"};
+    const std::string abc = "900150983CD24FB0D6963F7D28E17F72";
 
-    const GenerationOutcome outcome =
-        Generate(ListKind::Md5, list, Choose(dir.Folder(), {"b\nc.txt 00000000", "a.txt"}, list), recorder);
+    const std::string md5 = dir.Folder() + "new.md5";
+    GenerationRecorder md5Recorder;
+    const GenerationOutcome md5Outcome = Generate(ListKind::Md5, md5, Choose(dir.Folder(), names, md5), md5Recorder);
+    EXPECT_EQ(ReadBytes(md5), "\\" + abc + "  b\\nc.txt 00000000\n" + abc + "  a.txt\n" + abc + "  ;semi\n");
+    EXPECT_TRUE(md5Outcome.leftOut.empty());
 
-    EXPECT_EQ(ReadBytes(list), "900150983CD24FB0D6963F7D28E17F72 a.txt\n");
-    ASSERT_EQ(outcome.leftOut.size(), 1u);
-    EXPECT_EQ(outcome.leftOut[0].reason, kNameWithLineBreakReason);
+    const std::string sfv = dir.Folder() + "new.sfv";
+    GenerationRecorder sfvRecorder;
+    const GenerationOutcome sfvOutcome = Generate(ListKind::Sfv, sfv, Choose(dir.Folder(), names, sfv), sfvRecorder);
+    ASSERT_EQ(sfvOutcome.leftOut.size(), 2u);
+    EXPECT_EQ(sfvOutcome.leftOut[0].name, "b\nc.txt 00000000");
+    EXPECT_EQ(sfvOutcome.leftOut[1].name, ";semi");
+    const LoadOutcome loaded = LoadChecksumList(sfv, dir.Folder(), ListKind::Sfv, 0);
+    ASSERT_EQ(loaded.EntryCount(), 1);
+    EXPECT_EQ(loaded.content.rows.Name(0), "a.txt");
 }
 
 TEST(GenerationRun, ListThatCannotBeOpenedOrOfUnknownKind)
@@ -273,8 +303,9 @@ TEST(GenerationRun, ListThatCannotBeOpenedOrOfUnknownKind)
     dir.WriteFile("a.txt", "abc");
     const std::string unreachable = dir.Folder() + "no/such/new.md5";
     GenerationRecorder failed;
-    const GenerationOutcome create = RunGeneration({unreachable, 2, Choose(dir.Folder(), {"a.txt"}, unreachable)},
-                                                   failed);
+    const GenerationOutcome create =
+        RunGeneration({.outputPath = unreachable, .kind = 2, .chosen = Choose(dir.Folder(), {"a.txt"}, unreachable)},
+                      failed);
     EXPECT_EQ(create.status, GenerationStatus::CreateFailed);
     EXPECT_FALSE(create.Started());
     EXPECT_EQ(create.message, "Create [" + unreachable + "] failed.");
@@ -282,7 +313,8 @@ TEST(GenerationRun, ListThatCannotBeOpenedOrOfUnknownKind)
 
     const std::string list = dir.WriteFile("new.lst", "old content");
     GenerationRecorder unknown;
-    const GenerationOutcome outcome = RunGeneration({list, 7, Choose(dir.Folder(), {"a.txt"}, list)}, unknown);
+    const GenerationOutcome outcome =
+        RunGeneration({.outputPath = list, .kind = 7, .chosen = Choose(dir.Folder(), {"a.txt"}, list)}, unknown);
     EXPECT_EQ(outcome.status, GenerationStatus::UnknownKind);
     EXPECT_EQ(outcome.message, "Unknown Output Type: [7]");
     EXPECT_EQ(unknown.Captions(), std::vector<std::string>{"-= [UNKNOWN] =-"});
@@ -320,38 +352,53 @@ TEST(GenerationRun, ListsReadBackWithTheSameChecksumsWhereverTheyAreSaved)
 }
 
 // In a child process, so the file-size limit and its signal touch nothing else.
-TEST(GenerationRun, AFullDiskStopsTheRunAndNamesTheListAndTheReason)
+TEST(GenerationRun, AFailedWriteNamesTheReasonAndLeavesTheOlderListAsItWas)
 {
     TempDir dir;
     dir.WritePatternFile("a.bin", 5000, 1);
     dir.WritePatternFile("b.bin", 5000, 2);
-    const std::string list = dir.Folder() + "new.sfv";
-    const ChosenFiles chosen = Choose(dir.Folder(), {"a.bin", "b.bin"}, list);
-    const std::string expected = "Write [" + list + "] failed: File too large.";
     const std::size_t headSize = SfvHeaderLines(kNow).size() + 2 * SfvCommentLine(5000, {}, "a.bin").size();
-
-    for (const rlim_t limit : {static_cast<rlim_t>(100), static_cast<rlim_t>(headSize + 10)}) {
+    const std::string older = "an older list, which a failed write must not touch\n";
+    struct Row {
+        const char* name;
+        ListKind kind;
+        rlim_t limit;
+        int linesWritten;
+    };
+    const Row rows[] = {
+        {"SfvHead", ListKind::Sfv, 100, 0},
+        {"SfvFirstEntryLine", ListKind::Sfv, static_cast<rlim_t>(headSize + 10), 0},
+        {"Md5SecondLine", ListKind::Md5, 50, 1},  // the first 40-byte line fits
+    };
+    for (const Row& row : rows) {
+        const std::string list = dir.WriteFile(row.kind == ListKind::Sfv ? "new.sfv" : "new.md5", older);
+        const ChosenFiles chosen = Choose(dir.Folder(), {"a.bin", "b.bin"}, list);
+        const std::string expected = "Write [" + list + "] failed: File too large.";
         const pid_t child = fork();
         ASSERT_NE(child, -1);
         if (child == 0) {
-            const rlimit small{limit, limit};
+            const rlimit small{row.limit, row.limit};
             if (signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &small) != 0) {
                 _exit(77);
             }
-            const HeadOutcome head = WriteSfvHead(list, chosen, kNow);
-            if (limit < headSize) {
-                _exit(!head.written && head.message == expected ? 0 : 1);
-            }
-            if (!head.written) {
-                _exit(2);
+            // One file in flight, so each line is written as its file is done.
+            GenerationJob job{.outputPath = list, .kind = static_cast<std::int32_t>(row.kind), .chosen = chosen,
+                              .filesInFlight = 1};
+            if (row.kind == ListKind::Sfv) {
+                const HeadOutcome head = WriteSfvHead(list, chosen, kNow);
+                if (row.limit < headSize) {
+                    _exit(!head.written && head.message == expected ? 0 : 1);
+                }
+                if (!head.written) {
+                    _exit(2);
+                }
+                job.writePath = head.temporaryPath;
             }
             GenerationRecorder recorder;
             g_abort = 0;
-            const GenerationOutcome outcome = RunGeneration({list, 1, chosen}, recorder);
-            // The line that did not fit is cut back off: the list ends after its head.
+            const GenerationOutcome outcome = RunGeneration(job, recorder);
             _exit(outcome.status == GenerationStatus::WriteFailed && outcome.message == expected &&
-                          outcome.linesWritten == 0 && recorder.Endings() == 1 &&
-                          std::filesystem::file_size(list) == headSize
+                          outcome.linesWritten == row.linesWritten && recorder.Endings() == 1
                       ? 0
                       : 3);
         }
@@ -361,6 +408,15 @@ TEST(GenerationRun, AFullDiskStopsTheRunAndNamesTheListAndTheReason)
         if (WEXITSTATUS(status) == 77) {
             GTEST_SKIP() << "cannot set a file-size limit here";
         }
-        EXPECT_EQ(WEXITSTATUS(status), 0) << "limit " << limit;
+        EXPECT_EQ(WEXITSTATUS(status), 0) << row.name;
+        EXPECT_EQ(ReadBytes(list), older) << row.name;
+        // Nothing is left behind beside it either.
+        std::vector<std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+            files.push_back(entry.path().filename().string());
+        }
+        std::sort(files.begin(), files.end());
+        EXPECT_EQ(files, (std::vector<std::string>{"a.bin", "b.bin", list.substr(dir.Folder().size())})) << row.name;
+        std::filesystem::remove(list);
     }
 }
