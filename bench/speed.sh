@@ -67,8 +67,8 @@ warm_small() { cat "$small"/f* > /dev/null; }
 cold_big() { "$evict" "$big/big.bin"; }
 cold_small() { (cd "$small" && "$evict" f*); }
 nothing() { :; }
-# in_dir DIR COMMAND...: runs COMMAND in DIR (the peers read names relative to it).
-in_dir() { (cd "$1" && shift && "$@"); }
+# "${in_dir[@]}" DIR COMMAND...: runs COMMAND in DIR (the peers read names relative to it).
+in_dir=(sh -c 'cd "$1" && shift && exec "$@"' in_dir)
 
 echo "Machine: $(nproc) CPUs, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
 echo "Load: $(uptime | sed 's/.*load average: //') (1, 5, 15 min; a busy machine makes the figures noisy)"
@@ -102,14 +102,14 @@ fi
 if [[ " $parts " == *" 2 "* ]]; then
   echo
   echo "2. Cached files                      tallyfox    (cpu) | peer                (cpu) |   ratio  target"
-  best a warm_big "$check" "$big/list.sfv"; best b warm_big in_dir "$big" rhash -c list.sfv
+  best a warm_big "$check" "$big/list.sfv"; best b warm_big "${in_dir[@]}" "$big" rhash -c list.sfv
   row "CRC-32, one 1 GiB file" "$a" "rhash -c" "$b" ">= 8x"
-  best a warm_big "$check" "$big/list.md5"; best b warm_big in_dir "$big" md5sum -c list.md5
+  best a warm_big "$check" "$big/list.md5"; best b warm_big "${in_dir[@]}" "$big" md5sum -c list.md5
   row "MD5, one 1 GiB file" "$a" "md5sum -c" "$b" ">= 1.0x"
-  best a warm_big "$check" "$big/list.sha256"; best b warm_big in_dir "$big" sha256sum -c list.sha256
+  best a warm_big "$check" "$big/list.sha256"; best b warm_big "${in_dir[@]}" "$big" sha256sum -c list.sha256
   row "SHA-256, one 1 GiB file" "$a" "sha256sum -c" "$b" ">= 3x"
   best a warm_small "$check" "$small/list.sfv"
-  best b warm_small in_dir "$small" rhash -c list.sfv
+  best b warm_small "${in_dir[@]}" "$small" rhash -c list.sfv
   best c warm_small sh -c 'cd "$0" && cksfv -q -f list.sfv' "$small"
   read -r bw _ <<<"$b"; read -r cw _ <<<"$c"
   if awk -v x="$bw" -v y="$cw" 'BEGIN { exit !(x <= y) }'; then row "SFV, 20,000 x 4 KiB" "$a" "rhash -c" "$b" ">= 3x"
@@ -130,14 +130,14 @@ if [[ " $parts " == *" 3 "* ]]; then
   best a cold_big "$check" "$big/list.sfv"
   best b cold_big "$check" --jobs 1 "$big/list.sfv"
   row "CRC-32, one 1 GiB file" "$a" "--jobs 1" "$b"
-  best b cold_big in_dir "$big" rhash -c list.sfv
+  best b cold_big "${in_dir[@]}" "$big" rhash -c list.sfv
   row "CRC-32, one 1 GiB file" "$a" "rhash -c" "$b"
   best a cold_small "$check" "$small/list.sfv"
   for jobs in 1 2; do
     best b cold_small "$check" --jobs "$jobs" "$small/list.sfv"
     row "SFV, 20,000 x 4 KiB" "$a" "--jobs $jobs" "$b"
   done
-  best b cold_small in_dir "$small" rhash -c list.sfv
+  best b cold_small "${in_dir[@]}" "$small" rhash -c list.sfv
   row "SFV, 20,000 x 4 KiB" "$a" "rhash -c" "$b"
   warm_big; warm_small
 fi
