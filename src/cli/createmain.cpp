@@ -21,13 +21,14 @@ namespace {
 constexpr int kExitOk = 0;
 constexpr int kExitLeftOut = 1;
 constexpr int kExitFailed = 2;
-constexpr int kExitInterrupted = 130;
+constexpr int kExitSignalBase = 128;  // 130 after Ctrl-C (SIGINT), 143 after SIGTERM
 
+// The signal that stopped the run, 0 while none did.
 volatile std::sig_atomic_t g_interrupted = 0;
 
-extern "C" void OnInterrupt(int)
+extern "C" void OnInterrupt(int signal)
 {
-    g_interrupted = 1;
+    g_interrupted = signal;
     g_abort.store(1, std::memory_order_relaxed);
 }
 
@@ -48,8 +49,8 @@ void PrintHelp(std::FILE* out)
                "\n"
                "Exit status: 0 every file is listed; 1 a file could not be read and was left\n"
                "out (each is named on stderr); 2 bad usage, or the list cannot be written;\n"
-               "130 interrupted (Ctrl-C stops at the current block and keeps the lines written\n"
-               "so far).\n"
+               "130 interrupted, 143 terminated (Ctrl-C or SIGTERM stops at the current block\n"
+               "and keeps the lines written so far).\n"
                "\n"
                "Options:\n"
                "  --sfv          write a CRC-32 list (.sfv)\n"
@@ -131,12 +132,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", outcome.message.c_str());
     }
     switch (outcome.status) {
-    case GenerationStatus::Aborted: return kExitInterrupted;
+    case GenerationStatus::Aborted: return kExitSignalBase + (g_interrupted != 0 ? g_interrupted : SIGINT);
     case GenerationStatus::Completed: break;
     default: return kExitFailed;
     }
     if (g_interrupted != 0) {
-        return kExitInterrupted;
+        return kExitSignalBase + g_interrupted;
     }
     return input.missing.empty() && outcome.leftOut.empty() ? kExitOk : kExitLeftOut;
 }
