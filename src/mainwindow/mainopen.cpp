@@ -3,6 +3,7 @@
 
 #include "maindialog.h"
 
+#include "failurereason.h"
 #include "checksumlistmodel.h"
 #include "listidentify.h"
 #include "listloader.h"
@@ -86,7 +87,8 @@ void CMainDialog::OnListLoaded()
     if (outcome.status == LoadStatus::OpenFailed) {
         // The list on screen stays as it was, and so do the title and the recent files
         // that name it.
-        m_dialogs->ShowError(this, OpenFailedText(path));
+        m_dialogs->ShowErrorWithDetail(this, OpenFailedText(path),
+                                       QString::fromLocal8Bit(OpenFailureReason(QFile::encodeName(path).toStdString())));
     } else {
         setWindowTitle(MainWindowTitle(path));
         AddRecentFile(path);
@@ -100,6 +102,9 @@ void CMainDialog::OnListLoaded()
         ShowLoadWarnings(outcome.improperLines);
         UpdateStatusBar();
         RefreshListLayout();
+        if (!m_verifyAfterLoad) {
+            ShowListedNote();
+        }
     }
     if (std::exchange(m_verifyAfterLoad, false)) {
         // The command-line start verifies at once, also when the read failed: the run

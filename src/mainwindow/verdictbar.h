@@ -22,6 +22,8 @@ public:
 
     // Shows the verdict of a run that covered `total` rows and ended (`stopped`: by Stop).
     void ShowVerdict(const Counters& counters, int total, bool stopped);
+    // A list just opened: how many files it lists and how to verify them, until a run starts.
+    void ShowListed(int rows);
     [[nodiscard]] QString Text() const;
     [[nodiscard]] QPushButton* ProblemsButton() const noexcept { return m_problems; }
 
