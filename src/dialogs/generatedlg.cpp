@@ -140,8 +140,8 @@ void CGenerateDlg::Finish(const GenerationOutcome& outcome)
 {
     m_run.Wait();  // RunEnded was the worker's last call
     m_refreshTimer->stop();
+    m_running = false;  // the last figures: what was done, without speed or time left
     Refresh();
-    m_running = false;
     EndGeneration(QDialog::Accepted);
     if (!outcome.message.empty()) {
         m_showError(parentWidget(), QFile::decodeName(outcome.message.c_str()));
