@@ -53,7 +53,7 @@ std::string DesktopEntryText(const DesktopEntry& entry)
 {
     std::string text = "[Desktop Entry]\n"
                        "Type=Application\n"
-                       "Version=1.5\n"
+                       "Version=1.4\n"
                        "Name=Tallyfox\n"
                        "GenericName=Checksum Verifier\n"
                        "Comment=Verify files against SFV and MD5 checksum lists\n";

@@ -30,14 +30,14 @@ RegisterOutcome FileAssociations::RegisterDocumentType()
     return m_store.WriteDocumentType() ? RegisterOutcome::Registered : RegisterOutcome::Failed;
 }
 
-void FileAssociations::SetSfvAssociation(bool enable)
+bool FileAssociations::SetSfvAssociation(bool enable)
 {
-    SetAssociation(std::string(kSfvExtension), std::string(kSfvDescription), enable);
+    return SetAssociation(std::string(kSfvExtension), std::string(kSfvDescription), enable);
 }
 
-void FileAssociations::SetMd5Association(bool enable)
+bool FileAssociations::SetMd5Association(bool enable)
 {
-    SetAssociation(std::string(kMd5Extension), std::string(kMd5Description), enable);
+    return SetAssociation(std::string(kMd5Extension), std::string(kMd5Description), enable);
 }
 
 bool FileAssociations::IsAssociated(const std::string& extension) const
@@ -51,43 +51,38 @@ bool FileAssociations::NamesThisProgram(std::string_view handler) const
     return AsciiLowerCopy(Trimmed(handler)) == AsciiLowerCopy(m_store.DocumentTypeName());
 }
 
-void FileAssociations::SetAssociation(const std::string& extension, const std::string& description, bool enable)
+bool FileAssociations::SetAssociation(const std::string& extension, const std::string& description, bool enable)
 {
     // The description is written whichever way the box stands; a failure skips it.
     (void)m_store.WriteDescription(extension, description);
     const std::optional<std::string> current = m_store.Handler(extension);
     if (!current.has_value()) {
-        return;
+        return false;
     }
-    if (enable) {
-        Associate(extension, *current);
-    } else {
-        GiveBack(extension, *current);
-    }
+    return enable ? Associate(extension, *current) : GiveBack(extension, *current);
 }
 
-void FileAssociations::Associate(const std::string& extension, const std::string& current)
+bool FileAssociations::Associate(const std::string& extension, const std::string& current)
 {
     // Another program's handler (or none) is kept before it is replaced; taking over
     // twice keeps the first one. Without a kept handler there is no taking over, so
     // that giving back can never lose the other program's association.
     if (!NamesThisProgram(current) && !m_store.SetBackup(extension, current)) {
-        return;
+        return false;
     }
-    (void)m_store.SetHandler(extension, m_store.DocumentTypeName());
+    return m_store.SetHandler(extension, m_store.DocumentTypeName());
 }
 
-void FileAssociations::GiveBack(const std::string& extension, const std::string& current)
+bool FileAssociations::GiveBack(const std::string& extension, const std::string& current)
 {
     // Only an extension that names this program is given back: one that belongs to
     // another program stays as it is.
     if (!NamesThisProgram(current)) {
-        return;
+        return true;
     }
     const std::optional<std::string> backup = m_store.Backup(extension);
     if (!backup.has_value() || backup->empty() || NamesThisProgram(*backup)) {
-        (void)m_store.DeleteHandler(extension);
-    } else {
-        (void)m_store.SetHandler(extension, *backup);
+        return m_store.DeleteHandler(extension);
     }
+    return m_store.SetHandler(extension, *backup);
 }

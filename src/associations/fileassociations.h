@@ -30,9 +30,11 @@ public:
     [[nodiscard]] RegisterOutcome RegisterDocumentType();
 
     // Points the extension at this program (enable) or gives it back to the handler it
-    // had before. Failures are silent: the step is skipped or the operation stops.
-    void SetSfvAssociation(bool enable);
-    void SetMd5Association(bool enable);
+    // had before. On a failure the step is skipped or the operation stops, and the
+    // result is false when the handler could not be read or changed as it had to be
+    // (the window then shows kRegisterFailedMessage).
+    bool SetSfvAssociation(bool enable);
+    bool SetMd5Association(bool enable);
 
     // Whether the extension's handler is this program's document type, without regard
     // to case; blanks around the name make it another program's here.
@@ -43,9 +45,9 @@ public:
     [[nodiscard]] bool NamesThisProgram(std::string_view handler) const;
 
 private:
-    void SetAssociation(const std::string& extension, const std::string& description, bool enable);
-    void Associate(const std::string& extension, const std::string& current);
-    void GiveBack(const std::string& extension, const std::string& current);
+    bool SetAssociation(const std::string& extension, const std::string& description, bool enable);
+    bool Associate(const std::string& extension, const std::string& current);
+    bool GiveBack(const std::string& extension, const std::string& current);
 
     AssociationStore& m_store;
 };

@@ -56,15 +56,21 @@ KeyFileText::KeyFileText(std::string_view text)
     }
 }
 
+bool KeyFileText::IsHeaderOf(std::size_t index, std::string_view group) const
+{
+    const std::string_view line = Trimmed(m_lines[index].content);
+    return IsGroupHeader(line) && line.substr(1, line.size() - 2) == group;
+}
+
 std::optional<std::size_t> KeyFileText::GroupHeader(std::string_view group) const
 {
+    std::optional<std::size_t> header;
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const std::string_view line = Trimmed(m_lines[i].content);
-        if (IsGroupHeader(line) && line.substr(1, line.size() - 2) == group) {
-            return i;
+        if (IsHeaderOf(i, group)) {
+            header = i;
         }
     }
-    return std::nullopt;
+    return header;
 }
 
 std::size_t KeyFileText::GroupEnd(std::size_t header) const
@@ -76,28 +82,27 @@ std::size_t KeyFileText::GroupEnd(std::size_t header) const
     return end;
 }
 
-std::optional<std::size_t> KeyFileText::KeyLine(std::string_view group, std::string_view key) const
+std::vector<std::size_t> KeyFileText::KeyLines(std::string_view group, std::string_view key) const
 {
-    const std::optional<std::size_t> header = GroupHeader(group);
-    if (!header.has_value()) {
-        return std::nullopt;
-    }
-    const std::size_t end = GroupEnd(*header);
-    for (std::size_t i = *header + 1; i < end; ++i) {
-        if (KeyOf(m_lines[i].content) == key) {
-            return i;
+    std::vector<std::size_t> lines;
+    bool inGroup = false;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        if (IsGroupHeader(m_lines[i].content)) {
+            inGroup = IsHeaderOf(i, group);
+        } else if (inGroup && KeyOf(m_lines[i].content) == key) {
+            lines.push_back(i);
         }
     }
-    return std::nullopt;
+    return lines;
 }
 
 std::optional<std::string> KeyFileText::Value(std::string_view group, std::string_view key) const
 {
-    const std::optional<std::size_t> line = KeyLine(group, key);
-    if (!line.has_value()) {
+    const std::vector<std::size_t> lines = KeyLines(group, key);
+    if (lines.empty()) {
         return std::nullopt;
     }
-    std::string_view value = m_lines[*line].content;
+    std::string_view value = m_lines[lines.back()].content;
     value.remove_prefix(value.find('=') + 1);
     while (!value.empty() && IsBlank(value.front())) {
         value.remove_prefix(1);
@@ -118,8 +123,8 @@ std::string KeyFileText::LineEnd() const
 void KeyFileText::SetValue(std::string_view group, std::string_view key, std::string_view value)
 {
     std::string content = std::string(key) + "=" + std::string(value);
-    if (const std::optional<std::size_t> line = KeyLine(group, key)) {
-        m_lines[*line].content = std::move(content);
+    if (const std::vector<std::size_t> lines = KeyLines(group, key); !lines.empty()) {
+        m_lines[lines.back()].content = std::move(content);
         return;
     }
     const std::string end = LineEnd();
@@ -150,12 +155,11 @@ void KeyFileText::SetValue(std::string_view group, std::string_view key, std::st
 
 bool KeyFileText::RemoveKey(std::string_view group, std::string_view key)
 {
-    const std::optional<std::size_t> line = KeyLine(group, key);
-    if (!line.has_value()) {
-        return false;
+    const std::vector<std::size_t> lines = KeyLines(group, key);
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+        m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(*line));
     }
-    m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(*line));
-    return true;
+    return !lines.empty();
 }
 
 std::string KeyFileText::Text() const

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 TextFile ReadTextFile(const std::string& path)
 {
@@ -29,6 +30,22 @@ TextFile ReadTextFile(const std::string& path)
     return file;
 }
 
+namespace {
+
+// A file the user made read-only is left as it is, though the folder would let a new
+// file be renamed over it. The mode bits count as well as access(), which grants root
+// everything.
+bool IsReadOnlyFile(const std::string& path)
+{
+    struct stat status{};
+    if (::stat(path.c_str(), &status) != 0) {
+        return false;
+    }
+    return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+}  // namespace
+
 std::string FolderOfPath(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
@@ -44,7 +61,7 @@ WriteResult WriteFileIfChanged(const std::string& path, std::string_view bytes)
     if (old.state == TextFile::State::Read && old.text == bytes) {
         return WriteResult::Unchanged;
     }
-    if (!CreateFolders(FolderOfPath(path)) || !WriteFileAtomically(path, bytes)) {
+    if (IsReadOnlyFile(path) || !CreateFolders(FolderOfPath(path)) || !WriteFileAtomically(path, bytes)) {
         return WriteResult::Failed;
     }
     return WriteResult::Written;

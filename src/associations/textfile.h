@@ -15,7 +15,8 @@ struct TextFile {
 enum class WriteResult { Unchanged, Written, Failed };
 
 // Writes `bytes` to `path` (folders created as needed, the file replaced atomically)
-// unless the file already holds exactly these bytes.
+// unless the file already holds exactly these bytes. A read-only file is not replaced:
+// Failed.
 [[nodiscard]] WriteResult WriteFileIfChanged(const std::string& path, std::string_view bytes);
 
 // The folder part of a path ("/a/b" for "/a/b/c").

@@ -5,9 +5,9 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-void SystemDesktopServices::OpenPath(const QString& path)
+bool SystemDesktopServices::OpenPath(const QString& path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));  // the result is not reported
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 QString SystemDesktopServices::TerminalProgram() const

@@ -9,8 +9,9 @@ class DesktopServices {
 public:
     virtual ~DesktopServices() = default;
 
-    // Opens a local file or folder with the desktop's default application.
-    virtual void OpenPath(const QString& path) = 0;
+    // Opens a local file or folder with the desktop's default application; false when
+    // none could be started.
+    virtual bool OpenPath(const QString& path) = 0;
     // The terminal program to offer, or an empty text when none is found.
     [[nodiscard]] virtual QString TerminalProgram() const = 0;
     // Starts the terminal program in a folder.
@@ -19,7 +20,7 @@ public:
 
 class SystemDesktopServices final : public DesktopServices {
 public:
-    void OpenPath(const QString& path) override;
+    bool OpenPath(const QString& path) override;
     // $TERMINAL when it names a program on the PATH, else the first of the usual
     // terminals found (x-terminal-emulator first, Debian's chosen one).
     [[nodiscard]] QString TerminalProgram() const override;

@@ -91,7 +91,7 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
     }
 }
 
-void FileListModel::sort(int column, Qt::SortOrder /*order*/)
+void FileListModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column > 2) {
         return;
@@ -101,11 +101,12 @@ void FileListModel::sort(int column, Qt::SortOrder /*order*/)
         wait.emplace();
     }
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const std::optional<std::vector<std::size_t>> order = SortFileRecords(m_records, column);
+    const std::optional<std::vector<std::size_t>> formerRows =
+        SortFileRecords(m_records, column, order == Qt::DescendingOrder);
     // Move every persistent index (a view's selection and current row) with its record.
     std::vector<int> newRowOf(m_records.size());
-    for (std::size_t row = 0; row < order->size(); ++row) {
-        newRowOf[(*order)[row]] = static_cast<int>(row);
+    for (std::size_t row = 0; row < formerRows->size(); ++row) {
+        newRowOf[(*formerRows)[row]] = static_cast<int>(row);
     }
     const QModelIndexList from = persistentIndexList();
     QModelIndexList to;

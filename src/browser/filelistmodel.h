@@ -28,8 +28,7 @@ public:
     [[nodiscard]] QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
                                       int role = Qt::DisplayRole) const override;
-    // Always ascending, whatever the order asked; a column other than 0-2 does nothing.
-    // Sorting by name shows the wait cursor.
+    // A column other than 0-2 does nothing. Sorting by name shows the wait cursor.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:

@@ -17,6 +17,8 @@
 #include <QGuiApplication>
 #include <QMenu>
 
+#include <cstring>
+
 namespace {
 
 QString FromPathBytes(const std::string& bytes)
@@ -113,11 +115,15 @@ void FolderBrowser::OnFolderSelected(const QModelIndex& index)
 void FolderBrowser::FillFileList()
 {
     const WaitCursor wait;
-    m_fileModel->SetRecords(m_currentFolder, ListFolderFiles(m_currentFolder));
-    m_fileModel->sort(0);
+    int error = 0;
+    m_fileModel->SetRecords(m_currentFolder, ListFolderFiles(m_currentFolder, &error));
+    m_fileList->SortBy(0, Qt::AscendingOrder);
     // A new listing is laid out afresh, column widths included.
-    if (m_fileList->isVisible()) {
-        m_fileList->FitColumns();
+    m_fileList->FitColumns();
+    if (error != 0) {
+        // A folder that cannot be read is not an empty one: say so.
+        m_showError(tr("Tallyfox"), tr("Open [%1] failed.\n%2")
+                                        .arg(FromPathBytes(m_currentFolder), QString::fromLocal8Bit(std::strerror(error))));
     }
 }
 
@@ -189,7 +195,7 @@ void FolderBrowser::ShowFolderMenu(const QModelIndex& index, const QPoint& globa
     m_lastMenu->setAttribute(Qt::WA_DeleteOnClose, false);
     QAction* open = m_lastMenu->addAction(tr("Open"));
     open->setObjectName(QStringLiteral("openFolder"));
-    connect(open, &QAction::triggered, this, [this, folder] { m_desktop->OpenPath(folder); });
+    connect(open, &QAction::triggered, this, [this, folder] { (void)m_desktop->OpenPath(folder); });
     const QString terminal = m_desktop->TerminalProgram();
     if (!terminal.isEmpty()) {
         QAction* here = m_lastMenu->addAction(tr("Open Terminal Here"));
@@ -208,5 +214,5 @@ void FolderBrowser::OpenFile(int row)
     if (row < 0 || static_cast<std::size_t>(row) >= records.size()) {
         return;
     }
-    m_desktop->OpenPath(FromPathBytes(m_currentFolder + records[static_cast<std::size_t>(row)].name));
+    (void)m_desktop->OpenPath(FromPathBytes(m_currentFolder + records[static_cast<std::size_t>(row)].name));
 }

@@ -23,13 +23,14 @@ namespace {
 constexpr int kExitOk = 0;
 constexpr int kExitLeftOut = 1;
 constexpr int kExitFailed = 2;
-constexpr int kExitInterrupted = 130;
+constexpr int kExitSignalBase = 128;  // 130 after Ctrl-C (SIGINT), 143 after SIGTERM
 
+// The signal that stopped the run, 0 while none did.
 volatile std::sig_atomic_t g_interrupted = 0;
 
-extern "C" void OnInterrupt(int)
+extern "C" void OnInterrupt(int signal)
 {
-    g_interrupted = 1;
+    g_interrupted = signal;
     g_abort.store(1, std::memory_order_relaxed);
 }
 
@@ -55,9 +56,9 @@ void PrintHelp(std::FILE* out)
                "Exit status: 0 every file is listed; 1 a file could not be reached or read,\n"
                "or its name cannot be listed, and was left out (each is named on stderr and\n"
                "in a comment at the list's end); 2 bad usage, or the list cannot be written\n"
-               "(an older list there stays as it was); 130 interrupted (Ctrl-C or SIGTERM\n"
-               "stops at the current block and keeps the lines written so far, in a list\n"
-               "that ends with a comment saying it is incomplete).\n"
+               "(an older list there stays as it was); 130 interrupted, 143 terminated (Ctrl-C\n"
+               "or SIGTERM stops at the current block and keeps the lines written so far, in a\n"
+               "list that ends with a comment saying it is incomplete).\n"
                "\n"
                "Options:\n"
                "  --sfv          write a CRC-32 list (.sfv)\n"
@@ -153,12 +154,12 @@ int main(int argc, char** argv)
     case GenerationStatus::Aborted:
         std::fprintf(stderr, "tallyfox-create: %s is incomplete: %d of %zu files done\n", arguments.listPath.c_str(),
                      outcome.filesDone, fileCount);
-        return kExitInterrupted;
+        return kExitSignalBase + (g_interrupted != 0 ? g_interrupted : SIGINT);
     case GenerationStatus::Completed: break;
     default: return kExitFailed;
     }
     if (g_interrupted != 0) {
-        return kExitInterrupted;
+        return kExitSignalBase + g_interrupted;
     }
     return input.missing.empty() && outcome.leftOut.empty() ? kExitOk : kExitLeftOut;
 }

@@ -1,7 +1,9 @@
 #include "generatedlg.h"
 
 #include "abortflag.h"
+#include "generationlines.h"
 #include "generationmessages.h"
+#include "progressfigurestext.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -21,22 +23,28 @@ constexpr int kRefreshMilliseconds = 100;
 }  // namespace
 
 CGenerateDlg::CGenerateDlg(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint),
+    : QDialog(owner),
       m_group(new QGroupBox(QString::fromLatin1(kSfvGroupCaption), this)),
       m_fileName(new QLabel(m_group)),
       m_counter(new QLabel(m_group)),
+      m_figures(new QLabel(m_group)),
       m_progress(new QProgressBar(m_group)),
       m_cancel(new QPushButton(tr("&Cancel"), m_group)),
       m_refreshTimer(new QTimer(this)),
       m_showError([](QWidget* parent, const QString& text) { QMessageBox::critical(parent, QString(), text); })
 {
     setObjectName(QStringLiteral("generateDialog"));
-    setWindowModality(Qt::WindowModal);
+    setWindowTitle(QString::fromLatin1(kSfvGroupCaption));
     m_group->setObjectName(QStringLiteral("generateGroup"));
     m_fileName->setObjectName(QStringLiteral("generateFileName"));
     m_fileName->setAlignment(Qt::AlignCenter);
     m_fileName->setTextFormat(Qt::PlainText);
     m_counter->setObjectName(QStringLiteral("generateCounter"));
+    m_figures->setObjectName(QStringLiteral("generateFigures"));
+    m_figures->setTextFormat(Qt::PlainText);
+    // Room for the longest figures, so the line is never cut off as the numbers grow.
+    m_figures->setMinimumWidth(
+        m_figures->fontMetrics().horizontalAdvance(QStringLiteral("100% · 999.9 MB of 999.99 GB · 999.9 MB/s · 99:59:59 left")));
     m_progress->setObjectName(QStringLiteral("generateProgress"));
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
@@ -49,6 +57,7 @@ CGenerateDlg::CGenerateDlg(QWidget* owner)
     auto* inner = new QVBoxLayout(m_group);
     inner->addWidget(m_fileName);
     inner->addWidget(m_progress);
+    inner->addWidget(m_figures);
     inner->addLayout(bottom);
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(m_group);
@@ -75,8 +84,12 @@ void CGenerateDlg::Start(GenerationJob job)
     m_listPath = job.outputPath;
     m_running = true;
     m_percent = 0;
+    m_bytesRead = 0;
+    m_totalBytes = static_cast<std::uint64_t>(TotalBytesOf(job));
+    m_clock.start();
+    m_meter.Restart(0, 0.0);
     m_progress->setValue(0);
-    open();
+    show();
     m_refreshTimer->start(kRefreshMilliseconds);
     m_run.Start(std::move(job), *this);
 }
@@ -84,7 +97,11 @@ void CGenerateDlg::Start(GenerationJob job)
 void CGenerateDlg::RunStarted(const std::string& groupCaption)
 {
     QMetaObject::invokeMethod(
-        this, [this, caption = QString::fromStdString(groupCaption)] { m_group->setTitle(caption); },
+        this,
+        [this, caption = QString::fromStdString(groupCaption)] {
+            m_group->setTitle(caption);
+            setWindowTitle(caption);
+        },
         Qt::QueuedConnection);
 }
 
@@ -113,14 +130,18 @@ void CGenerateDlg::Refresh()
     }
     const int percent = m_percent.load(std::memory_order_relaxed);
     m_progress->setValue(percent > 100 ? 100 : percent);
+    const double seconds = static_cast<double>(m_clock.elapsed()) / 1000.0;
+    ProgressFigures figures = m_meter.Sample(m_bytesRead.load(std::memory_order_relaxed), m_totalBytes, seconds);
+    figures.percent = m_progress->value();
+    m_figures->setText(ProgressFiguresText(figures, m_running));
 }
 
 void CGenerateDlg::Finish(const GenerationOutcome& outcome)
 {
     m_run.Wait();  // RunEnded was the worker's last call
     m_refreshTimer->stop();
+    m_running = false;  // the last figures: what was done, without speed or time left
     Refresh();
-    m_running = false;
     EndGeneration(QDialog::Accepted);
     if (!outcome.message.empty()) {
         m_showError(parentWidget(), QFile::decodeName(outcome.message.c_str()));
@@ -151,8 +172,8 @@ void CGenerateDlg::OnCancel()
 
 void CGenerateDlg::reject()
 {
-    // Escape: the same as a close request.
-    EndGeneration(QDialog::Rejected);
+    // Escape: the same as Cancel.
+    OnCancel();
 }
 
 void CGenerateDlg::closeEvent(QCloseEvent* event)

@@ -4,11 +4,14 @@
 #include "generationobserver.h"
 #include "generationoutcome.h"
 #include "generationrun.h"
+#include "progressmeter.h"
 #include "progresssink.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -19,15 +22,17 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 
-// The progress dialog of a generation run: a group box captioned by the kind, the name
-// of the file being read, the "%d/%d" counter, the whole-run bar and Cancel. Window-
-// modal, so its owner takes no input while the run goes on. The run works on a worker
-// thread; the dialog samples its latest file and percentage on a timer and applies
-// the start and end of the run through queued calls.
+// The progress dialog of a generation run: a window with a normal title bar, a group
+// box captioned by the kind, the name of the file being read, the whole-run bar, the
+// figures of the verify panel (bytes, speed, time left), the "%d/%d" counter and
+// Cancel. Its owner disables itself while the run goes on; the dialog is not modal, so
+// a close request to the owner still arrives and cancels the run. The run works on a
+// worker thread; the dialog samples its latest file, percentage and byte count on a
+// timer and applies the start and end of the run through queued calls.
 //
-// Cancel raises g_abort, says "User aborted." once and hides the dialog; a close
-// request raises g_abort without a word. Either way the run stops at the next block
-// and ends normally. At the end the dialog shows the run's message (the list could
+// Cancel and Escape raise g_abort, say "User aborted." once and hide the dialog; a
+// close request raises g_abort without a word. Either way the run stops at the next
+// block and ends normally. At the end the dialog shows the run's message (the list could
 // not be created or written, unknown kind) and names the files that were left out,
 // then emits generationEnded. Destroying the dialog cancels the run and waits for it.
 class CGenerateDlg final : public QDialog, private GenerationObserver, private ProgressSink {
@@ -62,6 +67,10 @@ private:
     [[nodiscard]] ProgressSink& Progress() override { return *this; }
     void RunEnded(const GenerationOutcome& outcome) override;
     void SetPosition(int percent) noexcept override { m_percent.store(percent, std::memory_order_relaxed); }
+    void SetBytesRead(std::uint64_t bytesRead) noexcept override
+    {
+        m_bytesRead.store(bytesRead, std::memory_order_relaxed);
+    }
 
     void OnCancel();
     // Raises g_abort and ends the dialog (hidden) with `result`.
@@ -72,14 +81,19 @@ private:
     QGroupBox* m_group;
     QLabel* m_fileName;
     QLabel* m_counter;
+    QLabel* m_figures;
     QProgressBar* m_progress;
     QPushButton* m_cancel;
     QTimer* m_refreshTimer;
+    QElapsedTimer m_clock;
+    ProgressMeter m_meter;
+    std::uint64_t m_totalBytes = 0;
     ShowError m_showError;
     std::string m_listPath;
     bool m_running = false;
 
     std::atomic<int> m_percent{0};
+    std::atomic<std::uint64_t> m_bytesRead{0};
     std::mutex m_fileMutex;  // the latest file, written by the worker
     std::string m_latestName;
     std::string m_latestCounter;

@@ -104,9 +104,9 @@ void CSettingsDlg::BuildControls()
     // Tab order follows the reading order.
     setTabOrder(m_sfv, m_md5);
     setTabOrder(m_md5, m_fullRowSelect);
-    setTabOrder(m_fullRowSelect, m_font);
-    setTabOrder(m_font, m_autoScroll);
-    setTabOrder(m_autoScroll, m_sizeType);
+    setTabOrder(m_fullRowSelect, m_autoScroll);
+    setTabOrder(m_autoScroll, m_font);
+    setTabOrder(m_font, m_sizeType);
     setTabOrder(m_sizeType, m_colour1);
     setTabOrder(m_colour1, m_colour2);
     setTabOrder(m_colour2, m_savePosition);

@@ -6,7 +6,7 @@ FileTimeFields MakeFileTimeFields(std::time_t seconds, long nanoseconds)
 {
     FileTimeFields fields;
     std::tm calendar{};
-    if (gmtime_r(&seconds, &calendar) == nullptr) {
+    if (localtime_r(&seconds, &calendar) == nullptr) {
         return fields;  // beyond what the calendar can hold: all fields 0
     }
     fields.year = static_cast<std::uint16_t>(calendar.tm_year + 1900);

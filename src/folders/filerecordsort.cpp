@@ -1,22 +1,13 @@
 #include "filerecordsort.h"
 
+#include "naturalorder.h"
+
 #include <algorithm>
 #include <numeric>
 
-namespace {
-
-unsigned char LowerByte(char c) noexcept
-{
-    const auto byte = static_cast<unsigned char>(c);
-    return (byte >= 'A' && byte <= 'Z') ? static_cast<unsigned char>(byte + ('a' - 'A')) : byte;
-}
-
-}  // namespace
-
 bool CompareByName(const CFileRecord& a, const CFileRecord& b) noexcept
 {
-    return std::lexicographical_compare(a.name.begin(), a.name.end(), b.name.begin(), b.name.end(),
-                                        [](char x, char y) { return LowerByte(x) < LowerByte(y); });
+    return CompareNatural(a.name, b.name) < 0;
 }
 
 bool CompareBySize(const CFileRecord& a, const CFileRecord& b) noexcept
@@ -30,7 +21,7 @@ bool CompareByDate(const CFileRecord& a, const CFileRecord& b) noexcept
     return a.dateText < b.dateText;
 }
 
-std::optional<std::vector<std::size_t>> SortFileRecords(std::vector<CFileRecord>& records, int column)
+std::optional<std::vector<std::size_t>> SortFileRecords(std::vector<CFileRecord>& records, int column, bool descending)
 {
     bool (*less)(const CFileRecord&, const CFileRecord&) noexcept = nullptr;
     switch (column) {
@@ -42,8 +33,9 @@ std::optional<std::vector<std::size_t>> SortFileRecords(std::vector<CFileRecord>
     // Sort row numbers, then move the records once into their new places.
     std::vector<std::size_t> order(records.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(),
-              [&records, less](std::size_t x, std::size_t y) { return less(records[x], records[y]); });
+    std::sort(order.begin(), order.end(), [&records, less, descending](std::size_t x, std::size_t y) {
+        return descending ? less(records[y], records[x]) : less(records[x], records[y]);
+    });
     std::vector<CFileRecord> sorted;
     sorted.reserve(records.size());
     for (const std::size_t from : order) {

@@ -10,13 +10,15 @@
 enum class FileColumn { Name = 0, Size = 1, Date = 2 };
 
 // The three ascending orders: true when a goes before b.
-// Name: both names lower-cased (ASCII), then compared as unsigned bytes.
+// Name: natural order (CompareNatural: ASCII case folded, digit runs by value, so
+// "file 2" goes before "file 12").
 [[nodiscard]] bool CompareByName(const CFileRecord& a, const CFileRecord& b) noexcept;
 [[nodiscard]] bool CompareBySize(const CFileRecord& a, const CFileRecord& b) noexcept;
 // Date: the date texts byte by byte (chronological to the minute).
 [[nodiscard]] bool CompareByDate(const CFileRecord& a, const CFileRecord& b) noexcept;
 
-// Sorts the records ascending by a column (0 name, 1 size, 2 date) and returns, for
-// each new row, the row the record had before, so that a view can move its selection
-// along. Any other column leaves the records alone and gives nothing.
-[[nodiscard]] std::optional<std::vector<std::size_t>> SortFileRecords(std::vector<CFileRecord>& records, int column);
+// Sorts the records by a column (0 name, 1 size, 2 date), ascending or descending, and
+// returns, for each new row, the row the record had before, so that a view can move
+// its selection along. Any other column leaves the records alone and gives nothing.
+[[nodiscard]] std::optional<std::vector<std::size_t>> SortFileRecords(std::vector<CFileRecord>& records, int column,
+                                                                      bool descending = false);

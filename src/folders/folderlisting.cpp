@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -15,11 +16,14 @@ public:
     explicit FolderHandle(const std::string& folder)
     {
         const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (descriptor >= 0) {
-            m_dir = ::fdopendir(descriptor);
-            if (m_dir == nullptr) {
-                ::close(descriptor);
-            }
+        if (descriptor < 0) {
+            m_error = errno;
+            return;
+        }
+        m_dir = ::fdopendir(descriptor);
+        if (m_dir == nullptr) {
+            m_error = errno;
+            ::close(descriptor);
         }
     }
     ~FolderHandle()
@@ -32,9 +36,11 @@ public:
     FolderHandle& operator=(const FolderHandle&) = delete;
 
     [[nodiscard]] DIR* Get() const noexcept { return m_dir; }
+    [[nodiscard]] int Error() const noexcept { return m_error; }
 
 private:
     DIR* m_dir = nullptr;
+    int m_error = 0;
 };
 
 bool IsDotOrDotDot(const char* name)
@@ -44,10 +50,13 @@ bool IsDotOrDotDot(const char* name)
 
 }  // namespace
 
-std::vector<CFileRecord> ListFolderFiles(const std::string& folder)
+std::vector<CFileRecord> ListFolderFiles(const std::string& folder, int* error)
 {
     std::vector<CFileRecord> records;
     const FolderHandle handle(folder);
+    if (error != nullptr) {
+        *error = handle.Error();
+    }
     if (handle.Get() == nullptr) {
         return records;
     }
@@ -67,6 +76,7 @@ std::vector<CFileRecord> ListFolderFiles(const std::string& folder)
         CFileRecord& record = records.emplace_back();
         record.name.assign(entry->d_name);
         record.size = static_cast<std::uint64_t>(info.st_size);
+        record.modified = info.st_mtim.tv_sec;
         record.time = MakeFileTimeFields(info.st_mtim.tv_sec, info.st_mtim.tv_nsec);
         record.dateText = FormatDateText(record.time);
     }

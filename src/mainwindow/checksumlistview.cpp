@@ -245,6 +245,19 @@ void ChecksumListView::OnUserScrolled(int top)
 
 void ChecksumListView::keyPressEvent(QKeyEvent* event)
 {
+    if (event->matches(QKeySequence::Copy)) {
+        emit CopyRequested();
+        event->accept();
+        return;
+    }
+    // The keyboard's ways to the row menu: Shift+F10 and the menu key, at the current row.
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (shiftF10 || event->key() == Qt::Key_Menu) {
+        const QRect row = visualRect(currentIndex());
+        emit customContextMenuRequested(row.isValid() ? row.center() : QPoint(0, 0));
+        event->accept();
+        return;
+    }
     // Moving through the list from the keyboard scrolls as much as the scroll bar does.
     const int before = verticalScrollBar()->value();
     QTableView::keyPressEvent(event);

@@ -65,6 +65,10 @@ public:
     [[nodiscard]] int TopRow() const;
     [[nodiscard]] int RowsPerPage() const;
 
+signals:
+    // Ctrl+C: the selected rows are to be copied (the view's own copy takes one cell).
+    void CopyRequested();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -40,6 +40,8 @@ ChecksumRowMenu::ChecksumRowMenu(const ChecksumList& list, const ChecksumListMod
             m_startVerify();
         }
     });
+    m_copyName->setShortcut(QKeySequence::Copy);  // shown in the menu; the view takes the key
+    connect(&view, &ChecksumListView::CopyRequested, this, [this] { Copy(Names()); });
     view.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&view, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { Popup(m_view.viewport()->mapToGlobal(pos)); });
@@ -124,6 +126,9 @@ void ChecksumRowMenu::OpenFolders()
         }
     }
     for (const QString& folder : folders) {
-        m_desktop.OpenPath(folder);
+        if (!m_desktop.OpenPath(folder) && m_openFailed) {
+            m_openFailed(folder);
+            return;  // once is enough: the next folder fails the same way
+        }
     }
 }

@@ -28,6 +28,8 @@ public:
     ChecksumRowMenu(const ChecksumList& list, const ChecksumListModel& model, ChecksumListView& view,
                     DesktopServices& desktop, std::function<bool()> canVerify, std::function<void()> verify);
 
+    // What the window shows when a folder cannot be opened (no file manager).
+    void SetOpenFailed(std::function<void(const QString& folder)> openFailed) { m_openFailed = std::move(openFailed); }
     // Pops the menu up at `globalPos` (without waiting for it) over the selected rows.
     void Popup(const QPoint& globalPos);
     // Enables the actions for the current selection.
@@ -56,6 +58,7 @@ private:
     DesktopServices& m_desktop;
     std::function<bool()> m_canVerify;
     std::function<void()> m_startVerify;
+    std::function<void(const QString&)> m_openFailed;
     QAction* m_copyName;
     QAction* m_copyExpected;
     QAction* m_copyPath;

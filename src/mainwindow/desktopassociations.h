@@ -24,8 +24,9 @@ public:
 
     // Writes the document type; "Register update failed." when it cannot be written.
     void RegisterDocumentType(QWidget* parent, ModalDialogs& dialogs);
-    void SetSfvAssociation(bool enable) { m_associations.SetSfvAssociation(enable); }
-    void SetMd5Association(bool enable) { m_associations.SetMd5Association(enable); }
+    // False when the handler could not be changed (a read-only mimeapps.list).
+    bool SetSfvAssociation(bool enable) { return m_associations.SetSfvAssociation(enable); }
+    bool SetMd5Association(bool enable) { return m_associations.SetMd5Association(enable); }
     // ".sfv" or ".md5".
     [[nodiscard]] bool IsAssociated(const QString& extension) const;
 

@@ -18,7 +18,6 @@ ListFilterBar::ListFilterBar(QWidget* parent)
     m_text->setPlaceholderText(tr("Part of a file name"));
     m_text->setAccessibleName(tr("Name filter"));
     m_text->setClearButtonEnabled(true);
-    m_text->setEnabled(false);
 
     auto* label = new QLabel(tr("&Show:"), this);
     label->setBuddy(m_choice);
@@ -30,11 +29,16 @@ ListFilterBar::ListFilterBar(QWidget* parent)
     layout->addWidget(m_text, 1);
 
     connect(m_choice, &QComboBox::currentIndexChanged, this, [this] {
-        m_text->setEnabled(Filter() == RowFilter::NameText);
-        if (m_text->isEnabled() && isVisible()) {
+        if (Filter() == RowFilter::NameText && isVisible()) {
             m_text->setFocus();
         }
         Announce();
+    });
+    // The box is always open for typing: typing in it picks "Names containing".
+    connect(m_text, &QLineEdit::textEdited, this, [this] {
+        if (Filter() != RowFilter::NameText) {
+            SetFilter(RowFilter::NameText);
+        }
     });
     connect(m_text, &QLineEdit::textChanged, this, [this] {
         if (Filter() == RowFilter::NameText) {

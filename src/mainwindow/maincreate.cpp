@@ -5,6 +5,7 @@
 
 #include "abortflag.h"
 #include "chosenfiles.h"
+#include "failurereason.h"
 #include "folderbrowser.h"
 #include "generatedlg.h"
 #include "generationjob.h"
@@ -37,16 +38,24 @@ FileRecordInfo RecordInfoOf(const CFileRecord& record)
     info.name = record.name;
     info.size = record.size;
     if (record.time.year != 0) {
-        std::tm utc{};
-        utc.tm_year = record.time.year - 1900;
-        utc.tm_mon = record.time.month - 1;
-        utc.tm_mday = record.time.day;
-        utc.tm_hour = record.time.hour;
-        utc.tm_min = record.time.minute;
-        utc.tm_sec = record.time.second;
-        info.time = LocalDateTime(timegm(&utc));
+        info.time = LocalDateTime(record.modified);
     }
     return info;
+}
+
+// What the Save dialog suggests for a new list: the folder's own name with the kind's
+// extension (SFV, the first filter, when the user picks the kind); nothing for "/".
+QString SuggestedListName(const std::string& folder, ListKind kind)
+{
+    std::string name = folder;
+    while (!name.empty() && name.back() == '/') {
+        name.pop_back();
+    }
+    name.erase(0, name.rfind('/') + 1);
+    if (name.empty()) {
+        return {};
+    }
+    return QFile::decodeName(WithListExtension(name, kind == ListKind::None ? ListKind::Sfv : kind).c_str());
 }
 
 // The list would be written over one of the files chosen for it (same file, or the
@@ -69,8 +78,10 @@ int CMainDialog::ChooseOutputFile(int& requestedKind, std::string& outputPath)
 {
     const ListKind requested = NormalizeRequestedKind(requestedKind);
     requestedKind = static_cast<int>(requested);
-    const std::optional<SaveListAnswer> answer = m_dialogs->AskListToSave(
-        this, QFile::decodeName(m_browser->CurrentFolder().c_str()), SaveListFilters(OutputFilter(requested)));
+    const std::string& folder = m_browser->CurrentFolder();
+    const std::optional<SaveListAnswer> answer =
+        m_dialogs->AskListToSave(this, QFile::decodeName(folder.c_str()), SuggestedListName(folder, requested),
+                                 SaveListFilters(OutputFilter(requested)));
     if (!answer.has_value() || answer->path.isEmpty()) {
         return 0;
     }
@@ -127,7 +138,7 @@ bool CMainDialog::CreateChecksumFile(int requestedKind)
             return false;
         }
         if (!head.written) {
-            m_dialogs->ShowError(this, QFile::decodeName(head.message.c_str()));
+            ShowCreateError(QFile::decodeName(head.message.c_str()), outputPath);
             return false;
         }
         headPath = head.temporaryPath;
@@ -140,9 +151,9 @@ bool CMainDialog::CreateChecksumFile(int requestedKind)
     job.chosen = std::move(chosen);
     job.filesInFlight = m_settings.filesInFlight;
     auto* dialog = new CGenerateDlg(this);
-    dialog->SetShowError([this](QWidget*, const QString& text) {
+    dialog->SetShowError([this, outputPath](QWidget*, const QString& text) {
         if (!m_closing) {
-            m_dialogs->ShowError(this, text);
+            ShowCreateError(text, outputPath);
         }
     });
     // The dialog ending (Cancel, close request, end of the run) gives the window back.
@@ -193,6 +204,16 @@ void CMainDialog::OnGenerationEnded()
         m_fileList->setFocus();  // the keyboard goes on where it left off
     }
     emit GenerationEnded();
+}
+
+void CMainDialog::ShowCreateError(const QString& text, const std::string& outputPath)
+{
+    // "Create [%s] failed." gets the system's reason beside it; other texts say theirs.
+    if (text == QFile::decodeName(CreateFailedMessage(outputPath).c_str())) {
+        m_dialogs->ShowErrorWithDetail(this, text, QString::fromLocal8Bit(CreateFailureReason(outputPath)));
+    } else {
+        m_dialogs->ShowError(this, text);
+    }
 }
 
 void CMainDialog::StopGeneration()

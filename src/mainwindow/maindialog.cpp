@@ -132,6 +132,17 @@ void CMainDialog::SetUpToolbar()
     quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     connect(quit, &QAction::triggered, this, &QWidget::close);
     addAction(quit);
+    // Open belongs to the list view; Ctrl+O in the browser view goes there and opens.
+    m_browserOpenAction = new QAction(tr("Open"), this);
+    m_browserOpenAction->setObjectName(QStringLiteral("browserOpenAction"));
+    m_browserOpenAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    m_browserOpenAction->setEnabled(false);
+    connect(m_browserOpenAction, &QAction::triggered, this, [this] {
+        m_checksumView = true;
+        ShowView();
+        OnOpenCommand();
+    });
+    addAction(m_browserOpenAction);
 }
 
 void CMainDialog::SetUpProgressPanel()

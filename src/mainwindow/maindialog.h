@@ -183,6 +183,9 @@ private:
     void OnGenerationEnded();
     // Cancels a generation run and waits for its worker (the window is closing).
     void StopGeneration();
+    // An error of creating the list at `outputPath`, with the system's reason when it is
+    // "Create [%s] failed.".
+    void ShowCreateError(const QString& text, const std::string& outputPath);
 
     // Opening lists (mainopen.cpp).
     void OpenList(const QString& givenPath, bool verifyAfter);
@@ -208,6 +211,8 @@ private:
     void OnFilterChanged(RowFilter filter, const QString& nameText);
     void NoteRunEventForResults(RunEvent event);
     void ShowRunVerdict();
+    // The strip under a list just opened: "N files listed: press F5 to verify".
+    void ShowListedNote();
     void HideVerdict();
 
     // Settings (mainsettings.cpp).
@@ -245,6 +250,7 @@ private:
     ProgressPanel* m_progressPanel = nullptr;
     StatusBarParts* m_statusBar = nullptr;
     QAction* m_saveReportAction = nullptr;  // Ctrl+S and the status bar's context menu
+    QAction* m_browserOpenAction = nullptr;  // Ctrl+O while the browser view is shown
     QSplitter* m_browserSplitter = nullptr;
     FolderBrowser* m_browser = nullptr;  // owns the current folder and the file records
     QWidget* m_folderTree = nullptr;     // the browser's tree pane

@@ -3,6 +3,7 @@
 
 #include "maindialog.h"
 
+#include "failurereason.h"
 #include "checksumlistmodel.h"
 #include "listendnotes.h"
 #include "listidentify.h"
@@ -88,7 +89,8 @@ void CMainDialog::OnListLoaded()
     if (outcome.status == LoadStatus::OpenFailed) {
         // The list on screen stays as it was, and so do the title and the recent files
         // that name it.
-        m_dialogs->ShowError(this, OpenFailedText(path));
+        m_dialogs->ShowErrorWithDetail(this, OpenFailedText(path),
+                                       QString::fromLocal8Bit(OpenFailureReason(QFile::encodeName(path).toStdString())));
     } else {
         setWindowTitle(MainWindowTitle(path));
         AddRecentFile(path);
@@ -107,6 +109,8 @@ void CMainDialog::OnListLoaded()
             m_runTotal = 0;
             m_verdictStopped = false;
             ShowRunVerdict();
+        } else if (!m_verifyAfterLoad) {
+            ShowListedNote();
         }
     }
     if (std::exchange(m_verifyAfterLoad, false)) {

@@ -12,7 +12,9 @@
 #include "listcaveats.h"
 #include "listfilterbar.h"
 #include "maintoolbar.h"
+#include "modaldialogs.h"
 #include "verdictbar.h"
+#include "windowtexts.h"
 
 #include <QAction>
 
@@ -37,6 +39,9 @@ void CMainDialog::SetUpResultsView()
     m_rowMenu = new ChecksumRowMenu(
         m_list, *m_model, *m_listView, desktop, [this] { return CanVerifySelected(); },
         [this] { OnCommand(CommandId::StartPause); });
+    m_rowMenu->SetOpenFailed([this](const QString& folder) {
+        m_dialogs->ShowErrorWithDetail(this, OpenFailedText(folder), tr("No program to open folders was found."));
+    });
 }
 
 bool CMainDialog::CanVerifySelected() const
@@ -91,6 +96,14 @@ void CMainDialog::ShowRunVerdict()
                                   ? QString::fromLatin1(AlgorithmInfo(KindAlgorithm(m_list.Kind())).name)
                                   : QString();
     m_verdictBar->ShowVerdict(m_list.GetCounters(), m_runTotal, m_verdictStopped, otherKind);
+    m_verdictBar->setVisible(m_checksumView);
+    LayoutChildren();
+}
+
+void CMainDialog::ShowListedNote()
+{
+    m_verdictShown = true;
+    m_verdictBar->ShowListed(m_list.RowCount());
     m_verdictBar->setVisible(m_checksumView);
     LayoutChildren();
 }

@@ -9,6 +9,8 @@
 
 #include <QHeaderView>
 
+#include <utility>
+
 MainSettingsHost::MainSettingsHost(CMainDialog& window, ModalDialogs& dialogs)
     : m_window(window), m_dialogs(dialogs)
 {
@@ -26,17 +28,33 @@ bool MainSettingsHost::IsAssociated(const QString& extension) const
 
 void MainSettingsHost::RegisterDocumentType(QWidget* parent)
 {
+    // The first step of the dialog's OK: the associations after it report over the same
+    // parent, once for the whole OK.
+    m_parent = parent;
+    m_failureShown = false;
     m_associations.RegisterDocumentType(parent, m_dialogs);
 }
 
 void MainSettingsHost::SetSfvAssociation(bool enable)
 {
-    m_associations.SetSfvAssociation(enable);
+    if (!m_associations.SetSfvAssociation(enable)) {
+        ReportAssociationFailure();
+    }
 }
 
 void MainSettingsHost::SetMd5Association(bool enable)
 {
-    m_associations.SetMd5Association(enable);
+    if (!m_associations.SetMd5Association(enable)) {
+        ReportAssociationFailure();
+    }
+}
+
+void MainSettingsHost::ReportAssociationFailure()
+{
+    if (!std::exchange(m_failureShown, true)) {
+        QWidget* over = m_parent != nullptr ? m_parent.data() : &m_window;
+        m_dialogs.ShowError(over, DesktopAssociations::tr("Register update failed."));
+    }
 }
 
 std::optional<FontRecord> MainSettingsHost::ChooseListFont(QWidget* parent, const FontRecord& initial)

@@ -3,6 +3,9 @@
 #include "desktopassociations.h"
 #include "settingshost.h"
 
+#include <QPointer>
+#include <QWidget>
+
 class CMainDialog;
 class ModalDialogs;
 
@@ -26,7 +29,12 @@ public:
     void SetSizeType(std::int32_t sizeType) override;
 
 private:
+    // "Register update failed." once per OK when an association could not be changed.
+    void ReportAssociationFailure();
+
     CMainDialog& m_window;
     ModalDialogs& m_dialogs;
     DesktopAssociations m_associations;
+    QPointer<QWidget> m_parent;  // what the dialog's OK reports over
+    bool m_failureShown = false;
 };

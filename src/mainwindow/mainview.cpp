@@ -4,6 +4,7 @@
 #include "maindialog.h"
 
 #include "checksumlistview.h"
+#include "filelistview.h"
 #include "listfilterbar.h"
 #include "verdictbar.h"
 #include "mainlayout.h"
@@ -20,17 +21,13 @@
 
 namespace {
 
-// The file list of the folder browser: "Name" takes what "Size" (90) and the date
-// (120) leave.
+// The file list of the folder browser: "Name" takes what "Size" and "Date" leave.
 void FitFileListColumns(QWidget* files)
 {
-    auto* fileList = qobject_cast<QTableView*>(files);
-    if (fileList == nullptr || fileList->model() == nullptr || fileList->model()->columnCount() < 3) {
-        return;
+    auto* fileList = qobject_cast<FileListView*>(files);
+    if (fileList != nullptr && fileList->model() != nullptr && fileList->model()->columnCount() >= 3) {
+        fileList->FitColumns();
     }
-    fileList->setColumnWidth(0, std::max(0, fileList->viewport()->width() - 210));
-    fileList->setColumnWidth(1, 90);
-    fileList->setColumnWidth(2, 120);
 }
 
 }  // namespace
@@ -87,9 +84,13 @@ void CMainDialog::ShowView()
         m_fileList->setFocus();
         ApplyToolbarTrigger(ToolbarTrigger::BrowserView);
     }
+    // Enabled only where the toolbar's Open is not, so the two never share the key.
+    m_browserOpenAction->setEnabled(!m_checksumView);
     LayoutChildren();
     if (!m_checksumView) {
         ApplySplitterPos();
+        // The list may have been filled or resized while hidden.
+        FitFileListColumns(m_fileList);
     }
 }
 

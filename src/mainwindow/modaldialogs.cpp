@@ -38,6 +38,14 @@ void QtModalDialogs::ShowError(QWidget* parent, const QString& text)
     box.exec();
 }
 
+void QtModalDialogs::ShowErrorWithDetail(QWidget* parent, const QString& text, const QString& detail)
+{
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("ModalDialogs", "Tallyfox"), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setInformativeText(detail.toHtmlEscaped());
+    box.exec();
+}
+
 void QtModalDialogs::ShowCaptionedError(QWidget* parent, const QString& caption, const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
@@ -82,12 +90,15 @@ void QtModalDialogs::ShowNote(QWidget* parent, const QString& text)
 }
 
 std::optional<SaveListAnswer> QtModalDialogs::AskListToSave(QWidget* parent, const QString& folder,
-                                                            const QStringList& filters)
+                                                            const QString& suggestedName, const QStringList& filters)
 {
     QFileDialog dialog(parent, QCoreApplication::translate("ModalDialogs", "Save As"), folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);  // asking before overwriting is the dialog's default
+    if (!suggestedName.isEmpty()) {
+        dialog.selectFile(suggestedName);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

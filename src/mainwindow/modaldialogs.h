@@ -29,6 +29,9 @@ public:
 
     // A message box with the error icon and an OK button.
     virtual void ShowError(QWidget* parent, const QString& text) = 0;
+    // The same with the system's reason for the failure shown under the text; an empty
+    // detail shows the text alone.
+    virtual void ShowErrorWithDetail(QWidget* parent, const QString& text, const QString& detail) = 0;
     // The same with a caption of its own ("Folder not found").
     virtual void ShowCaptionedError(QWidget* parent, const QString& caption, const QString& text) = 0;
     virtual void ShowAbout(QWidget* parent) = 0;
@@ -41,10 +44,11 @@ public:
     // A note with the information icon that does not block: shown, and left for the
     // user to close.
     virtual void ShowNote(QWidget* parent, const QString& text) = 0;
-    // The Save dialog for a new list: opens in `folder` with `filters` (Qt's form, the
-    // first selected) and asks before overwriting the file chosen in it; nothing when
-    // the user cancels.
+    // The Save dialog for a new list: opens in `folder` with `suggestedName` filled in
+    // and `filters` (Qt's form, the first selected), and asks before overwriting the
+    // file chosen in it; nothing when the user cancels.
     [[nodiscard]] virtual std::optional<SaveListAnswer> AskListToSave(QWidget* parent, const QString& folder,
+                                                                      const QString& suggestedName,
                                                                       const QStringList& filters) = 0;
     // Asks whether the existing file `path` may be replaced; true: replace it.
     [[nodiscard]] virtual bool ConfirmReplace(QWidget* parent, const QString& path) = 0;
@@ -57,6 +61,7 @@ public:
 class QtModalDialogs final : public ModalDialogs {
 public:
     void ShowError(QWidget* parent, const QString& text) override;
+    void ShowErrorWithDetail(QWidget* parent, const QString& text, const QString& detail) override;
     void ShowCaptionedError(QWidget* parent, const QString& caption, const QString& text) override;
     void ShowAbout(QWidget* parent) override;
     [[nodiscard]] QString AskListToOpen(QWidget* parent) override;
@@ -64,6 +69,7 @@ public:
     [[nodiscard]] std::optional<FontChoice> AskListFont(QWidget* parent, const FontChoice& initial) override;
     void ShowNote(QWidget* parent, const QString& text) override;
     [[nodiscard]] std::optional<SaveListAnswer> AskListToSave(QWidget* parent, const QString& folder,
+                                                              const QString& suggestedName,
                                                               const QStringList& filters) override;
     [[nodiscard]] bool ConfirmReplace(QWidget* parent, const QString& path) override;
     [[nodiscard]] std::optional<SaveListAnswer> AskReportToSave(QWidget* parent, const QString& suggestedPath,

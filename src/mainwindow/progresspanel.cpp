@@ -1,7 +1,7 @@
 #include "progresspanel.h"
 
 #include "mainlayout.h"
-#include "progresstexts.h"
+#include "progressfigurestext.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,11 +13,6 @@ namespace {
 
 constexpr int kTextMargin = 15;  // the texts line up with the bar
 constexpr int kTextGap = 8;
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 void SetTextIfChanged(QLabel& label, const QString& text)
 {
@@ -109,17 +104,7 @@ QString ProgressPanel::FiguresText() const
 
 void ProgressPanel::UpdateTexts()
 {
-    const QString done = tr("%1% · %2 of %3")
-                             .arg(m_figures.percent)
-                             .arg(Text(ByteAmountText(m_figures.bytesDone)), Text(ByteAmountText(m_figures.totalBytes)));
-    QString figures = done;
-    if (m_phase == RunPhase::Running) {
-        const QString speed = m_figures.bytesPerSecond ? Text(SpeedText(*m_figures.bytesPerSecond)) : tr("-- MB/s");
-        const QString left = m_figures.secondsLeft ? tr("%1 left").arg(Text(DurationText(*m_figures.secondsLeft)))
-                                                   : tr("-- left");
-        figures = tr("%1 · %2 · %3").arg(done, speed, left);
-    }
-    SetTextIfChanged(*m_figuresLabel, figures);
+    SetTextIfChanged(*m_figuresLabel, ProgressFiguresText(m_figures, m_phase == RunPhase::Running));
     SetTextIfChanged(*m_stateLabel, PhaseText(m_phase));
     m_fileLabel->setToolTip(m_file);
     PlaceTexts();

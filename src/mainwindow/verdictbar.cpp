@@ -81,6 +81,14 @@ void VerdictBar::ShowVerdict(const Counters& counters, int total, bool stopped, 
     show();
 }
 
+void VerdictBar::ShowListed(int rows)
+{
+    m_text->setText(tr("%1 listed: press F5 to verify").arg(Files(rows)));
+    m_problems->hide();
+    setPalette(QPalette());
+    show();
+}
+
 QString VerdictBar::Text() const
 {
     return m_text->text();

@@ -24,6 +24,8 @@ public:
     // `guessedKind` names the list's kind when it was only guessed from the digests'
     // length and every file read came out bad: the list is then probably of another kind.
     void ShowVerdict(const Counters& counters, int total, bool stopped, const QString& guessedKind = {});
+    // A list just opened: how many files it lists and how to verify them, until a run starts.
+    void ShowListed(int rows);
     [[nodiscard]] QString Text() const;
     [[nodiscard]] QPushButton* ProblemsButton() const noexcept { return m_problems; }
 

@@ -189,4 +189,58 @@ TEST_F(XdgStoreTest, UnreadableMimeappsListChangesNothing)
     EXPECT_FALSE(std::filesystem::exists(store.BackupPath()));
 }
 
+TEST_F(XdgStoreTest, WhereTheDefaultGroupAppearsTwiceItsLastValueIsTheOneReadAndWritten)
+{
+    // The desktop merges repeated groups, a later key overriding an earlier one.
+    const std::string original = "[Default Applications]\n"
+                                 "text/x-sfv=editor.desktop\n"
+                                 "text/x-md5=editor.desktop\n"
+                                 "\n"
+                                 "[Default Applications]\n"
+                                 "text/x-sfv=viewer.desktop\n";
+    m_dir.WriteFile("config/mimeapps.list", original);
+    XdgAssociationStore store = Store();
+    FileAssociations associations(store);
+    EXPECT_EQ(store.Handler(".sfv"), "viewer.desktop");
+    EXPECT_EQ(store.Handler(".md5"), "editor.desktop");
+
+    EXPECT_TRUE(associations.SetSfvAssociation(true));
+    EXPECT_TRUE(associations.SetMd5Association(true));
+    EXPECT_TRUE(associations.IsAssociated(".sfv"));
+    EXPECT_TRUE(associations.IsAssociated(".md5"));
+    EXPECT_EQ(ReadAll(Config("mimeapps.list")), "[Default Applications]\n"
+                                                "text/x-sfv=editor.desktop\n"
+                                                "text/x-md5=tallyfox.desktop\n"
+                                                "\n"
+                                                "[Default Applications]\n"
+                                                "text/x-sfv=tallyfox.desktop\n");
+    EXPECT_EQ(store.Backup(".sfv"), "viewer.desktop");
+
+    EXPECT_TRUE(associations.SetSfvAssociation(false));
+    EXPECT_TRUE(associations.SetMd5Association(false));
+    EXPECT_EQ(ReadAll(Config("mimeapps.list")), original);
+
+    // Removing a handler removes it from every group, so no older value comes back.
+    std::filesystem::remove(store.BackupPath());
+    m_dir.WriteFile("config/mimeapps.list", "[Default Applications]\ntext/x-sfv=tallyfox.desktop\n"
+                                            "[Default Applications]\ntext/x-sfv=tallyfox.desktop\n");
+    EXPECT_TRUE(associations.SetSfvAssociation(false));
+    EXPECT_EQ(store.Handler(".sfv"), "");
+}
+
+TEST_F(XdgStoreTest, ReadOnlyMimeappsListIsLeftAloneAndTheFailureReported)
+{
+    const std::string original = "[Default Applications]\ntext/x-sfv=editor.desktop\n";
+    const std::string path = m_dir.WriteFile("config/mimeapps.list", original);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    XdgAssociationStore store = Store();
+    FileAssociations associations(store);
+    EXPECT_FALSE(associations.SetSfvAssociation(true));
+    EXPECT_EQ(ReadAll(path), original);
+    EXPECT_EQ(std::filesystem::status(path).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    // Nothing to change is no failure.
+    EXPECT_TRUE(associations.SetMd5Association(false));
+}
+
 }  // namespace

@@ -77,4 +77,15 @@ TEST_F(XdgToolsTest, DefaultHandlerAndTypeAgreeAfterAssociatingAndGivingBack)
     EXPECT_EQ(Run("xdg-mime query default " + type), "other-viewer.desktop");
 }
 
+TEST_F(XdgToolsTest, DesktopEntryPassesTheValidator)
+{
+    if (!ToolInstalled("desktop-file-validate")) {
+        GTEST_SKIP() << "desktop-file-validate is not installed";
+    }
+    XdgAssociationStore store(Folders(), XdgProgram{"/opt/tally fox/tallyfox", {{16, "png"}}});
+    ASSERT_EQ(FileAssociations(store).RegisterDocumentType(), RegisterOutcome::Registered);
+    const std::string entry = store.DesktopEntryPath();
+    EXPECT_EQ(Run("desktop-file-validate '" + entry + "' 2>&1 | grep -c error:"), "0");
+}
+
 }  // namespace

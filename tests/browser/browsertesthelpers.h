@@ -61,7 +61,11 @@ public:
         : m_opened(opened), m_terminals(terminals), m_terminal(std::move(terminal))
     {
     }
-    void OpenPath(const QString& path) override { m_opened.append(path); }
+    bool OpenPath(const QString& path) override
+    {
+        m_opened.append(path);
+        return true;
+    }
     QString TerminalProgram() const override { return m_terminal; }
     void StartTerminal(const QString& program, const QString& folder) override
     {

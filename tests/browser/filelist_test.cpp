@@ -5,6 +5,7 @@
 #include "foldertreemodel.h"
 #include "foldertreepane.h"
 #include "foldertreeview.h"
+#include "localzone.h"
 #include "tempdir.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,8 @@
 #include <QTest>
 
 #include <filesystem>
+
+#include <utime.h>
 
 namespace {
 
@@ -88,6 +91,31 @@ TEST_F(FileListTest, ShowsFilesOnlyWithHeadersWidthsAndByteSizes)
     EXPECT_EQ(model.index(0, 1).data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight, Qt::AlignRight);
 }
 
+// The Date column shows local time, as the comment lines of a new list do.
+TEST_F(FileListTest, DateColumnShowsLocalTime)
+{
+    const LocalZone zone("IST-5:30");
+    const std::string file = m_dir.WriteFile("dated.bin", "x");
+    const utimbuf times{1015490133, 1015490133};  // 2002-03-07 08:35:33 UTC
+    ASSERT_EQ(utime(file.c_str(), &times), 0);
+    const auto harness = Start();
+    EXPECT_EQ(harness->browser->FileList()->model()->index(0, 2).data().toString(), QStringLiteral("2002/03/07 14:05"));
+}
+
+// A folder that cannot be read is reported, not shown as an empty one.
+TEST_F(FileListTest, AFolderThatCannotBeReadIsReported)
+{
+    m_dir.WriteFile("a.txt", "a");
+    const auto harness = Start();
+    ASSERT_EQ(harness->browser->Records().size(), 1U);
+    ASSERT_TRUE(harness->errors.isEmpty());
+    std::filesystem::remove_all(m_dir.Path());  // gone since it was listed
+    harness->browser->FillFileList();
+    EXPECT_TRUE(harness->browser->Records().empty());
+    EXPECT_EQ(harness->errors, QStringList{QStringLiteral("Tallyfox: Open [%1] failed.\nNo such file or directory")
+                                               .arg(QString::fromStdString(m_dir.Folder()))});
+}
+
 TEST(FileListView, ColumnsStartAt270And70And120Pixels)
 {
     CountingIconProvider provider;
@@ -99,22 +127,43 @@ TEST(FileListView, ColumnsStartAt270And70And120Pixels)
     EXPECT_EQ(view.columnWidth(2), 120);
 }
 
-TEST_F(FileListTest, HeaderClicksSortAscendingTheSameWayEachTime)
+TEST_F(FileListTest, HeaderClickSortsAscendingASecondReversesAndTheArrowShowsIt)
 {
-    m_dir.WriteFile("b", "333");
-    m_dir.WriteFile("C", "1");
-    m_dir.WriteFile("a", "22");
+    m_dir.WriteFile("file 12", "333");
+    m_dir.WriteFile("File 10", "1");
+    m_dir.WriteFile("file 2", "22");
     const auto harness = Start();
     FileListView& view = *harness->browser->FileList();
     const QAbstractItemModel& model = *view.model();
-    EXPECT_EQ(Column(model, 0), (QStringList{"a", "b", "C"}));
-
+    // Names in natural order, as the folder tree has them.
+    EXPECT_EQ(Column(model, 0), (QStringList{"file 2", "File 10", "file 12"}));
     QHeaderView& header = *view.horizontalHeader();
-    QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, QPoint(header.sectionViewportPosition(1) + 5, 5));
-    EXPECT_EQ(Column(model, 0), (QStringList{"C", "a", "b"}));
-    QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, QPoint(header.sectionViewportPosition(1) + 5, 5));
-    EXPECT_EQ(Column(model, 0), (QStringList{"C", "a", "b"}));
-    EXPECT_FALSE(header.isSortIndicatorShown());
+    EXPECT_TRUE(header.isSortIndicatorShown());
+    EXPECT_EQ(header.sortIndicatorSection(), 0);
+
+    const auto click = [&header](int section) {
+        QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, QPoint(header.sectionViewportPosition(section) + 5, 5));
+    };
+    click(1);
+    EXPECT_EQ(Column(model, 0), (QStringList{"File 10", "file 2", "file 12"}));
+    EXPECT_EQ(header.sortIndicatorSection(), 1);
+    EXPECT_EQ(header.sortIndicatorOrder(), Qt::AscendingOrder);
+    click(1);
+    EXPECT_EQ(Column(model, 0), (QStringList{"file 12", "file 2", "File 10"}));
+    EXPECT_EQ(header.sortIndicatorOrder(), Qt::DescendingOrder);
+    click(1);
+    EXPECT_EQ(Column(model, 0), (QStringList{"File 10", "file 2", "file 12"}));
+    // Another column starts ascending again.
+    click(1);
+    click(0);
+    EXPECT_EQ(Column(model, 0), (QStringList{"file 2", "File 10", "file 12"}));
+    EXPECT_EQ(header.sortIndicatorOrder(), Qt::AscendingOrder);
+    // A new listing is by name, ascending.
+    click(0);
+    harness->browser->FillFileList();
+    EXPECT_EQ(Column(model, 0), (QStringList{"file 2", "File 10", "file 12"}));
+    EXPECT_EQ(header.sortIndicatorSection(), 0);
+    EXPECT_EQ(header.sortIndicatorOrder(), Qt::AscendingOrder);
 }
 
 TEST_F(FileListTest, SelectionFollowsItsFilesThroughASort)

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
@@ -275,9 +276,31 @@ TEST_P(SaveAnswer, DecidesKindAndName)
     EXPECT_EQ(bytes.substr(bytes.size() - lastLine.size()), lastLine);
     ASSERT_EQ(harness.dialogs.saveFilters.size(), 1U);
     EXPECT_EQ(harness.dialogs.saveFilters[0].size(), row.command == CommandId::Generate ? 2 : 1);
+    // The folder's own name with the kind's extension; the first filter's when the user picks.
+    EXPECT_EQ(harness.dialogs.saveNames,
+              QStringList{QString::fromLatin1(row.command == CommandId::GenerateMd5 ? "data.md5" : "data.sfv")});
 }
 
 INSTANTIATE_TEST_SUITE_P(GenerateWindow, SaveAnswer, ::testing::ValuesIn(kExtensionCases), RowName());
+
+// A list that cannot be created is reported with the system's reason, for either kind.
+TEST(GenerateWindow, AListThatCannotBeCreatedSaysWhy)
+{
+    for (const CommandId command : {CommandId::GenerateSfv, CommandId::GenerateMd5}) {
+        WindowHarness harness;
+        CMainDialog& window = StartInData(harness, {{"a.txt", "abc"}});
+        SelectRows(window, {0});
+        const bool sfv = command == CommandId::GenerateSfv;
+        Answer(harness, sfv ? "nowhere/new.sfv" : "nowhere/new.md5");
+        Generate(harness, command);
+        if (!sfv) {
+            ASSERT_TRUE(WaitForGenerations(harness, 1));
+        }
+        const QString path = harness.Path(sfv ? "nowhere/new.sfv" : "nowhere/new.md5");
+        EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("Create [%1] failed.").arg(path)});
+        EXPECT_EQ(harness.dialogs.errorDetails, QStringList{QStringLiteral("No such file or directory")});
+    }
+}
 
 // A name that gained its extension after the dialog may name an existing file: the user
 // is asked, and "No" leaves that file alone and starts nothing.
@@ -403,6 +426,42 @@ TEST(GenerateWindow, CancelKeepsTheHeadAndTheFinishedLinesAndSaysSoOnce)
     EXPECT_TRUE(harness.dialogs.errors[1].endsWith(QStringLiteral("cancel.sfv] is incomplete: its making was cut "
                                                                   "short, so files it was made for may have no entry.")))
         << harness.dialogs.errors[1].toStdString();
+}
+
+// The dialog is a window of its own with a title, shows the figures of the verify
+// panel, blocks no close request to the window, and Escape is Cancel.
+TEST(GenerateWindow, DialogHasATitleLiveFiguresAndEscapeCancels)
+{
+    WindowHarness harness;
+    CMainDialog& window = StartInData(harness, LongSecondFile(harness));
+    SelectRows(window, {0, 1, 2});
+    Answer(harness, "lists/escape.sfv");
+    Generate(harness, CommandId::GenerateSfv);
+    ASSERT_TRUE(WaitForSecondFile(window));
+    CGenerateDlg& dialog = *window.GenerateDialog();
+
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    EXPECT_TRUE(!flags.testFlag(Qt::CustomizeWindowHint) || flags.testFlag(Qt::WindowTitleHint));
+    EXPECT_FALSE(flags.testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("-= [SFV] =-"));
+    // A window-modal dialog would keep the desktop's close request from the window.
+    EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
+    EXPECT_FALSE(window.isEnabled());
+
+    const QLabel* figures = dialog.findChild<QLabel*>(QStringLiteral("generateFigures"));
+    ASSERT_NE(figures, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([figures] { return figures->text().contains(QStringLiteral(" MB/s · ")); }, 30000))
+        << figures->text().toStdString();
+    EXPECT_TRUE(figures->text().contains(QStringLiteral(" of 4.00 GB · "))) << figures->text().toStdString();
+    EXPECT_TRUE(figures->text().endsWith(QLatin1String(" left"))) << figures->text().toStdString();
+
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    ASSERT_TRUE(WaitForGenerations(harness, 1));
+    EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("User aborted.")});
+    const std::vector<std::string> lines = Lines(ReadBytes(harness.Dir().Path() / "lists/escape.sfv"), "\r\n");
+    ASSERT_EQ(lines.size(), 7U);
+    EXPECT_EQ(lines[6], "../data/a.txt 352441C2");
+    EXPECT_TRUE(window.isEnabled());
 }
 
 TEST(GenerateWindow, ClosingTheWindowDuringARunStopsItAndKeepsTheList)

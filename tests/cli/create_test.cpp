@@ -141,6 +141,36 @@ TEST(CreateCommand, BadUsageOrAListThatCannotBeWrittenExitsTwo)
     EXPECT_NE(help.out.find("walked recursively"), std::string::npos);
 }
 
+// Whether the process has `path` open (it is reading it).
+bool HasOpen(pid_t pid, const std::string& path)
+{
+    const std::filesystem::path fds = "/proc/" + std::to_string(pid) + "/fd";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(fds, error)) {
+        if (std::filesystem::read_symlink(entry.path(), error) == path) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(CreateCommand, TerminateSignalStopsTheRunAndExits143)
+{
+    TempDir dir;
+    const std::string huge = dir.WriteFile("huge.bin", "");
+    std::filesystem::resize_file(huge, std::uintmax_t{64} << 30);  // sparse, far too large to finish
+
+    ToolProcess process(TALLYFOX_CREATE_PATH, dir, {"--md5", "-o", dir.Folder() + "new.md5", huge});
+    ASSERT_GT(process.Pid(), 0);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!HasOpen(process.Pid(), huge) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::yield();
+    }
+    ASSERT_TRUE(HasOpen(process.Pid(), huge));
+    kill(process.Pid(), SIGTERM);
+    EXPECT_EQ(process.Wait().exitCode, 143);
+}
+
 TEST(CreateCommand, CommentLinesCarrySixtyFourBitSizes)
 {
     TempDir dir;

@@ -77,6 +77,21 @@ TEST(SettingsDialogKeys, EachAcceleratorReachesItsControl)
     EXPECT_TRUE(host.calls.contains(QStringLiteral("SetSizeType 1")));
 }
 
+TEST(SettingsDialogKeys, TabVisitsTheControlsInTheOrderTheyAreListed)
+{
+    RecordingHost host;
+    ActiveDialog active(host);
+    active.Box("sfvBox")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 11; ++i) {
+        visited.append(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, (QStringList{"sfvBox", "md5Box", "fullRowSelectBox", "autoScrollBox", "fontButton", "sizeTypeBox",
+                                    "colour1Picker", "colour2Picker", "savePositionBox", "okButton", "cancelButton"}));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("sfvBox"));
+}
+
 TEST(SettingsDialogKeys, EnterConfirmsAndAltCCancels)
 {
     {

@@ -1,4 +1,5 @@
 #include "filerecordsort.h"
+#include "localzone.h"
 #include "folderlisting.h"
 
 #include "rowname.h"
@@ -56,11 +57,12 @@ TEST(FolderListing, ListsFilesWithHiddenOnesAndSkipsFolders)
     EXPECT_EQ(link->size, 2U);
 }
 
-TEST(FolderListing, TimeFieldsAndDateTextAreInUtc)
+TEST(FolderListing, TimeFieldsAndDateTextAreInLocalTime)
 {
     const TempDir dir;
     const std::string file = dir.WriteFile("dated.bin", "x");
-    SetWriteTime(file, 1015509933, 250'000'000);  // 2002-03-07 14:05:33.250 UTC, a Thursday
+    SetWriteTime(file, 1015490133, 250'000'000);  // 2002-03-07 08:35:33.250 UTC, a Thursday
+    const LocalZone zone("IST-5:30");                 // local time: 14:05:33.250
 
     const std::vector<CFileRecord> records = ListFolderFiles(dir.Folder());
     ASSERT_EQ(records.size(), 1U);
@@ -74,6 +76,7 @@ TEST(FolderListing, TimeFieldsAndDateTextAreInUtc)
     EXPECT_EQ(time.second, 33);
     EXPECT_EQ(time.milliseconds, 250);
     EXPECT_EQ(records[0].dateText, "2002/03/07 14:05");
+    EXPECT_EQ(records[0].modified, 1015490133);
 }
 
 TEST(FolderListing, SizeOfFourGibibytesAndMoreIsKeptWhole)
@@ -151,8 +154,8 @@ TEST_P(SortFileRecordsTest, SortsAscendingAndTheSameWayAgain)
     EXPECT_EQ(Names(records), row.expected);
 }
 
-// Name: lower-cased bytes, so '_' (0x5F) goes before the letters and the UTF-8 lead
-// byte (0xC3) after them. Size: full 64-bit values. Date: the texts.
+// Name: natural order over lower-cased bytes, so '_' (0x5F) goes before the letters
+// and the UTF-8 lead byte (0xC3) after them. Size: full 64-bit values. Date: the texts.
 INSTANTIATE_TEST_SUITE_P(
     Columns, SortFileRecordsTest,
     testing::Values(SortCase{"Name", 0, {"_under", "Alpha.txt", "beta.txt", "gamma", "\xc3\xa9t\xc3\xa9"}},

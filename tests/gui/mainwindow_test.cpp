@@ -270,6 +270,7 @@ TEST(MainWindow, AFailedOpenKeepsTheListOnScreen)
     window.OpenChecksumList(gone);
     ASSERT_TRUE(harness.WaitForLoad());
     EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("Open [%1] failed.").arg(gone)});
+    EXPECT_EQ(harness.dialogs.errorDetails, QStringList{QStringLiteral("No such file or directory")});
     EXPECT_EQ(window.List().RowCount(), 3);
     // The title and the recent files go on naming the list that Start would verify.
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyfox 1.3 - ") + shown);

@@ -16,6 +16,12 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
+#include <fstream>
+
+#include <filesystem>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -220,6 +226,26 @@ TEST_F(Properties, BoxesTakeTheExtensionsOverAndGiveThemBack)
     EXPECT_TRUE(DesktopAssociations().IsAssociated(QStringLiteral(".sfv")));
     EXPECT_FALSE(DesktopAssociations().IsAssociated(QStringLiteral(".md5")));
     EXPECT_TRUE(harness.dialogs.errors.isEmpty());
+}
+
+// A read-only mimeapps.list is the user's word: it is left as it is, and OK says once
+// that the associations could not be changed.
+TEST_F(Properties, AReadOnlyMimeappsListIsLeftAndReportedOnce)
+{
+    const std::string original = "[Default Applications]\n";
+    const std::string path = harness.Dir().WriteFile("xdg-config/mimeapps.list", original);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    harness.dialogs.onSettings = [](CSettingsDlg& dialog) {
+        Find<QCheckBox>(dialog, "sfvBox")->setChecked(true);
+        Find<QCheckBox>(dialog, "md5Box")->setChecked(true);
+        Click(dialog, "okButton");
+    };
+    harness.Click(CommandId::Properties);
+    EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("Register update failed.")});
+    EXPECT_FALSE(DesktopAssociations().IsAssociated(QStringLiteral(".sfv")));
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()), original);
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms::owner_read);
 }
 
 // "Automatic" is no colour of its own: those rows keep the list's own background

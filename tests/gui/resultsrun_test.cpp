@@ -16,6 +16,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -77,6 +78,7 @@ TEST(ResultsRun, ProblemsAreCountedAndTheOfferShowsOnlyThem)
     EXPECT_EQ(ShownNames(window), (std::vector<std::string>{"bad.txt", "missing.txt", "a2.txt"}));
 }
 
+// A list opened says how to verify it, in place of the last run's verdict, until a run starts.
 TEST(ResultsRun, TheVerdictGoesWhenARunStartsOrAListIsOpened)
 {
     WindowHarness harness;
@@ -85,7 +87,9 @@ TEST(ResultsRun, TheVerdictGoesWhenARunStartsOrAListIsOpened)
     ASSERT_TRUE(window.Verdict()->isVisible());
     window.OpenChecksumList(harness.WriteLongList());
     ASSERT_TRUE(harness.WaitForLoad());
-    EXPECT_FALSE(window.Verdict()->isVisible());
+    EXPECT_TRUE(window.Verdict()->isVisible());
+    EXPECT_EQ(window.Verdict()->Text(), QStringLiteral("2 files listed: press F5 to verify"));
+    EXPECT_FALSE(window.Verdict()->ProblemsButton()->isVisible());
 
     // Paused: no verdict yet. Stopped: what was found so far.
     harness.Click(CommandId::StartPause);

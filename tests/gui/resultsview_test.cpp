@@ -19,20 +19,27 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 class RecordingDesktop final : public DesktopServices {
 public:
-    void OpenPath(const QString& path) override { opened.append(path); }
+    bool OpenPath(const QString& path) override
+    {
+        opened.append(path);
+        return opens;
+    }
     [[nodiscard]] QString TerminalProgram() const override { return {}; }
     void StartTerminal(const QString&, const QString&) override {}
     QStringList opened;
+    bool opens = true;  // false: no file manager
 };
 
 // A list of files whose names and sizes sort differently from the list's own order:
@@ -241,6 +248,67 @@ TEST(ResultsView, OpenContainingFolderOpensEachFolderOnce)
     window.RowMenu()->OpenFolderAction()->trigger();
     const QString folder = harness.Path("");
     EXPECT_EQ(desktop.opened, (QStringList{folder.chopped(1), harness.Path("sub")}));
+}
+
+TEST(ResultsView, OpenContainingFolderWithoutAFileManagerSaysSo)
+{
+    WindowHarness harness;
+    RecordingDesktop desktop;
+    desktop.opens = false;
+    harness.desktop = &desktop;
+    CMainDialog& window = harness.Start();
+    window.OpenChecksumList(WriteSortList(harness));
+    ASSERT_TRUE(harness.WaitForLoad());
+    SelectViewRows(window, {0, 3});  // two folders: one message
+    window.RowMenu()->OpenFolderAction()->trigger();
+    EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("Open [%1] failed.").arg(harness.Path("").chopped(1))});
+    ASSERT_EQ(harness.dialogs.errorDetails.size(), 1);
+    EXPECT_FALSE(harness.dialogs.errorDetails.front().isEmpty());
+}
+
+// Ctrl+C copies what the menu's "Copy name" copies; Shift+F10 and the menu key open the menu.
+TEST(ResultsView, KeyboardCopiesEverySelectedRowAndOpensTheRowMenu)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start();
+    window.OpenChecksumList(WriteSortList(harness));
+    ASSERT_TRUE(harness.WaitForLoad());
+    ChecksumListView& view = *window.ListView();
+    SelectViewRows(window, {0, 1, 3});
+    view.setCurrentIndex(window.ListProxy()->index(1, 0));
+    SelectViewRows(window, {0, 1, 3});
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("f10.txt\nF2.txt\nsub/b.txt"));
+
+    ChecksumRowMenu& menu = *window.RowMenu();
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_F10, Qt::ShiftModifier}, std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
+        if (menu.LastMenu() != nullptr) {
+            menu.LastMenu()->close();
+        }
+        QTest::keyClick(&view, key, modifiers);
+        ASSERT_NE(menu.LastMenu(), nullptr) << key;
+        EXPECT_TRUE(menu.LastMenu()->isVisible()) << key;
+        menu.LastMenu()->close();
+    }
+}
+
+TEST(ResultsView, TypingInTheNameBoxPicksTheNameFilter)
+{
+    WindowHarness harness;
+    CMainDialog& window = harness.Start();
+    window.OpenChecksumList(WriteSortList(harness));
+    ASSERT_TRUE(harness.WaitForLoad());
+    ListFilterBar& bar = *window.FilterBar();
+    ASSERT_EQ(bar.Filter(), RowFilter::All);
+    ASSERT_TRUE(bar.TextEdit()->isEnabled());
+    QTest::keyClicks(bar.TextEdit(), QStringLiteral("f1"));
+    EXPECT_EQ(bar.Filter(), RowFilter::NameText);
+    EXPECT_EQ(ShownNames(window), (std::vector<std::string>{"f10.txt", "f1.txt"}));
+    // Picking another filter shows every row again and keeps the text for later.
+    bar.SetFilter(RowFilter::All);
+    EXPECT_EQ(ShownNames(window).size(), 5U);
+    EXPECT_EQ(bar.TextEdit()->text(), QStringLiteral("f1"));
 }
 
 TEST(ResultsView, TheRowMenuNeedsASelection)

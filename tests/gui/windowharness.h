@@ -23,6 +23,11 @@
 class RecordingDialogs final : public ModalDialogs {
 public:
     void ShowError(QWidget*, const QString& text) override { errors.append(text); }
+    void ShowErrorWithDetail(QWidget*, const QString& text, const QString& detail) override
+    {
+        errors.append(text);
+        errorDetails.append(detail);
+    }
     void ShowCaptionedError(QWidget*, const QString& caption, const QString& text) override
     {
         errors.append(caption + QLatin1String(": ") + text);
@@ -34,9 +39,11 @@ public:
         return openAnswer;
     }
     void ShowNote(QWidget*, const QString& text) override { notes.append(text); }
-    std::optional<SaveListAnswer> AskListToSave(QWidget*, const QString& folder, const QStringList& filters) override
+    std::optional<SaveListAnswer> AskListToSave(QWidget*, const QString& folder, const QString& suggestedName,
+                                                const QStringList& filters) override
     {
         saveFolders.append(folder);
+        saveNames.append(suggestedName);
         saveFilters.push_back(filters);
         return saveAnswer;
     }
@@ -77,6 +84,7 @@ public:
     }
 
     QStringList errors;
+    QStringList errorDetails;  // the detail of each error shown with one
     int settingsShown = 0;
     std::function<void(CSettingsDlg&)> onSettings;
     SettingsHost* settingsHost = nullptr;  // the window's side of the dialog while it is shown
@@ -87,6 +95,7 @@ public:
     int openAsked = 0;
     QString openAnswer;  // what the Open dialog answers; empty: cancelled
     QStringList saveFolders;               // where each Save dialog opened
+    QStringList saveNames;                 // the name each suggested
     std::vector<QStringList> saveFilters;  // the filters each offered
     std::optional<SaveListAnswer> saveAnswer;  // what the Save dialog answers; nothing: cancelled
     QStringList replaceAsked;
