@@ -459,8 +459,9 @@ TEST(GenerateWindow, DialogHasATitleLiveFiguresAndEscapeCancels)
     ASSERT_TRUE(WaitForGenerations(harness, 1));
     EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("User aborted.")});
     const std::vector<std::string> lines = Lines(ReadBytes(harness.Dir().Path() / "lists/escape.sfv"), "\r\n");
-    ASSERT_EQ(lines.size(), 7U);
+    ASSERT_EQ(lines.size(), 10U);  // the head, one entry, two files not reached, the marker
     EXPECT_EQ(lines[6], "../data/a.txt 352441C2");
+    EXPECT_EQ(lines[9] + "\r\n", IncompleteListMarkerLine(ListKind::Sfv));
     EXPECT_TRUE(window.isEnabled());
 }
 
