@@ -86,12 +86,6 @@ void Generate(const WindowHarness& harness, CommandId id)
     return QTest::qWaitFor([&harness, count] { return harness.window->FinishedGenerations() >= count; }, 60000);
 }
 
-std::string ReadBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::vector<std::string> Lines(const std::string& bytes, const std::string& ending)
 {
     std::vector<std::string> lines;

@@ -22,14 +22,6 @@
 
 namespace {
 
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 const DateTimeFields kWritten{2002, 3, 7, 14, 5, 9};
 
 }  // namespace

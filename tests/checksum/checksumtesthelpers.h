@@ -26,6 +26,20 @@ inline std::uint32_t ReferenceCrcFold(std::uint32_t reg, const unsigned char* da
     return reg;
 }
 
+// Cheap repeatable bytes (files of many MiB).
+inline std::string PatternBytes(std::size_t size, std::uint32_t seed)
+{
+    std::string bytes(size, '\0');
+    std::uint32_t state = seed * 2654435761u + 1;
+    for (char& byte : bytes) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        byte = static_cast<char>(state >> 24);
+    }
+    return bytes;
+}
+
 inline std::uint32_t ReferenceCrc(const std::string& bytes)
 {
     return ReferenceCrcFold(0xFFFFFFFFu, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()) ^

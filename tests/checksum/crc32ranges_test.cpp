@@ -23,19 +23,6 @@ namespace {
 constexpr std::size_t kBlock = CCrc32Engine::kBlockSize;
 constexpr std::size_t kRange = kCrc32MinRangeBytes;
 
-std::string PatternBytes(std::size_t size, std::uint32_t seed)
-{
-    std::string bytes(size, '\0');
-    std::uint32_t state = seed * 2654435761u + 1;
-    for (char& byte : bytes) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        byte = static_cast<char>(state >> 24);
-    }
-    return bytes;
-}
-
 class Crc32InMemory {
 public:
     Crc32InMemory()

@@ -27,20 +27,6 @@ constexpr std::size_t kBuffer = ReadBuffer::kCapacity;
 constexpr std::size_t kRange = kCrc32MinRangeBytes;
 constexpr std::size_t kCrcBlock = CCrc32Engine::kBlockSize;
 
-// Cheap repeatable bytes (files of many MiB).
-std::string PatternBytes(std::size_t size, std::uint32_t seed)
-{
-    std::string bytes(size, '\0');
-    std::uint32_t state = seed * 2654435761u + 1;
-    for (char& byte : bytes) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        byte = static_cast<char>(state >> 24);
-    }
-    return bytes;
-}
-
 std::uint32_t CrcOf(std::string_view bytes)
 {
     CCrc32Engine engine;

@@ -23,14 +23,6 @@
 
 namespace {
 
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 ChosenFiles Choose(const TempDir& dir, const std::vector<std::string>& names, const std::string& list)
 {
     std::vector<FileRecordInfo> records;

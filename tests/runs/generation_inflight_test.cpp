@@ -22,14 +22,6 @@ namespace {
 
 const DateTimeFields kNow{2002, 3, 7, 14, 5, 9};
 
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Small and large files in turn (large ones of a mebibyte and more, which make the
 // gathered lines go out first), an empty one, one that is gone when its turn comes and
 // one whose name holds a line break.

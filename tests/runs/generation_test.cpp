@@ -30,14 +30,6 @@ namespace {
 
 const DateTimeFields kNow{2002, 3, 7, 14, 5, 9};
 
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // The files of `names` in `folder`, as the browser would hand them over for `list`.
 ChosenFiles Choose(const std::string& folder, const std::vector<std::string>& names, const std::string& list)
 {

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <stdexcept>
 #include <system_error>
@@ -46,4 +47,10 @@ std::string TempDir::WritePatternFile(const std::string& name, std::size_t size,
         byte = static_cast<char>(generator() & 0xFFu);
     }
     return WriteFile(name, bytes);
+}
+
+std::string ReadBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

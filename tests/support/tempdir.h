@@ -25,3 +25,6 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+// The whole content of a file (empty when it cannot be read).
+std::string ReadBytes(const std::filesystem::path& path);
