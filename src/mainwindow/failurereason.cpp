@@ -1,9 +1,9 @@
 #include "failurereason.h"
 
 #include "regularfile.h"
+#include "rowreaderrors.h"
 
 #include <cerrno>
-#include <cstring>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,7 +12,7 @@ namespace {
 
 std::string ReasonOf(int errorCode)
 {
-    return errorCode == 0 ? std::string() : std::string(std::strerror(errorCode));
+    return errorCode == 0 ? std::string() : ErrorText(errorCode);
 }
 
 std::string FolderOf(const std::string& path)

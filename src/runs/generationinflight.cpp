@@ -10,11 +10,11 @@
 #include "listfilewriter.h"
 #include "listformats.h"
 #include "readonlyfile.h"
+#include "rowreaderrors.h"
 #include "sharedprogress.h"
 #include "writermessages.h"
 
 #include <algorithm>
-#include <cstring>
 #include <mutex>
 #include <optional>
 #include <span>
@@ -129,7 +129,7 @@ private:
             return {FileResult::Kind::Aborted, {}};
         }
         if (!line) {
-            return {FileResult::Kind::LeftOut, std::strerror(readError)};
+            return {FileResult::Kind::LeftOut, ErrorText(readError)};
         }
         return {FileResult::Kind::Line, std::move(*line)};
     }
@@ -150,7 +150,7 @@ private:
             if (AbortRequested()) {
                 results[i] = {FileResult::Kind::Aborted, {}};
             } else if (!lines[i].line) {
-                results[i] = {FileResult::Kind::LeftOut, std::strerror(lines[i].readError)};
+                results[i] = {FileResult::Kind::LeftOut, ErrorText(lines[i].readError)};
             } else {
                 results[i] = {FileResult::Kind::Line, *lines[i].line};
             }

@@ -16,9 +16,9 @@
 #include "listtypes.h"
 #include "progresssink.h"
 #include "readonlyfile.h"
+#include "rowreaderrors.h"
 #include "writermessages.h"
 
-#include <cstring>
 #include <optional>
 #include <span>
 #include <vector>
@@ -84,7 +84,7 @@ public:
             }
             outcome.filesDone = row + 1;
             if (!line) {
-                outcome.leftOut.push_back({chosen.entryName, std::strerror(readError)});
+                outcome.leftOut.push_back({chosen.entryName, ErrorText(readError)});
                 continue;
             }
             m_gathered += *line;
@@ -132,7 +132,7 @@ private:
         outcome.filesDone = first + static_cast<int>(length);
         for (std::size_t i = 0; i < length; ++i) {
             if (!lines[i].line) {
-                outcome.leftOut.push_back({chosen[i].entryName, std::strerror(lines[i].readError)});
+                outcome.leftOut.push_back({chosen[i].entryName, ErrorText(lines[i].readError)});
                 continue;
             }
             m_gathered += *lines[i].line;
