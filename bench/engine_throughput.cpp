@@ -113,7 +113,7 @@ int main(int argc, char** argv)
         totalBytes += static_cast<std::int64_t>(size);
     }
 
-    CCrc32Engine engine;
+    Crc32Engine engine;
     engine.BuildTable();
     engine.SetPath(options.path);
     if (options.threads > 0) {

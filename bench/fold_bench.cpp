@@ -26,7 +26,7 @@ void Crc32Fold(benchmark::State& state, Crc32Path path)
         state.SkipWithError("the CPU lacks this path");
         return;
     }
-    CCrc32Engine engine;
+    Crc32Engine engine;
     engine.BuildTable();
     engine.SetPath(path);
     const auto total = static_cast<std::size_t>(state.range(0));
@@ -47,7 +47,7 @@ void Md5Update(benchmark::State& state)
     const auto total = static_cast<std::size_t>(state.range(0));
     const std::size_t block = static_cast<std::size_t>(state.range(1));
     const std::vector<unsigned char> bytes = RandomBytes(total);
-    CMd5 md5;
+    Md5 md5;
     for (auto _ : state) {
         for (std::size_t offset = 0; offset < total; offset += block) {
             md5.Update(bytes.data() + offset, block);

@@ -18,7 +18,7 @@ int main(int argc, char** argv)
     if (folder.empty() || folder.back() != '/') {
         folder += '/';
     }
-    std::vector<CFileRecord> records = ListFolderFiles(folder);
+    std::vector<FileRecord> records = ListFolderFiles(folder);
     (void)SortFileRecords(records, 0);
     std::printf("%zu files, first %s\n", records.size(), records.empty() ? "-" : records.front().name.c_str());
     return 0;

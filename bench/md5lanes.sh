@@ -6,7 +6,7 @@
 #   FILES=0 bench/md5lanes.sh              # in-memory messages only
 #
 # In memory: 2,000 messages of 4 KiB and of 1 MiB (views of one random buffer of at
-# most 64 MiB plus one message), and one message of 64 MiB alone; CMd5 one message at
+# most 64 MiB plus one message), and one message of 64 MiB alone; Md5 one message at
 # a time ("md5") against Md5Lanes.HashMessages on each block function. Files (cached): 20,000 files of 4 KiB and 500 of 1 MiB, Md5File
 # one at a time against HashFilesInLanes on batches of 16, and md5sum as the peer.
 # Each round measures every path once, in turn; a ratio is taken within its round and
@@ -53,7 +53,7 @@ measure() {
   echo "$name"
   for path in $paths ${PEER:+peer}; do
     local label=$path
-    [ "$path" = md5 ] && label="CMd5 one at a time"
+    [ "$path" = md5 ] && label="Md5 one at a time"
     [ "$path" = peer ] && label="md5sum"
     printf '  %-22s %7s MB/s  %6sx   (per round: %s)\n' "$label" "$(median <"$dir/$path.mbps")" \
       "$(median <"$dir/$path.ratio")" "$(paste -sd' ' "$dir/$path.ratio")"
@@ -61,7 +61,7 @@ measure() {
   rm -rf "$dir"
 }
 
-echo "$(nproc) CPUs, load $(cut -d' ' -f1 /proc/loadavg); $rounds rounds, best of $repeat passes each; ratio = against CMd5 in the same round"
+echo "$(nproc) CPUs, load $(cut -d' ' -f1 /proc/loadavg); $rounds rounds, best of $repeat passes each; ratio = against Md5 in the same round"
 measure "2000 in-memory messages of 4 KiB" --size 4096 --count 2000
 measure "2000 in-memory messages of 1 MiB" --size 1048576 --count 2000
 measure "one in-memory message of 64 MiB (a lane alone: scalar transform)" --size 67108864 --count 1

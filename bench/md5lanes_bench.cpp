@@ -5,7 +5,7 @@
 //   tallyfox_engine_throughput md5lanes --size BYTES [--count N] [--path md5|scalar|avx2|avx512] [--repeat N]
 //   tallyfox_engine_throughput md5lanes --files LIST [--batch N] [--path md5|scalar|avx2|avx512] [--repeat N]
 //
-// `md5` is CMd5 (or Md5File) one message (file) at a time. The messages are views of
+// `md5` is Md5 (or Md5File) one message (file) at a time. The messages are views of
 // one random buffer of at most 64 MiB plus one message. Output, one line:
 // <MB/s> <messages/s> <digest of the last message> <path used>
 #include "hashfilesinlanes.h"
@@ -30,7 +30,7 @@
 namespace {
 
 struct LanesOptions {
-    bool scalarEngine = false;  // "md5": CMd5 / Md5File one at a time
+    bool scalarEngine = false;  // "md5": Md5 / Md5File one at a time
     Md5LanesPath path = Md5LanesPath::Auto;
     std::size_t size = 4096;
     std::size_t count = 2000;
@@ -97,7 +97,7 @@ std::string HashMessagesOnce(const LanesOptions& options, const std::vector<std:
     if (options.scalarEngine) {
         std::string digest;
         for (const auto& message : messages) {
-            CMd5 md5;
+            Md5 md5;
             md5.Update(message.data(), message.size());
             digest = md5.Final();
         }

@@ -120,9 +120,9 @@ public:
 
 private:
     int m_engine;
-    CCrc32Engine m_crc;
+    Crc32Engine m_crc;
     std::uint32_t m_reg = 0;
-    CMd5 m_md5;
+    Md5 m_md5;
     std::unique_ptr<ShaContext> m_sha;
 };
 

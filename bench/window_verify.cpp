@@ -23,7 +23,7 @@
 #include "checksumlistview.h"
 #include "listfilterbar.h"
 #include "folderbrowser.h"
-#include "maindialog.h"
+#include "mainwindow.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
 #include "progresspanel.h"
@@ -105,15 +105,15 @@ private:
     qint64 m_longest = 0;
 };
 
-std::unique_ptr<CMainDialog> MakeWindow(SilentDialogs& dialogs, const QString& argument = QString())
+std::unique_ptr<MainWindow> MakeWindow(SilentDialogs& dialogs, const QString& argument = QString())
 {
-    MainDialogOptions options;
+    MainWindowOptions options;
     options.arguments = QStringList{QStringLiteral("tallyfox")};
     if (!argument.isEmpty()) {
         options.arguments.append(argument);
     }
     options.dialogs = &dialogs;
-    auto window = std::make_unique<CMainDialog>(options);
+    auto window = std::make_unique<MainWindow>(options);
     window->resize(800, 600);
     window->show();
     QTest::qWaitFor([&] { return !window->StartupTimerActive(); }, 5000);
@@ -132,7 +132,7 @@ double Seconds(const QElapsedTimer& timer)
 
 // Runs the event loop until `window` signals `signal` (or ten minutes have passed).
 template <typename Signal>
-void RunUntil(CMainDialog& window, Signal signal)
+void RunUntil(MainWindow& window, Signal signal)
 {
     QEventLoop loop;
     QObject::connect(&window, signal, &loop, &QEventLoop::quit);
@@ -166,11 +166,11 @@ int TimeRuns(const QString& list, int runs)
         StallMeter meter;
         double loadSeconds = 0;
         QElapsedTimer clock;
-        QObject::connect(window.get(), &CMainDialog::ListLoadEnded, [&] { loadSeconds = Seconds(clock); });
+        QObject::connect(window.get(), &MainWindow::ListLoadEnded, [&] { loadSeconds = Seconds(clock); });
         meter.Start();
         clock.start();
         window->OpenAndVerifyChecksumList(list);
-        RunUntil(*window, &CMainDialog::RunEnded);
+        RunUntil(*window, &MainWindow::RunEnded);
         const double seconds = Seconds(clock);
         stall = std::max(stall, meter.LongestMs());
         const Counters counters = window->List().GetCounters();
@@ -203,7 +203,7 @@ double ActionMs(const std::function<void()>& action)
 }
 
 // Sorts and filters the list as VIEW asks ("state", "problems"; anything else: as it is).
-void ArrangeView(CMainDialog& window, const QString& view)
+void ArrangeView(MainWindow& window, const QString& view)
 {
     if (view == QLatin1String("state") || view == QLatin1String("problems")) {
         window.ListView()->SortByState(Qt::AscendingOrder);
@@ -287,7 +287,7 @@ int TimeGeneration(const QString& folder, const QString& list, int runs)
     double best = 0;
     for (int run = 0; run < runs; ++run) {
         auto window = MakeWindow(dialogs, folder);
-        const std::vector<CFileRecord>& records = window->Browser()->Records();
+        const std::vector<FileRecord>& records = window->Browser()->Records();
         int first = -1;
         int last = -1;
         for (int row = 0; row < static_cast<int>(records.size()); ++row) {
@@ -306,7 +306,7 @@ int TimeGeneration(const QString& folder, const QString& list, int runs)
         QElapsedTimer clock;
         clock.start();
         window->OnCommand(CommandId::GenerateSfv);
-        RunUntil(*window, &CMainDialog::GenerationEnded);
+        RunUntil(*window, &MainWindow::GenerationEnded);
         const double seconds = Seconds(clock);
         if (window->FinishedGenerations() < 1) {
             std::fprintf(stderr, "the generation did not end\n");

@@ -5,6 +5,6 @@
 
 int main(int argc, char** argv)
 {
-    CTallyfoxApp app(argc, argv);
+    TallyfoxApp app(argc, argv);
     return app.InitInstance();
 }

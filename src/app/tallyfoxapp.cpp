@@ -1,28 +1,28 @@
 #include "tallyfoxapp.h"
 
 #include "iniplace.h"
-#include "maindialog.h"
+#include "mainwindow.h"
 #include "pathtext.h"
 #include "toolbaricons.h"
 
 
-CTallyfoxApp::CTallyfoxApp(int& argc, char** argv) : m_application(argc, argv)
+TallyfoxApp::TallyfoxApp(int& argc, char** argv) : m_application(argc, argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tallyfox"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tallyfox"));
     QGuiApplication::setWindowIcon(ApplicationIcon());
 }
 
-int CTallyfoxApp::InitInstance()
+int TallyfoxApp::InitInstance()
 {
-    MainDialogOptions options;
+    MainWindowOptions options;
     const std::string program = NarrowPath(QCoreApplication::applicationFilePath());
     const IniFiles settingsFiles = LocateIniFiles(program);
     options.iniPath = WidePath(settingsFiles.writePath);
     options.iniReadPath = WidePath(settingsFiles.readPath);
     options.arguments = QCoreApplication::arguments();
 
-    CMainDialog dialog(std::move(options));
+    MainWindow dialog(std::move(options));
     dialog.ShowInitially();
     QApplication::exec();
     return 0;

@@ -4,11 +4,11 @@
 
 // The application object: sets up Qt, builds the main window, shows it and runs the
 // event loop until the window is closed; then the program ends.
-class CTallyfoxApp {
+class TallyfoxApp {
 public:
-    CTallyfoxApp(int& argc, char** argv);
-    CTallyfoxApp(const CTallyfoxApp&) = delete;
-    CTallyfoxApp& operator=(const CTallyfoxApp&) = delete;
+    TallyfoxApp(int& argc, char** argv);
+    TallyfoxApp(const TallyfoxApp&) = delete;
+    TallyfoxApp& operator=(const TallyfoxApp&) = delete;
 
     // Runs the main window; the result is the program's exit status.
     int InitInstance();

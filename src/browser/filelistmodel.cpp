@@ -24,7 +24,7 @@ FileListModel::FileListModel(const QAbstractFileIconProvider& iconProvider, QObj
 {
 }
 
-void FileListModel::SetRecords(std::string folder, std::vector<CFileRecord> records)
+void FileListModel::SetRecords(std::string folder, std::vector<FileRecord> records)
 {
     beginResetModel();
     if (folder != m_folder) {
@@ -50,7 +50,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
-    const CFileRecord& record = m_records[static_cast<std::size_t>(index.row())];
+    const FileRecord& record = m_records[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
         switch (index.column()) {

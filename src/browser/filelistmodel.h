@@ -20,8 +20,8 @@ public:
     FileListModel(const QAbstractFileIconProvider& iconProvider, QObject* parent = nullptr);
 
     // Replaces the records with a new listing of `folder` (ending in '/').
-    void SetRecords(std::string folder, std::vector<CFileRecord> records);
-    [[nodiscard]] const std::vector<CFileRecord>& Records() const noexcept { return m_records; }
+    void SetRecords(std::string folder, std::vector<FileRecord> records);
+    [[nodiscard]] const std::vector<FileRecord>& Records() const noexcept { return m_records; }
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -33,6 +33,6 @@ public:
 
 private:
     std::string m_folder;
-    std::vector<CFileRecord> m_records;
+    std::vector<FileRecord> m_records;
     mutable FileIconCache m_icons;
 };

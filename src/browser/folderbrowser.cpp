@@ -75,15 +75,15 @@ FolderBrowser::~FolderBrowser()
     delete m_fileList.data();
 }
 
-const std::vector<CFileRecord>& FolderBrowser::Records() const
+const std::vector<FileRecord>& FolderBrowser::Records() const
 {
     return m_fileModel->Records();
 }
 
-std::vector<CFileRecord> FolderBrowser::SelectedRecords() const
+std::vector<FileRecord> FolderBrowser::SelectedRecords() const
 {
-    std::vector<CFileRecord> selected;
-    const std::vector<CFileRecord>& records = m_fileModel->Records();
+    std::vector<FileRecord> selected;
+    const std::vector<FileRecord>& records = m_fileModel->Records();
     for (const int row : m_fileList->SelectedRows()) {
         if (row >= 0 && static_cast<std::size_t>(row) < records.size()) {
             selected.push_back(records[static_cast<std::size_t>(row)]);
@@ -210,7 +210,7 @@ void FolderBrowser::ShowFolderMenu(const QModelIndex& index, const QPoint& globa
 
 void FolderBrowser::OpenFile(int row)
 {
-    const std::vector<CFileRecord>& records = m_fileModel->Records();
+    const std::vector<FileRecord>& records = m_fileModel->Records();
     if (row < 0 || static_cast<std::size_t>(row) >= records.size()) {
         return;
     }

@@ -52,9 +52,9 @@ public:
     // The folder whose files are listed, ending in '/'; empty until one is selected.
     [[nodiscard]] const std::string& CurrentFolder() const noexcept { return m_currentFolder; }
     // The record array: row i of the file list shows record i.
-    [[nodiscard]] const std::vector<CFileRecord>& Records() const;
+    [[nodiscard]] const std::vector<FileRecord>& Records() const;
     // The records of the selected rows, in row order (the list's current sort order).
-    [[nodiscard]] std::vector<CFileRecord> SelectedRecords() const;
+    [[nodiscard]] std::vector<FileRecord> SelectedRecords() const;
 
     // Selects in the tree the folder a typed path names: "Folder not found" for a path
     // that does not exist; a relative path selects nothing; a path naming a file

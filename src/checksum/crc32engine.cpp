@@ -58,63 +58,63 @@ int FoldOpenFile(ReadOnlyFile& file, const Crc32Folder& fold, std::uint32_t& crc
         progress.Report(bytesDone, totalBytes);
         return !AbortRequested();
     };
-    return ReadFileBlocks(chunks, CCrc32Engine::kBlockSize, hash, after);
+    return ReadFileBlocks(chunks, Crc32Engine::kBlockSize, hash, after);
 }
 
 }  // namespace
 
-CCrc32Engine::CCrc32Engine() noexcept
+Crc32Engine::Crc32Engine() noexcept
     : m_activePath(ResolvePath(Crc32Path::Auto)), m_fold(FoldFor(m_activePath)), m_rangeThreads(DefaultRangeThreads())
 {
 }
 
-int CCrc32Engine::DefaultRangeThreads() noexcept
+int Crc32Engine::DefaultRangeThreads() noexcept
 {
     constexpr unsigned kMostThreads = 8;
     return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, kMostThreads));
 }
 
-void CCrc32Engine::SetRangeThreads(int threads) noexcept
+void Crc32Engine::SetRangeThreads(int threads) noexcept
 {
     m_rangeThreads = std::max(1, threads);
 }
 
-CCrc32Engine::~CCrc32Engine() = default;
+Crc32Engine::~Crc32Engine() = default;
 
-void CCrc32Engine::BuildTable()
+void Crc32Engine::BuildTable()
 {
     auto tables = std::make_unique<Crc32Tables>();
     tables->Build();
     m_tables = std::move(tables);
 }
 
-void CCrc32Engine::FreeTable() noexcept
+void Crc32Engine::FreeTable() noexcept
 {
     m_tables.reset();
 }
 
-bool CCrc32Engine::HasTable() const noexcept
+bool Crc32Engine::HasTable() const noexcept
 {
     return m_tables != nullptr;
 }
 
-const std::uint32_t* CCrc32Engine::Table() const noexcept
+const std::uint32_t* Crc32Engine::Table() const noexcept
 {
     return m_tables ? m_tables->slicing[0] : nullptr;
 }
 
-void CCrc32Engine::SetPath(Crc32Path path) noexcept
+void Crc32Engine::SetPath(Crc32Path path) noexcept
 {
     m_activePath = ResolvePath(path);
     m_fold = FoldFor(m_activePath);
 }
 
-std::uint32_t CCrc32Engine::Fold(std::uint32_t reg, const unsigned char* data, std::size_t length) const noexcept
+std::uint32_t Crc32Engine::Fold(std::uint32_t reg, const unsigned char* data, std::size_t length) const noexcept
 {
     return m_tables ? m_fold(*m_tables, reg, data, length) : reg;
 }
 
-int CCrc32Engine::ChecksumFile(const std::string& path, std::uint32_t& crc, ProgressSink& progress,
+int Crc32Engine::ChecksumFile(const std::string& path, std::uint32_t& crc, ProgressSink& progress,
                                std::int64_t totalBytes, std::uint64_t& bytesDone) const
 {
     if (!m_tables) {
@@ -125,7 +125,7 @@ int CCrc32Engine::ChecksumFile(const std::string& path, std::uint32_t& crc, Prog
     return ChecksumFile(file, crc, progress, totalBytes, bytesDone);
 }
 
-int CCrc32Engine::ChecksumFile(ReadOnlyFile& file, std::uint32_t& crc, ProgressSink& progress,
+int Crc32Engine::ChecksumFile(ReadOnlyFile& file, std::uint32_t& crc, ProgressSink& progress,
                                std::int64_t totalBytes, std::uint64_t& bytesDone) const
 {
     crc = 0xFFFFFFFFu;

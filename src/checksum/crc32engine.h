@@ -8,7 +8,7 @@
 class ProgressSink;
 class ReadOnlyFile;
 
-// Result codes of CCrc32Engine::ChecksumFile besides the errno of a failed open.
+// Result codes of Crc32Engine::ChecksumFile besides the errno of a failed open.
 inline constexpr int kChecksumOk = 0;
 inline constexpr int kChecksumFileNotFound = 2;  // ENOENT: the run calls the entry Missing
 inline constexpr int kChecksumNoTable = 23;
@@ -26,15 +26,15 @@ struct Crc32Tables;
 // CRC-32 (ISO 3309 / ITU-T V.42, reflected polynomial 0xEDB88320) of whole files.
 // The lookup table is built at run time by BuildTable; every faster fold is derived
 // from it there. One engine belongs to one run and is never shared between threads.
-class CCrc32Engine {
+class Crc32Engine {
 public:
     // The logical block: folding, progress, pump and abort check happen once per block.
     static constexpr std::size_t kBlockSize = 4096;
 
-    CCrc32Engine() noexcept;
-    virtual ~CCrc32Engine();
-    CCrc32Engine(const CCrc32Engine&) = delete;
-    CCrc32Engine& operator=(const CCrc32Engine&) = delete;
+    Crc32Engine() noexcept;
+    virtual ~Crc32Engine();
+    Crc32Engine(const Crc32Engine&) = delete;
+    Crc32Engine& operator=(const Crc32Engine&) = delete;
 
     // Builds the table and everything derived from it, replacing any earlier table.
     void BuildTable();

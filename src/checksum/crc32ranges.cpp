@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr std::size_t kBlockSize = CCrc32Engine::kBlockSize;
+constexpr std::size_t kBlockSize = Crc32Engine::kBlockSize;
 // Range starts fall on this boundary: whole blocks and pages, so every range but the
 // last holds whole blocks only.
 constexpr std::uint64_t kRangeAlignment = 2u << 20;

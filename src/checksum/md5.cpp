@@ -67,7 +67,7 @@ void EncodeLittleEndian(unsigned char* out, const std::uint32_t* words, int coun
 
 }  // namespace
 
-void CMd5::Init() noexcept
+void Md5::Init() noexcept
 {
     std::memset(m_buffer, 0, sizeof m_buffer);
     m_count[0] = 0;
@@ -78,7 +78,7 @@ void CMd5::Init() noexcept
     m_state[3] = 0x10325476u;
 }
 
-void CMd5::Update(const unsigned char* data, std::size_t length) noexcept
+void Md5::Update(const unsigned char* data, std::size_t length) noexcept
 {
     std::size_t index = (m_count[0] >> 3) & 0x3Fu;
     const auto bits = static_cast<std::uint64_t>(length) << 3;  // the count is modulo 2^64 bits
@@ -104,12 +104,12 @@ void CMd5::Update(const unsigned char* data, std::size_t length) noexcept
     }
 }
 
-void CMd5::Transform(const unsigned char block[64]) noexcept
+void Md5::Transform(const unsigned char block[64]) noexcept
 {
     TransformBlocks(block, 1);
 }
 
-std::string CMd5::Final()
+std::string Md5::Final()
 {
     unsigned char lengthBytes[8];
     EncodeLittleEndian(lengthBytes, m_count, 2);
@@ -129,7 +129,7 @@ std::string CMd5::Final()
     return text;
 }
 
-void CMd5::TransformBlocks(const unsigned char* data, std::size_t blocks) noexcept
+void Md5::TransformBlocks(const unsigned char* data, std::size_t blocks) noexcept
 {
     Md5TransformBlocks(m_state, data, blocks);
 }

@@ -5,12 +5,12 @@
 #include <string>
 
 // MD5 exactly as RFC 1321. The field order is the RFC's context.
-class CMd5 {
+class Md5 {
 public:
-    CMd5() noexcept { Init(); }
-    virtual ~CMd5() = default;
-    CMd5(const CMd5&) = default;
-    CMd5& operator=(const CMd5&) = default;
+    Md5() noexcept { Init(); }
+    virtual ~Md5() = default;
+    Md5(const Md5&) = default;
+    Md5& operator=(const Md5&) = default;
 
     // Count 0, buffer zeroed, state set to the RFC's initial words.
     void Init() noexcept;
@@ -31,5 +31,5 @@ private:
 };
 
 // The RFC 1321 transform of `blocks` consecutive 64-byte blocks on a bare state (A, B,
-// C, D): the work of CMd5::Transform, for engines that keep their own states.
+// C, D): the work of Md5::Transform, for engines that keep their own states.
 void Md5TransformBlocks(std::uint32_t state[4], const unsigned char* data, std::size_t blocks) noexcept;

@@ -42,7 +42,7 @@ std::string Md5File(ReadOnlyFile& file, const std::string& path, ProgressSink& p
     if (!file.IsOpen()) {
         throw FileError(path, file.OpenError());
     }
-    CMd5 md5;
+    Md5 md5;
     FileChunks chunks(file);
     auto hash = [&md5](const unsigned char* data, std::size_t length) noexcept { md5.Update(data, length); };
     auto after = [&](std::size_t length) {

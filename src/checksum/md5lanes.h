@@ -10,7 +10,7 @@
 #include <vector>
 
 // Which block function the lanes use; Auto picks the widest the CPU supports.
-// Scalar runs the lanes one after another through CMd5's transform (8 lanes), Avx2
+// Scalar runs the lanes one after another through Md5's transform (8 lanes), Avx2
 // runs 8 lanes and Avx512 16 lanes side by side in vectors (x86-64).
 enum class Md5LanesPath { Auto, Scalar, Avx2, Avx512 };
 
@@ -20,7 +20,7 @@ enum class Md5LanesPath { Auto, Scalar, Avx2, Avx512 };
 // MD5 (RFC 1321) of several independent messages at once, one message per lane.
 // A lane takes its message in spans fed one after another; Process runs 64-byte
 // blocks in all busy lanes in lockstep until one of them needs its next span or has
-// finished, and a finished lane gives its digest as 32 upper-case hex digits (as CMd5
+// finished, and a finished lane gives its digest as 32 upper-case hex digits (as Md5
 // gives it) and can take the next message. While only one lane is busy it runs through
 // the scalar transform, the faster then. One object belongs to one thread.
 //

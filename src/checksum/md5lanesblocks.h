@@ -18,7 +18,7 @@ inline constexpr std::size_t kMd5MaxLanes = 16;
 using Md5LaneBlockFunction = void (*)(Md5LaneStates& states, const unsigned char* const blocks[kMd5MaxLanes],
                                       std::size_t count, std::uint32_t laneMask) noexcept;
 
-// One lane after another through the RFC transform of CMd5 (any lane count).
+// One lane after another through the RFC transform of Md5 (any lane count).
 void Md5LaneBlocksScalar(Md5LaneStates& states, const unsigned char* const blocks[kMd5MaxLanes], std::size_t count,
                          std::uint32_t laneMask) noexcept;
 #if defined(__x86_64__)

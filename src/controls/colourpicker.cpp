@@ -19,7 +19,7 @@ constexpr int kEdgeY = 2;
 
 }  // namespace
 
-CColourPicker::CColourPicker(QWidget* parent)
+ColourPicker::ColourPicker(QWidget* parent)
     : QPushButton(parent),
       m_background(ColorRefFromColour(palette().color(QPalette::Button))),
       m_text(ColorRefFromColour(palette().color(QPalette::ButtonText))),
@@ -27,11 +27,11 @@ CColourPicker::CColourPicker(QWidget* parent)
       m_customText(tr("More Colours..."))
 {
     setAttribute(Qt::WA_Hover);
-    connect(this, &QPushButton::clicked, this, &CColourPicker::OpenPopup);
+    connect(this, &QPushButton::clicked, this, &ColourPicker::OpenPopup);
     ColourShown();
 }
 
-CColourPicker::~CColourPicker()
+ColourPicker::~ColourPicker()
 {
     // A pop-up still open is closed with its parent; it must not report back to a
     // picker that is half destroyed.
@@ -40,12 +40,12 @@ CColourPicker::~CColourPicker()
     }
 }
 
-std::uint32_t CColourPicker::CurrentColour() const noexcept
+std::uint32_t ColourPicker::CurrentColour() const noexcept
 {
     return m_selectionTarget == kTargetText ? m_text : m_background;
 }
 
-void CColourPicker::SetCurrentColour(std::uint32_t colour)
+void ColourPicker::SetCurrentColour(std::uint32_t colour)
 {
     if (m_selectionTarget == kTargetText) {
         SetTextColour(colour);
@@ -54,25 +54,25 @@ void CColourPicker::SetCurrentColour(std::uint32_t colour)
     }
 }
 
-void CColourPicker::SetBackgroundColour(std::uint32_t colour)
+void ColourPicker::SetBackgroundColour(std::uint32_t colour)
 {
     m_background = colour;
     ColourShown();
 }
 
-void CColourPicker::SetTextColour(std::uint32_t colour)
+void ColourPicker::SetTextColour(std::uint32_t colour)
 {
     m_text = colour;
     ColourShown();
 }
 
-void CColourPicker::ColourShown()
+void ColourPicker::ColourShown()
 {
     setAccessibleName(ColourName(CurrentColour()));
     update();
 }
 
-QString CColourPicker::ColourName(std::uint32_t colour) const
+QString ColourPicker::ColourName(std::uint32_t colour) const
 {
     if (colour == kColorRefDefault) {
         return QString(m_defaultText.isEmpty() ? tr("Automatic") : m_defaultText).remove(QLatin1Char('&'));
@@ -83,25 +83,25 @@ QString CColourPicker::ColourName(std::uint32_t colour) const
     return ColourFromColorRef(colour).name(QColor::HexRgb).toUpper();
 }
 
-int CColourPicker::ArrowSide() const
+int ColourPicker::ArrowSide() const
 {
     const int thumb = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     return std::max({5 * kEdgeX, 5 * kEdgeY, thumb});
 }
 
-QRect CColourPicker::ArrowRect() const
+QRect ColourPicker::ArrowRect() const
 {
     const int side = ArrowSide();
     return {width() - kEdgeX - side, kEdgeY, side, height() - 2 * kEdgeY};
 }
 
-QSize CColourPicker::minimumSizeHint() const
+QSize ColourPicker::minimumSizeHint() const
 {
     const int side = ArrowSide();
     return {2 * (kEdgeX + side), side + 2 * kEdgeY};
 }
 
-QSize CColourPicker::sizeHint() const
+QSize ColourPicker::sizeHint() const
 {
     const QSize minimum = minimumSizeHint();
     const int textWidth = text().isEmpty() ? 0 : fontMetrics().horizontalAdvance(text()) + 4 * kEdgeX;
@@ -109,30 +109,30 @@ QSize CColourPicker::sizeHint() const
             std::max(minimum.height(), fontMetrics().height() + 2 * kEdgeY + 2)};
 }
 
-void CColourPicker::OpenPopup()
+void ColourPicker::OpenPopup()
 {
     if (m_popup) {
         return;
     }
-    CSwatchPopup::Setup setup;
+    SwatchPopup::Setup setup;
     setup.pickerOnScreen = QRect(mapToGlobal(QPoint(0, 0)), size());
     setup.initialColour = CurrentColour();
     setup.defaultText = m_defaultText;
     setup.customText = m_customText;
     setup.theme = m_theme;
     setup.moreColours = m_moreColours;
-    auto* popup = new CSwatchPopup(this, std::move(setup));
+    auto* popup = new SwatchPopup(this, std::move(setup));
     m_popup = popup;
-    connect(popup, &CSwatchPopup::Accepted, this, &CColourPicker::OnPopupAccepted);
-    connect(popup, &CSwatchPopup::Cancelled, this, &CColourPicker::OnPopupCancelled);
-    connect(popup, &CSwatchPopup::Changed, this, &CColourPicker::OnPopupChanged);
+    connect(popup, &SwatchPopup::Accepted, this, &ColourPicker::OnPopupAccepted);
+    connect(popup, &SwatchPopup::Cancelled, this, &ColourPicker::OnPopupCancelled);
+    connect(popup, &SwatchPopup::Changed, this, &ColourPicker::OnPopupChanged);
     popup->show();
     popup->setFocus(Qt::PopupFocusReason);
     update();
     Notify(SwatchNotification::Opened, CurrentColour());
 }
 
-void CColourPicker::OnPopupAccepted(std::uint32_t colour)
+void ColourPicker::OnPopupAccepted(std::uint32_t colour)
 {
     m_popup = nullptr;
     SetCurrentColour(colour);
@@ -140,7 +140,7 @@ void CColourPicker::OnPopupAccepted(std::uint32_t colour)
     Notify(SwatchNotification::Accepted, colour);
 }
 
-void CColourPicker::OnPopupCancelled(std::uint32_t colour)
+void ColourPicker::OnPopupCancelled(std::uint32_t colour)
 {
     m_popup = nullptr;
     SetCurrentColour(colour);
@@ -148,7 +148,7 @@ void CColourPicker::OnPopupCancelled(std::uint32_t colour)
     Notify(SwatchNotification::Cancelled, colour);
 }
 
-void CColourPicker::OnPopupChanged(std::uint32_t colour)
+void ColourPicker::OnPopupChanged(std::uint32_t colour)
 {
     if (m_liveTracking) {
         SetCurrentColour(colour);
@@ -156,7 +156,7 @@ void CColourPicker::OnPopupChanged(std::uint32_t colour)
     Notify(SwatchNotification::Changed, colour);
 }
 
-void CColourPicker::Notify(SwatchNotification notification, std::uint32_t colour)
+void ColourPicker::Notify(SwatchNotification notification, std::uint32_t colour)
 {
     emit Notified(notification, colour);
     switch (notification) {
@@ -178,7 +178,7 @@ void CColourPicker::Notify(SwatchNotification notification, std::uint32_t colour
     }
 }
 
-void CColourPicker::keyPressEvent(QKeyEvent* event)
+void ColourPicker::keyPressEvent(QKeyEvent* event)
 {
     const bool altDown = event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier);
     if (altDown || event->key() == Qt::Key_F4) {
@@ -188,28 +188,28 @@ void CColourPicker::keyPressEvent(QKeyEvent* event)
     QPushButton::keyPressEvent(event);
 }
 
-void CColourPicker::enterEvent(QEnterEvent* event)
+void ColourPicker::enterEvent(QEnterEvent* event)
 {
     m_hot = true;
     update();
     QPushButton::enterEvent(event);
 }
 
-void CColourPicker::leaveEvent(QEvent* event)
+void ColourPicker::leaveEvent(QEvent* event)
 {
     m_hot = false;
     update();
     QPushButton::leaveEvent(event);
 }
 
-void CColourPicker::paintEvent(QPaintEvent* /*event*/)
+void ColourPicker::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     PaintFace(painter);
     PaintSwatch(painter);
 }
 
-void CColourPicker::PaintFace(QPainter& painter) const
+void ColourPicker::PaintFace(QPainter& painter) const
 {
     const bool pressed = isDown() || m_popup;
     const ThemeData edit = m_theme.IsAppThemed() ? m_theme.OpenThemeData(this, QStringLiteral("EDIT")) : ThemeData{};
@@ -240,7 +240,7 @@ void CColourPicker::PaintFace(QPainter& painter) const
     style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &option, &painter, this);
 }
 
-void CColourPicker::PaintSwatch(QPainter& painter) const
+void ColourPicker::PaintSwatch(QPainter& painter) const
 {
     QRect swatch = rect().adjusted(kEdgeX, kEdgeY, -kEdgeX, -kEdgeY);
     swatch.setRight(ArrowRect().left() - 1);

@@ -22,17 +22,17 @@ enum class SwatchNotification {
 // the settings; kColorRefDefault is "Automatic" and shows the button colour.
 // The picker's colour is its text colour when the selection target is 1, else its
 // background colour.
-class CColourPicker final : public QPushButton {
+class ColourPicker final : public QPushButton {
     Q_OBJECT
 
 public:
     static constexpr int kTargetText = 1;
     static constexpr int kTargetBackground = 2;
 
-    explicit CColourPicker(QWidget* parent = nullptr);
-    ~CColourPicker() override;
-    CColourPicker(const CColourPicker&) = delete;
-    CColourPicker& operator=(const CColourPicker&) = delete;
+    explicit ColourPicker(QWidget* parent = nullptr);
+    ~ColourPicker() override;
+    ColourPicker(const ColourPicker&) = delete;
+    ColourPicker& operator=(const ColourPicker&) = delete;
 
     void SetBackgroundColour(std::uint32_t colour);
     void SetTextColour(std::uint32_t colour);
@@ -49,7 +49,7 @@ public:
     void SetMoreColoursDialog(MoreColoursDialog dialog) { m_moreColours = std::move(dialog); }
     [[nodiscard]] ThemeAdapter& Theme() noexcept { return m_theme; }
     // The open pop-up, or null.
-    [[nodiscard]] CSwatchPopup* Popup() const noexcept { return m_popup.data(); }
+    [[nodiscard]] SwatchPopup* Popup() const noexcept { return m_popup.data(); }
     // The name of a colour as the picker says it: a palette name, the "Automatic"
     // text, or the colour's hexadecimal red-green-blue form.
     [[nodiscard]] QString ColourName(std::uint32_t colour) const;
@@ -93,5 +93,5 @@ private:
     QString m_defaultText;
     QString m_customText;
     MoreColoursDialog m_moreColours;
-    QPointer<CSwatchPopup> m_popup;
+    QPointer<SwatchPopup> m_popup;
 };

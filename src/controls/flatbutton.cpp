@@ -14,19 +14,19 @@ enum ColourIndex { BackgroundLit = 0, TextLit = 1, BackgroundPlain = 2, TextPlai
 
 bool IsValidIndex(int index)
 {
-    return index >= 0 && index < CFlatButton::kColourCount;
+    return index >= 0 && index < FlatButton::kColourCount;
 }
 
 }  // namespace
 
-CFlatButton::CFlatButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
+FlatButton::FlatButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
 {
     setFlat(true);
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
 }
 
-int CFlatButton::SetColour(int index, const QColor& colour, bool repaint)
+int FlatButton::SetColour(int index, const QColor& colour, bool repaint)
 {
     if (!IsValidIndex(index)) {
         return kResultBadIndex;
@@ -38,7 +38,7 @@ int CFlatButton::SetColour(int index, const QColor& colour, bool repaint)
     return kResultOk;
 }
 
-QColor CFlatButton::Colour(int index) const
+QColor FlatButton::Colour(int index) const
 {
     if (!IsValidIndex(index)) {
         return {};
@@ -50,7 +50,7 @@ QColor CFlatButton::Colour(int index) const
     return palette().color(index % 2 == 0 ? QPalette::Button : QPalette::ButtonText);
 }
 
-void CFlatButton::SetDefaultColours(bool repaint)
+void FlatButton::SetDefaultColours(bool repaint)
 {
     m_colours.fill(std::nullopt);
     if (repaint) {
@@ -58,7 +58,7 @@ void CFlatButton::SetDefaultColours(bool repaint)
     }
 }
 
-void CFlatButton::SetDrawFocusWhenFlat(bool draw, bool repaint)
+void FlatButton::SetDrawFocusWhenFlat(bool draw, bool repaint)
 {
     m_drawFocusWhenFlat = draw;
     if (repaint) {
@@ -66,7 +66,7 @@ void CFlatButton::SetDrawFocusWhenFlat(bool draw, bool repaint)
     }
 }
 
-void CFlatButton::SetDrawBorder(bool draw, bool repaint)
+void FlatButton::SetDrawBorder(bool draw, bool repaint)
 {
     m_drawBorder = draw;
     if (repaint) {
@@ -74,7 +74,7 @@ void CFlatButton::SetDrawBorder(bool draw, bool repaint)
     }
 }
 
-void CFlatButton::DrawBackground(QPainter& painter, const QRect& rect)
+void FlatButton::DrawBackground(QPainter& painter, const QRect& rect)
 {
     int index = BackgroundPlain;
     if (m_hover || m_pressed) {
@@ -85,12 +85,12 @@ void CFlatButton::DrawBackground(QPainter& painter, const QRect& rect)
     painter.fillRect(rect, Colour(index));
 }
 
-void CFlatButton::DrawBorder(QPainter& painter, const QRect& rect)
+void FlatButton::DrawBorder(QPainter& painter, const QRect& rect)
 {
     DrawClassicBorder(painter, rect);
 }
 
-void CFlatButton::DrawClassicBorder(QPainter& painter, const QRect& rect) const
+void FlatButton::DrawClassicBorder(QPainter& painter, const QRect& rect) const
 {
     const QColor light = palette().color(QPalette::Light);
     const QColor shadow = palette().color(QPalette::Dark);
@@ -104,7 +104,7 @@ void CFlatButton::DrawClassicBorder(QPainter& painter, const QRect& rect) const
     painter.drawLine(rect.topRight(), rect.bottomRight());
 }
 
-void CFlatButton::paintEvent(QPaintEvent* /*event*/)
+void FlatButton::paintEvent(QPaintEvent* /*event*/)
 {
     m_pressed = isDown() || isChecked();
     m_focused = hasFocus();
@@ -140,7 +140,7 @@ void CFlatButton::paintEvent(QPaintEvent* /*event*/)
     }
 }
 
-void CFlatButton::DrawCaption(QPainter& painter, const QRect& rect) const
+void FlatButton::DrawCaption(QPainter& painter, const QRect& rect) const
 {
     const QString caption = text();
     if (caption.isEmpty()) {
@@ -163,7 +163,7 @@ void CFlatButton::DrawCaption(QPainter& painter, const QRect& rect) const
     painter.drawText(textRect, kFlags, caption);
 }
 
-void CFlatButton::DrawFocus(QPainter& painter, const QRect& rect) const
+void FlatButton::DrawFocus(QPainter& painter, const QRect& rect) const
 {
     QStyleOptionFocusRect option;
     option.initFrom(this);
@@ -175,7 +175,7 @@ void CFlatButton::DrawFocus(QPainter& painter, const QRect& rect) const
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
-void CFlatButton::TrackHover(const QPointF& position, Qt::MouseButtons buttons)
+void FlatButton::TrackHover(const QPointF& position, Qt::MouseButtons buttons)
 {
     if (!isFlat() || ((buttons & Qt::LeftButton) && !m_hover)) {
         return;
@@ -190,7 +190,7 @@ void CFlatButton::TrackHover(const QPointF& position, Qt::MouseButtons buttons)
     }
 }
 
-void CFlatButton::EndHover()
+void FlatButton::EndHover()
 {
     if (isFlat() && m_hover) {
         m_hover = false;
@@ -198,37 +198,37 @@ void CFlatButton::EndHover()
     }
 }
 
-void CFlatButton::mouseMoveEvent(QMouseEvent* event)
+void FlatButton::mouseMoveEvent(QMouseEvent* event)
 {
     TrackHover(event->position(), event->buttons());
     QPushButton::mouseMoveEvent(event);
 }
 
-void CFlatButton::mouseDoubleClickEvent(QMouseEvent* event)
+void FlatButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // A double click is a second press, so it gives a second click on release.
     mousePressEvent(event);
 }
 
-void CFlatButton::enterEvent(QEnterEvent* event)
+void FlatButton::enterEvent(QEnterEvent* event)
 {
     TrackHover(event->position(), QApplication::mouseButtons());
     QPushButton::enterEvent(event);
 }
 
-void CFlatButton::leaveEvent(QEvent* event)
+void FlatButton::leaveEvent(QEvent* event)
 {
     EndHover();
     QPushButton::leaveEvent(event);
 }
 
-void CFlatButton::focusOutEvent(QFocusEvent* event)
+void FlatButton::focusOutEvent(QFocusEvent* event)
 {
     EndHover();
     QPushButton::focusOutEvent(event);
 }
 
-void CFlatButton::changeEvent(QEvent* event)
+void FlatButton::changeEvent(QEvent* event)
 {
     // Disabling a focused widget already hands the keyboard focus on to the next tab
     // stop (QWidget does it before this notice); the light goes out with it.

@@ -18,7 +18,7 @@ class QPainter;
 //                                             uses colour 3 there)
 // A colour that was never set follows the palette (button and button-text colours), so
 // the button stays readable when the palette changes, dark palettes included.
-class CFlatButton : public QPushButton {
+class FlatButton : public QPushButton {
     Q_OBJECT
 
 public:
@@ -26,7 +26,7 @@ public:
     static constexpr int kResultOk = 0;
     static constexpr int kResultBadIndex = 3;
 
-    explicit CFlatButton(const QString& text = {}, QWidget* parent = nullptr);
+    explicit FlatButton(const QString& text = {}, QWidget* parent = nullptr);
 
     // Result kResultOk, or kResultBadIndex (nothing changes) for an index outside 0..5.
     int SetColour(int index, const QColor& colour, bool repaint = true);

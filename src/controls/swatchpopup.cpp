@@ -48,7 +48,7 @@ std::optional<QColor> AskColourWithColourDialog(QWidget* parent, const QColor& i
     return colour;
 }
 
-CSwatchPopup::CSwatchPopup(QWidget* picker, Setup setup)
+SwatchPopup::SwatchPopup(QWidget* picker, Setup setup)
     : QWidget(picker, Qt::Popup), m_setup(std::move(setup)), m_current(m_setup.initialColour)
 {
     setObjectName(QStringLiteral("swatchPopup"));
@@ -71,12 +71,12 @@ CSwatchPopup::CSwatchPopup(QWidget* picker, Setup setup)
     move(PlaceSwatchPopup(m_setup.pickerOnScreen, m_layout.window, screen));
 }
 
-SwatchEntries CSwatchPopup::Entries() const noexcept
+SwatchEntries SwatchPopup::Entries() const noexcept
 {
     return {!m_setup.defaultText.isEmpty(), !m_setup.customText.isEmpty()};
 }
 
-QString CSwatchPopup::EntryName(int entry) const
+QString SwatchPopup::EntryName(int entry) const
 {
     if (entry == kDefaultSwatchEntry) {
         return QString(m_setup.defaultText).remove(QLatin1Char('&'));
@@ -87,7 +87,7 @@ QString CSwatchPopup::EntryName(int entry) const
     return SwatchColourName(entry);
 }
 
-void CSwatchPopup::Highlight(int entry)
+void SwatchPopup::Highlight(int entry)
 {
     if (entry == m_highlighted) {
         return;
@@ -107,7 +107,7 @@ void CSwatchPopup::Highlight(int entry)
     emit Changed(m_current);
 }
 
-void CSwatchPopup::End(bool accept)
+void SwatchPopup::End(bool accept)
 {
     if (m_ended) {
         return;
@@ -136,12 +136,12 @@ void CSwatchPopup::End(bool accept)
     close();
 }
 
-void CSwatchPopup::mouseMoveEvent(QMouseEvent* event)
+void SwatchPopup::mouseMoveEvent(QMouseEvent* event)
 {
     Highlight(m_layout.EntryAt(event->position().toPoint()));
 }
 
-void CSwatchPopup::mouseReleaseEvent(QMouseEvent* event)
+void SwatchPopup::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
         return;
@@ -153,7 +153,7 @@ void CSwatchPopup::mouseReleaseEvent(QMouseEvent* event)
     End(inside);
 }
 
-void CSwatchPopup::keyPressEvent(QKeyEvent* event)
+void SwatchPopup::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
@@ -174,7 +174,7 @@ void CSwatchPopup::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void CSwatchPopup::hideEvent(QHideEvent* event)
+void SwatchPopup::hideEvent(QHideEvent* event)
 {
     // Closed from outside (a click elsewhere, the application losing the focus): the
     // selection is cancelled.
@@ -184,7 +184,7 @@ void CSwatchPopup::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
 }
 
-bool CSwatchPopup::event(QEvent* event)
+bool SwatchPopup::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);

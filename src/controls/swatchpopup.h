@@ -20,7 +20,7 @@ using MoreColoursDialog = std::function<std::optional<QColor>(QWidget* parent, c
 // "More Colours...". It follows the pointer and the arrow keys, reporting each newly
 // highlighted entry, and ends with an acceptance (Enter, Space, a release inside) or a
 // cancellation (Escape, a release outside, being closed). It deletes itself once closed.
-class CSwatchPopup final : public QWidget {
+class SwatchPopup final : public QWidget {
     Q_OBJECT
 
 public:
@@ -33,7 +33,7 @@ public:
         MoreColoursDialog moreColours;
     };
 
-    CSwatchPopup(QWidget* picker, Setup setup);
+    SwatchPopup(QWidget* picker, Setup setup);
 
     [[nodiscard]] int Highlighted() const noexcept { return m_highlighted; }
     [[nodiscard]] int Chosen() const noexcept { return m_chosen; }

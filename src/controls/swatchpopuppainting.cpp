@@ -29,7 +29,7 @@ void OutlineRect(QPainter& painter, const QRect& rect, const QColor& colour)
 
 }  // namespace
 
-void CSwatchPopup::paintEvent(QPaintEvent* /*event*/)
+void SwatchPopup::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
@@ -45,7 +45,7 @@ void CSwatchPopup::paintEvent(QPaintEvent* /*event*/)
     }
 }
 
-void CSwatchPopup::PaintFrame(QPainter& painter) const
+void SwatchPopup::PaintFrame(QPainter& painter) const
 {
     if (m_setup.theme.IsAppThemed()) {
         OutlineRect(painter, rect(), palette().color(QPalette::Disabled, QPalette::WindowText));
@@ -54,7 +54,7 @@ void CSwatchPopup::PaintFrame(QPainter& painter) const
     }
 }
 
-void CSwatchPopup::PaintEntryMarks(QPainter& painter, const QRect& box, int entry) const
+void SwatchPopup::PaintEntryMarks(QPainter& painter, const QRect& box, int entry) const
 {
     const bool highlighted = entry == m_highlighted;
     const bool chosen = entry == m_chosen;
@@ -77,7 +77,7 @@ void CSwatchPopup::PaintEntryMarks(QPainter& painter, const QRect& box, int entr
     }
 }
 
-void CSwatchPopup::PaintCell(QPainter& painter, int index) const
+void SwatchPopup::PaintCell(QPainter& painter, int index) const
 {
     const QRect cell = m_layout.CellRect(index);
     painter.fillRect(cell, palette().color(QPalette::Window));
@@ -88,7 +88,7 @@ void CSwatchPopup::PaintCell(QPainter& painter, int index) const
     OutlineRect(painter, swatch, palette().color(QPalette::Dark));
 }
 
-void CSwatchPopup::PaintTextEntry(QPainter& painter, int entry) const
+void SwatchPopup::PaintTextEntry(QPainter& painter, int entry) const
 {
     const bool custom = entry == kCustomSwatchEntry;
     const int inset = 2 * m_layout.margin;

@@ -2,9 +2,9 @@
 
 #include "themeadapter.h"
 
-CThemedButton::CThemedButton(const QString& text, QWidget* parent) : CFlatButton(text, parent) {}
+ThemedButton::ThemedButton(const QString& text, QWidget* parent) : FlatButton(text, parent) {}
 
-int CThemedButton::ThemeState() const
+int ThemedButton::ThemeState() const
 {
     if (PaintDisabled()) {
         return ThemeAdapter::Disabled;
@@ -21,7 +21,7 @@ int CThemedButton::ThemeState() const
     return ThemeAdapter::Normal;
 }
 
-void CThemedButton::DrawBackground(QPainter& painter, const QRect& rect)
+void ThemedButton::DrawBackground(QPainter& painter, const QRect& rect)
 {
     if (m_theme != nullptr && m_theme->IsAppThemed()) {
         ThemeData theme = m_theme->OpenThemeData(this, QStringLiteral("BUTTON"));
@@ -31,13 +31,13 @@ void CThemedButton::DrawBackground(QPainter& painter, const QRect& rect)
             return;
         }
     }
-    CFlatButton::DrawBackground(painter, rect);
+    FlatButton::DrawBackground(painter, rect);
 }
 
-void CThemedButton::DrawBorder(QPainter& painter, const QRect& rect)
+void ThemedButton::DrawBorder(QPainter& painter, const QRect& rect)
 {
     if (m_theme != nullptr && m_theme->IsAppThemed()) {
         return;  // the theme's background holds the border
     }
-    CFlatButton::DrawBorder(painter, rect);
+    FlatButton::DrawBorder(painter, rect);
 }

@@ -6,12 +6,12 @@ class ThemeAdapter;
 
 // A flat button whose background (border included) is drawn by the theme when there
 // is one. Without an adapter, or when the adapter answers "no theme", it draws exactly
-// like CFlatButton. The adapter belongs to the dialog; the button only points at it.
-class CThemedButton : public CFlatButton {
+// like FlatButton. The adapter belongs to the dialog; the button only points at it.
+class ThemedButton : public FlatButton {
     Q_OBJECT
 
 public:
-    explicit CThemedButton(const QString& text = {}, QWidget* parent = nullptr);
+    explicit ThemedButton(const QString& text = {}, QWidget* parent = nullptr);
 
     void SetThemeAdapter(const ThemeAdapter* theme) noexcept { m_theme = theme; }
     [[nodiscard]] const ThemeAdapter* Theme() const noexcept { return m_theme; }

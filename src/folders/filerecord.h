@@ -18,7 +18,7 @@ struct FileTimeFields {
 };
 
 // One file of the browser's current folder. The size is a full 64-bit count.
-struct CFileRecord {
+struct FileRecord {
     std::string name;  // as found in the folder, no path
     std::uint64_t size = 0;
     FileTimeFields time;

@@ -5,25 +5,25 @@
 #include <algorithm>
 #include <numeric>
 
-bool CompareByName(const CFileRecord& a, const CFileRecord& b) noexcept
+bool CompareByName(const FileRecord& a, const FileRecord& b) noexcept
 {
     return CompareNatural(a.name, b.name) < 0;
 }
 
-bool CompareBySize(const CFileRecord& a, const CFileRecord& b) noexcept
+bool CompareBySize(const FileRecord& a, const FileRecord& b) noexcept
 {
     return a.size < b.size;
 }
 
-bool CompareByDate(const CFileRecord& a, const CFileRecord& b) noexcept
+bool CompareByDate(const FileRecord& a, const FileRecord& b) noexcept
 {
     // std::string compares its chars as unsigned bytes (char_traits<char>::lt).
     return a.dateText < b.dateText;
 }
 
-std::optional<std::vector<std::size_t>> SortFileRecords(std::vector<CFileRecord>& records, int column, bool descending)
+std::optional<std::vector<std::size_t>> SortFileRecords(std::vector<FileRecord>& records, int column, bool descending)
 {
-    bool (*less)(const CFileRecord&, const CFileRecord&) noexcept = nullptr;
+    bool (*less)(const FileRecord&, const FileRecord&) noexcept = nullptr;
     switch (column) {
     case static_cast<int>(FileColumn::Name): less = CompareByName; break;
     case static_cast<int>(FileColumn::Size): less = CompareBySize; break;
@@ -36,7 +36,7 @@ std::optional<std::vector<std::size_t>> SortFileRecords(std::vector<CFileRecord>
     std::sort(order.begin(), order.end(), [&records, less, descending](std::size_t x, std::size_t y) {
         return descending ? less(records[y], records[x]) : less(records[x], records[y]);
     });
-    std::vector<CFileRecord> sorted;
+    std::vector<FileRecord> sorted;
     sorted.reserve(records.size());
     for (const std::size_t from : order) {
         sorted.push_back(std::move(records[from]));

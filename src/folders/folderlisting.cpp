@@ -50,9 +50,9 @@ bool IsDotOrDotDot(const char* name)
 
 }  // namespace
 
-std::vector<CFileRecord> ListFolderFiles(const std::string& folder, int* error)
+std::vector<FileRecord> ListFolderFiles(const std::string& folder, int* error)
 {
-    std::vector<CFileRecord> records;
+    std::vector<FileRecord> records;
     const FolderHandle handle(folder);
     if (error != nullptr) {
         *error = handle.Error();
@@ -73,7 +73,7 @@ std::vector<CFileRecord> ListFolderFiles(const std::string& folder, int* error)
         if (S_ISDIR(info.st_mode)) {
             continue;
         }
-        CFileRecord& record = records.emplace_back();
+        FileRecord& record = records.emplace_back();
         record.name.assign(entry->d_name);
         record.size = static_cast<std::uint64_t>(info.st_size);
         record.modified = info.st_mtim.tv_sec;

@@ -10,4 +10,4 @@
 // with the size and time of its target; a broken link with its own. A folder that
 // cannot be read gives an empty list; `error`, when given, receives the errno of a
 // folder that could not be opened (0 when it could).
-[[nodiscard]] std::vector<CFileRecord> ListFolderFiles(const std::string& folder, int* error = nullptr);
+[[nodiscard]] std::vector<FileRecord> ListFolderFiles(const std::string& folder, int* error = nullptr);

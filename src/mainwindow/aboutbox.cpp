@@ -23,7 +23,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     auto* version = new QLabel(tr("Tallyfox Version %1").arg(QLatin1String(kVersionText)), this);
     version->setObjectName(QStringLiteral("aboutVersion"));
 
-    auto* ok = new CThemedButton(tr("OK"), this);
+    auto* ok = new ThemedButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("aboutOk"));
     ok->setDefault(true);
     ok->SetThemeAdapter(&m_theme);

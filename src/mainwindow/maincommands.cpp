@@ -1,6 +1,6 @@
 // The command dispatcher of the main window and the commands that live here.
 
-#include "maindialog.h"
+#include "mainwindow.h"
 
 #include "checksumlistmodel.h"
 #include "entrysizes.h"
@@ -12,7 +12,7 @@
 
 #include <QAction>
 
-void CMainDialog::OnCommand(CommandId id)
+void MainWindow::OnCommand(CommandId id)
 {
     // What the run reported before the command arrived counts as having happened
     // before it: a run that has just ended gives its buttons back first.
@@ -67,7 +67,7 @@ void CMainDialog::OnCommand(CommandId id)
     }
 }
 
-void CMainDialog::OnOpenCommand()
+void MainWindow::OnOpenCommand()
 {
     const QString path = m_dialogs->AskListToOpen(this);
     if (!path.isEmpty()) {
@@ -75,7 +75,7 @@ void CMainDialog::OnOpenCommand()
     }
 }
 
-void CMainDialog::OnPropertiesCommand()
+void MainWindow::OnPropertiesCommand()
 {
     const int sizeTypeBefore = m_settings.sizeType;
     MainSettingsHost host(*this, *m_dialogs);
@@ -86,7 +86,7 @@ void CMainDialog::OnPropertiesCommand()
     }
 }
 
-void CMainDialog::ApplyListSettings(int sizeTypeBefore)
+void MainWindow::ApplyListSettings(int sizeTypeBefore)
 {
     ApplyFullRowSelect();
     if (m_settings.sizeType != sizeTypeBefore) {
@@ -94,7 +94,7 @@ void CMainDialog::ApplyListSettings(int sizeTypeBefore)
     }
 }
 
-void CMainDialog::RefreshAllRowSizes()
+void MainWindow::RefreshAllRowSizes()
 {
     const std::vector<std::uint64_t> sizes = QueryEntrySizes(m_list.BaseFolder(), m_list.Rows(), m_list.AllRowTraits());
     m_list.SetSizeType(m_settings.sizeType);
@@ -104,7 +104,7 @@ void CMainDialog::RefreshAllRowSizes()
     m_model->AllRowsChanged();
 }
 
-void CMainDialog::ToggleAlwaysOnTop()
+void MainWindow::ToggleAlwaysOnTop()
 {
     m_alwaysOnTop = !m_alwaysOnTop;
     // Changing the flag re-creates the native window; it comes back where it was.

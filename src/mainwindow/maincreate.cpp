@@ -1,19 +1,19 @@
 // Creating a new list from the files selected in the folder browser: where it goes and
 // which kind, its head, and the generation run behind its progress dialog.
 
-#include "maindialog.h"
+#include "mainwindow.h"
 
 #include "abortflag.h"
 #include "chosenfiles.h"
 #include "failurereason.h"
 #include "folderbrowser.h"
-#include "generatedlg.h"
+#include "generatedialog.h"
 #include "generationjob.h"
 #include "listtarget.h"
 #include "modaldialogs.h"
 #include "newlistfile.h"
 #include "outputchoice.h"
-#include "remarkdlg.h"
+#include "remarkdialog.h"
 #include "sfvhead.h"
 #include "writermessages.h"
 
@@ -32,7 +32,7 @@ namespace {
 constexpr int kRemarkDelayMs = 250;
 
 // A record as a list's comment line shows it: its last write in local time.
-FileRecordInfo RecordInfoOf(const CFileRecord& record)
+FileRecordInfo RecordInfoOf(const FileRecord& record)
 {
     FileRecordInfo info;
     info.name = record.name;
@@ -60,10 +60,10 @@ QString SuggestedListName(const std::string& folder, ListKind kind)
 
 // The list would be written over one of the files chosen for it (same file, or the
 // same path when the file has gone).
-bool ListIsChosen(const std::string& folder, const std::vector<CFileRecord>& selected, const std::string& listPath)
+bool ListIsChosen(const std::string& folder, const std::vector<FileRecord>& selected, const std::string& listPath)
 {
     namespace fs = std::filesystem;
-    for (const CFileRecord& record : selected) {
+    for (const FileRecord& record : selected) {
         const std::string path = folder + record.name;
         if (IsSameFile(path, listPath) || fs::path(path).lexically_normal() == fs::path(listPath).lexically_normal()) {
             return true;
@@ -74,7 +74,7 @@ bool ListIsChosen(const std::string& folder, const std::vector<CFileRecord>& sel
 
 }  // namespace
 
-int CMainDialog::ChooseOutputFile(int& requestedKind, std::string& outputPath)
+int MainWindow::ChooseOutputFile(int& requestedKind, std::string& outputPath)
 {
     const ListKind requested = NormalizeRequestedKind(requestedKind);
     requestedKind = static_cast<int>(requested);
@@ -98,12 +98,12 @@ int CMainDialog::ChooseOutputFile(int& requestedKind, std::string& outputPath)
     return static_cast<int>(kind);
 }
 
-bool CMainDialog::CreateChecksumFile(int requestedKind)
+bool MainWindow::CreateChecksumFile(int requestedKind)
 {
-    if (m_generateDlg != nullptr) {
+    if (m_generateDialog != nullptr) {
         return false;  // the last run is still ending
     }
-    const std::vector<CFileRecord> selected = m_browser->SelectedRecords();
+    const std::vector<FileRecord> selected = m_browser->SelectedRecords();
     if (selected.empty()) {
         m_dialogs->ShowError(this, tr(kNoFilesSelectedMessage));
         return false;
@@ -124,7 +124,7 @@ bool CMainDialog::CreateChecksumFile(int requestedKind)
     std::vector<int> rows;
     records.reserve(selected.size());
     rows.reserve(selected.size());
-    for (const CFileRecord& record : selected) {
+    for (const FileRecord& record : selected) {
         rows.push_back(static_cast<int>(records.size()));
         records.push_back(RecordInfoOf(record));
     }
@@ -150,7 +150,7 @@ bool CMainDialog::CreateChecksumFile(int requestedKind)
     job.kind = kind;
     job.chosen = std::move(chosen);
     job.filesInFlight = m_settings.filesInFlight;
-    auto* dialog = new CGenerateDlg(this);
+    auto* dialog = new GenerateDialog(this);
     dialog->SetShowError([this, outputPath](QWidget*, const QString& text) {
         if (!m_closing) {
             ShowCreateError(text, outputPath);
@@ -158,20 +158,20 @@ bool CMainDialog::CreateChecksumFile(int requestedKind)
     });
     // The dialog ending (Cancel, close request, end of the run) gives the window back.
     connect(dialog, &QDialog::finished, this, [this] { setEnabled(true); });
-    connect(dialog, &CGenerateDlg::generationEnded, this, &CMainDialog::OnGenerationEnded);
-    m_generateDlg = dialog;
+    connect(dialog, &GenerateDialog::generationEnded, this, &MainWindow::OnGenerationEnded);
+    m_generateDialog = dialog;
     setEnabled(false);
     dialog->setEnabled(true);  // a window of its own, not greyed with its owner
     dialog->Start(std::move(job));
     return true;
 }
 
-HeadOutcome CMainDialog::WriteHeadWithRemark(const std::string& listPath, const ChosenFiles& chosen)
+HeadOutcome MainWindow::WriteHeadWithRemark(const std::string& listPath, const ChosenFiles& chosen)
 {
     // Written on a helper thread while this thread waits, so the pop-up can appear when
     // the head takes longer than a blink; the window takes no input meanwhile.
     const DateTimeFields now = LocalDateTime(std::time(nullptr));
-    CRemarkDlg remark(this);
+    RemarkDialog remark(this);
     QEventLoop loop;
     QTimer showLater;
     showLater.setSingleShot(true);
@@ -192,12 +192,12 @@ HeadOutcome CMainDialog::WriteHeadWithRemark(const std::string& listPath, const 
     return outcome;
 }
 
-void CMainDialog::OnGenerationEnded()
+void MainWindow::OnGenerationEnded()
 {
     setEnabled(true);
-    if (m_generateDlg != nullptr) {
-        m_generateDlg->deleteLater();
-        m_generateDlg = nullptr;
+    if (m_generateDialog != nullptr) {
+        m_generateDialog->deleteLater();
+        m_generateDialog = nullptr;
     }
     ++m_finishedGenerations;
     if (!m_checksumView && !m_closing) {
@@ -206,7 +206,7 @@ void CMainDialog::OnGenerationEnded()
     emit GenerationEnded();
 }
 
-void CMainDialog::ShowCreateError(const QString& text, const std::string& outputPath)
+void MainWindow::ShowCreateError(const QString& text, const std::string& outputPath)
 {
     // "Create [%s] failed." gets the system's reason beside it; other texts say theirs.
     if (text == QFile::decodeName(CreateFailedMessage(outputPath).c_str())) {
@@ -216,9 +216,9 @@ void CMainDialog::ShowCreateError(const QString& text, const std::string& output
     }
 }
 
-void CMainDialog::StopGeneration()
+void MainWindow::StopGeneration()
 {
-    if (m_generateDlg != nullptr) {
-        m_generateDlg->Shutdown();
+    if (m_generateDialog != nullptr) {
+        m_generateDialog->Shutdown();
     }
 }

@@ -1,7 +1,7 @@
 // Opening checksum lists: the Open command's path, recent files, the command line
 // and files dropped on the window all end here.
 
-#include "maindialog.h"
+#include "mainwindow.h"
 
 #include "failurereason.h"
 #include "checksumlistmodel.h"
@@ -28,29 +28,29 @@
 
 #include <utility>
 
-void CMainDialog::OpenChecksumList(const QString& path)
+void MainWindow::OpenChecksumList(const QString& path)
 {
     OpenList(path, false);
 }
 
-void CMainDialog::OpenAndVerifyChecksumList(const QString& path)
+void MainWindow::OpenAndVerifyChecksumList(const QString& path)
 {
     OpenList(path, true);
 }
 
-void CMainDialog::OpenRecentFile(int n)
+void MainWindow::OpenRecentFile(int n)
 {
     if (const std::optional<QString> path = m_recentFiles.At(n)) {
         OpenChecksumList(*path);
     }
 }
 
-void CMainDialog::AddRecentFile(const QString& path)
+void MainWindow::AddRecentFile(const QString& path)
 {
     m_recentFiles.Add(path);
 }
 
-void CMainDialog::OpenList(const QString& givenPath, bool verifyAfter)
+void MainWindow::OpenList(const QString& givenPath, bool verifyAfter)
 {
     if (m_closing || IsLoading()) {
         return;
@@ -70,14 +70,14 @@ void CMainDialog::OpenList(const QString& givenPath, bool verifyAfter)
     }
     if (m_loader == nullptr) {
         m_loader = new ListLoader(this);
-        connect(m_loader, &ListLoader::Finished, this, &CMainDialog::OnListLoaded);
+        connect(m_loader, &ListLoader::Finished, this, &MainWindow::OnListLoaded);
     }
     m_verifyAfterLoad = verifyAfter;
     BeginLoadWait(path);
     m_loader->Start(narrow, detection.baseFolder, detection.kind, m_settings.sizeType, detection.guessed);
 }
 
-void CMainDialog::OnListLoaded()
+void MainWindow::OnListLoaded()
 {
     if (m_closing) {
         return;
@@ -128,7 +128,7 @@ void CMainDialog::OnListLoaded()
 
 // What a load skipped or found unusable, shown without interrupting: as the status
 // bar's tooltip (empty when there is nothing to say).
-void CMainDialog::ShowLoadWarnings(int improperLines)
+void MainWindow::ShowLoadWarnings(int improperLines)
 {
     QStringList lines;
     for (const std::string& warning : LoadWarnings(m_list, improperLines)) {
@@ -137,14 +137,14 @@ void CMainDialog::ShowLoadWarnings(int improperLines)
     m_statusBar->setToolTip(lines.join(QLatin1Char('\n')));
 }
 
-void CMainDialog::BeginLoadWait(const QString& path)
+void MainWindow::BeginLoadWait(const QString& path)
 {
     m_loadingPath = path;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_toolbar->SetListCommandsHeld(true);
 }
 
-QString CMainDialog::EndLoadWait()
+QString MainWindow::EndLoadWait()
 {
     if (m_loadingPath.isEmpty()) {
         return {};
@@ -154,7 +154,7 @@ QString CMainDialog::EndLoadWait()
     return std::exchange(m_loadingPath, QString());
 }
 
-QString CMainDialog::DroppedListPath(const QMimeData* mime) const
+QString MainWindow::DroppedListPath(const QMimeData* mime) const
 {
     if (mime == nullptr || !mime->hasUrls() || IsLoading() || m_toolbar->State(CommandId::Open) == ButtonState::Disabled) {
         return {};
@@ -171,7 +171,7 @@ QString CMainDialog::DroppedListPath(const QMimeData* mime) const
     return {};
 }
 
-void CMainDialog::dragEnterEvent(QDragEnterEvent* event)
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     if (!DroppedListPath(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
@@ -180,7 +180,7 @@ void CMainDialog::dragEnterEvent(QDragEnterEvent* event)
     }
 }
 
-void CMainDialog::dropEvent(QDropEvent* event)
+void MainWindow::dropEvent(QDropEvent* event)
 {
     const QString path = DroppedListPath(event->mimeData());
     if (path.isEmpty()) {

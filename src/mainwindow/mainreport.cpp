@@ -1,6 +1,6 @@
 // Saving the results of the last run as a report (text or CSV).
 
-#include "maindialog.h"
+#include "mainwindow.h"
 
 #include "modaldialogs.h"
 #include "reportfile.h"
@@ -10,19 +10,19 @@
 #include <QDir>
 #include <QFileInfo>
 
-bool CMainDialog::CanSaveReport() const
+bool MainWindow::CanSaveReport() const
 {
     return !IsLoading() && m_list.RowCount() > 0 && m_list.GetRunState() != RunState::Running;
 }
 
-void CMainDialog::RefreshSaveReportAction()
+void MainWindow::RefreshSaveReportAction()
 {
     if (m_saveReportAction != nullptr) {
         m_saveReportAction->setEnabled(CanSaveReport());
     }
 }
 
-void CMainDialog::OnSaveReportCommand()
+void MainWindow::OnSaveReportCommand()
 {
     if (!CanSaveReport()) {
         return;

@@ -1,7 +1,7 @@
 // What the window offers beside the list's own presentation: sorting and filtering
 // through the proxy, the row menu, and the verdict when a run ends.
 
-#include "maindialog.h"
+#include "mainwindow.h"
 
 #include "checksumlistmodel.h"
 #include "checksumlistproxy.h"
@@ -18,7 +18,7 @@
 
 #include <QAction>
 
-void CMainDialog::SetUpResultsView()
+void MainWindow::SetUpResultsView()
 {
     if (m_options.desktop == nullptr) {
         m_ownDesktop = std::make_unique<SystemDesktopServices>();
@@ -29,12 +29,12 @@ void CMainDialog::SetUpResultsView()
     m_listView->SetListModels(m_model, m_proxy);
 
     m_filterBar = new ListFilterBar(this);
-    connect(m_filterBar, &ListFilterBar::FilterChanged, this, &CMainDialog::OnFilterChanged);
+    connect(m_filterBar, &ListFilterBar::FilterChanged, this, &MainWindow::OnFilterChanged);
 
     m_verdictBar = new VerdictBar(this);
     connect(m_verdictBar, &VerdictBar::ShowProblemsRequested, this,
             [this] { m_filterBar->SetFilter(RowFilter::Problems); });
-    connect(m_verdictBar, &VerdictBar::Dismissed, this, &CMainDialog::HideVerdict);
+    connect(m_verdictBar, &VerdictBar::Dismissed, this, &MainWindow::HideVerdict);
 
     m_rowMenu = new ChecksumRowMenu(
         m_list, *m_model, *m_listView, desktop, [this] { return CanVerifySelected(); },
@@ -44,7 +44,7 @@ void CMainDialog::SetUpResultsView()
     });
 }
 
-bool CMainDialog::CanVerifySelected() const
+bool MainWindow::CanVerifySelected() const
 {
     // Start/Pause starts a run over the selection only while no run is under way and
     // the toolbar offers it.
@@ -53,7 +53,7 @@ bool CMainDialog::CanVerifySelected() const
            m_list.SelectedCount() > 0;
 }
 
-void CMainDialog::OnFilterChanged(RowFilter filter, const QString& nameText)
+void MainWindow::OnFilterChanged(RowFilter filter, const QString& nameText)
 {
     m_proxy->SetFilter(filter, nameText);
     // Rows the filter hides are no longer selected, unless a run may still need them.
@@ -62,7 +62,7 @@ void CMainDialog::OnFilterChanged(RowFilter filter, const QString& nameText)
     }
 }
 
-void CMainDialog::NoteRunEventForResults(RunEvent event)
+void MainWindow::NoteRunEventForResults(RunEvent event)
 {
     switch (event) {
     case RunEvent::Started:
@@ -88,7 +88,7 @@ void CMainDialog::NoteRunEventForResults(RunEvent event)
     }
 }
 
-void CMainDialog::ShowRunVerdict()
+void MainWindow::ShowRunVerdict()
 {
     m_verdictShown = true;
     // A guessed kind whose every file came out bad is named as the likelier cause.
@@ -100,7 +100,7 @@ void CMainDialog::ShowRunVerdict()
     LayoutChildren();
 }
 
-void CMainDialog::ShowListedNote()
+void MainWindow::ShowListedNote()
 {
     m_verdictShown = true;
     m_verdictBar->ShowListed(m_list.RowCount());
@@ -108,7 +108,7 @@ void CMainDialog::ShowListedNote()
     LayoutChildren();
 }
 
-void CMainDialog::HideVerdict()
+void MainWindow::HideVerdict()
 {
     m_verdictDue = false;
     m_verdictShown = false;

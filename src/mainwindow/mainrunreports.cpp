@@ -1,6 +1,6 @@
 // Applying what the verification run reports, on the GUI thread, in batches.
 
-#include "maindialog.h"
+#include "mainwindow.h"
 
 #include "checksumlistmodel.h"
 #include "checksumlistview.h"
@@ -10,7 +10,7 @@
 #include "toolbarstates.h"
 #include "verdictbar.h"
 
-void CMainDialog::WakeForRunReports(bool urgent)
+void MainWindow::WakeForRunReports(bool urgent)
 {
     // Any thread: the first report after a take schedules the next one. Reports that
     // follow while the refresh timer runs wait for its next tick, except the end of a
@@ -28,7 +28,7 @@ void CMainDialog::WakeForRunReports(bool urgent)
         Qt::QueuedConnection);
 }
 
-void CMainDialog::ApplyToolbarTrigger(ToolbarTrigger trigger)
+void MainWindow::ApplyToolbarTrigger(ToolbarTrigger trigger)
 {
     const ToolbarChange change = ToolbarChangeFor(trigger);
     ApplyToolbarChange(*m_toolbar, change);
@@ -38,12 +38,12 @@ void CMainDialog::ApplyToolbarTrigger(ToolbarTrigger trigger)
     RefreshSaveReportAction();
 }
 
-void CMainDialog::ApplyRunReports()
+void MainWindow::ApplyRunReports()
 {
     ApplyReports(m_observer.Take());
 }
 
-void CMainDialog::ApplyReports(const WindowRunObserver::Reports& reports)
+void MainWindow::ApplyReports(const WindowRunObserver::Reports& reports)
 {
     int workersEnded = 0;
     for (const RunEvent event : reports.events) {
@@ -88,7 +88,7 @@ void CMainDialog::ApplyReports(const WindowRunObserver::Reports& reports)
     }
 }
 
-double CMainDialog::RunClockSeconds() const
+double MainWindow::RunClockSeconds() const
 {
     return static_cast<double>(m_runClock.nsecsElapsed()) / 1e9;
 }

@@ -1,7 +1,7 @@
 // Reading and saving the settings, and applying the list's fonts, colours and
 // selection style.
 
-#include "maindialog.h"
+#include "mainwindow.h"
 
 #include "checksumlistmodel.h"
 #include "checksumlistview.h"
@@ -28,7 +28,7 @@ ScreenRect ToScreenRect(const QRect& rect)
 
 }  // namespace
 
-Settings CMainDialog::ReadSettings() const
+Settings MainWindow::ReadSettings() const
 {
     if (m_options.iniPath.isEmpty()) {
         Settings defaults;
@@ -39,7 +39,7 @@ Settings CMainDialog::ReadSettings() const
     return ::LoadSettings(profile, logicalDpiY());
 }
 
-void CMainDialog::ApplyLoadedSettings()
+void MainWindow::ApplyLoadedSettings()
 {
     m_model->SetRowColours(m_settings.rowColours);
     m_controller.SetSizeType(m_settings.sizeType);
@@ -68,7 +68,7 @@ void CMainDialog::ApplyLoadedSettings()
     m_recentFiles.Assign(recent);
 }
 
-void CMainDialog::SaveSettings()
+void MainWindow::SaveSettings()
 {
     if (m_options.iniPath.isEmpty()) {
         return;
@@ -91,12 +91,12 @@ void CMainDialog::SaveSettings()
     ::SaveSettings(profile, m_settings, isMinimized());
 }
 
-QString CMainDialog::IniReadPath() const
+QString MainWindow::IniReadPath() const
 {
     return m_options.iniReadPath.isEmpty() ? m_options.iniPath : m_options.iniReadPath;
 }
 
-void CMainDialog::NoteWhereSettingsGo()
+void MainWindow::NoteWhereSettingsGo()
 {
     if (m_options.iniPath.isEmpty() || IniReadPath() == m_options.iniPath) {
         return;
@@ -106,26 +106,26 @@ void CMainDialog::NoteWhereSettingsGo()
                                   .arg(IniReadPath(), m_options.iniPath));
 }
 
-void CMainDialog::ApplyListFont(const FontRecord& record)
+void MainWindow::ApplyListFont(const FontRecord& record)
 {
     m_settings.listFont = record;
     m_listView->setFont(FontFromRecord(record));
     m_model->SetTextColour(ColourFromColorRef(record.colour));
 }
 
-void CMainDialog::ApplyHeaderFont(const FontRecord& record)
+void MainWindow::ApplyHeaderFont(const FontRecord& record)
 {
     // Set on the header itself, so it keeps this font whatever the list's font becomes.
     m_headerFont = FontFromRecord(record);
     m_listView->horizontalHeader()->setFont(m_headerFont);
 }
 
-void CMainDialog::ApplyFullRowSelect()
+void MainWindow::ApplyFullRowSelect()
 {
     m_listView->SetFullRowSelect(m_settings.fullRowSelect != 0);
 }
 
-void CMainDialog::RefreshListLayout()
+void MainWindow::RefreshListLayout()
 {
     m_listView->viewport()->update();
     m_listView->FitColumns();

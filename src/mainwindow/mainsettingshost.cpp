@@ -4,14 +4,14 @@
 #include "checksumlistview.h"
 #include "colorref.h"
 #include "fontconversion.h"
-#include "maindialog.h"
+#include "mainwindow.h"
 #include "modaldialogs.h"
 
 #include <QHeaderView>
 
 #include <utility>
 
-MainSettingsHost::MainSettingsHost(CMainDialog& window, ModalDialogs& dialogs)
+MainSettingsHost::MainSettingsHost(MainWindow& window, ModalDialogs& dialogs)
     : m_window(window), m_dialogs(dialogs)
 {
 }

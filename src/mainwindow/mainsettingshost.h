@@ -6,14 +6,14 @@
 #include <QPointer>
 #include <QWidget>
 
-class CMainDialog;
+class MainWindow;
 class ModalDialogs;
 
 // The main window as the settings dialog sees it: its settings, the user's file
 // associations, the font dialog, and the list's font, colours and run options.
 class MainSettingsHost final : public SettingsHost {
 public:
-    MainSettingsHost(CMainDialog& window, ModalDialogs& dialogs);
+    MainSettingsHost(MainWindow& window, ModalDialogs& dialogs);
 
     [[nodiscard]] const Settings& CurrentSettings() const override;
     [[nodiscard]] bool IsAssociated(const QString& extension) const override;
@@ -32,7 +32,7 @@ private:
     // "Register update failed." once per OK when an association could not be changed.
     void ReportAssociationFailure();
 
-    CMainDialog& m_window;
+    MainWindow& m_window;
     ModalDialogs& m_dialogs;
     DesktopAssociations m_associations;
     QPointer<QWidget> m_parent;  // what the dialog's OK reports over

@@ -1,7 +1,7 @@
 // Layout of the main window, its two views, the browser view's splitter, the progress
 // panel and the status bar.
 
-#include "maindialog.h"
+#include "mainwindow.h"
 
 #include "checksumlistview.h"
 #include "filelistview.h"
@@ -32,7 +32,7 @@ void FitFileListColumns(QWidget* files)
 
 }  // namespace
 
-void CMainDialog::SetUpLayout()
+void MainWindow::SetUpLayout()
 {
     // Top to bottom: the toolbar, the view (the checksum list or the browser), the
     // progress panel while a run is shown, and the status bar. Hidden rows take no room.
@@ -51,13 +51,13 @@ void CMainDialog::SetUpLayout()
     layout->addWidget(m_statusBar);
 }
 
-void CMainDialog::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     FitFileListColumns(m_fileList);
 }
 
-void CMainDialog::LayoutChildren()
+void MainWindow::LayoutChildren()
 {
     // Applies a change of what is shown at once rather than at the next event.
     if (QLayout* own = layout()) {
@@ -65,7 +65,7 @@ void CMainDialog::LayoutChildren()
     }
 }
 
-void CMainDialog::ShowView()
+void MainWindow::ShowView()
 {
     if (m_checksumView) {
         m_browserSplitter->hide();
@@ -94,20 +94,20 @@ void CMainDialog::ShowView()
     }
 }
 
-void CMainDialog::ShowProgressPanel(bool show)
+void MainWindow::ShowProgressPanel(bool show)
 {
     m_panelShown = show;
     m_progressPanel->setVisible(show && m_checksumView);
     LayoutChildren();
 }
 
-void CMainDialog::UpdateStatusBar()
+void MainWindow::UpdateStatusBar()
 {
     m_statusBar->SetTexts(StatusBarPartTexts(m_list.GetCounters()));
     RefreshSaveReportAction();
 }
 
-void CMainDialog::InstallBrowserPanes(QWidget* tree, QWidget* files)
+void MainWindow::InstallBrowserPanes(QWidget* tree, QWidget* files)
 {
     // The folder tree keeps its width when the window changes size; the file list
     // takes the rest. The tree never gets narrower than 81 pixels and the splitter
@@ -132,12 +132,12 @@ void CMainDialog::InstallBrowserPanes(QWidget* tree, QWidget* files)
     }
 }
 
-void CMainDialog::ApplySplitterPos()
+void MainWindow::ApplySplitterPos()
 {
     m_browserSplitter->setSizes({m_splitterPos, std::max(0, m_browserSplitter->width() - m_splitterPos - kSplitterWidth)});
 }
 
-void CMainDialog::SetSplitterPos(int x)
+void MainWindow::SetSplitterPos(int x)
 {
     if (!SplitterMoveAllowed(x, m_splitterPos, width())) {
         return;
@@ -147,7 +147,7 @@ void CMainDialog::SetSplitterPos(int x)
     FitFileListColumns(m_fileList);
 }
 
-void CMainDialog::OnSplitterMoved(int x)
+void MainWindow::OnSplitterMoved(int x)
 {
     m_splitterPos = x;
     FitFileListColumns(m_fileList);

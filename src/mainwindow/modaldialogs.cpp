@@ -1,7 +1,7 @@
 #include "modaldialogs.h"
 
 #include "aboutbox.h"
-#include "settingsdlg.h"
+#include "settingsdialog.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -66,13 +66,13 @@ QString QtModalDialogs::AskListToOpen(QWidget* parent)
 
 bool QtModalDialogs::RunSettingsDialog(QWidget* parent, SettingsHost& host)
 {
-    CSettingsDlg dialog(host, parent);
+    SettingsDialog dialog(host, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<FontChoice> QtModalDialogs::AskListFont(QWidget* parent, const FontChoice& initial)
 {
-    CFontColourDlg dialog(initial, parent);
+    FontColourDialog dialog(initial, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

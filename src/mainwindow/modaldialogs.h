@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fontcolourdlg.h"
+#include "fontcolourdialog.h"
 
 #include <QString>
 

@@ -6,7 +6,7 @@ namespace {
 
 QString Translated(const char* source)
 {
-    return QCoreApplication::translate("CMainDialog", source);
+    return QCoreApplication::translate("MainWindow", source);
 }
 
 // Puts `value` where the first `place` ("%s" or "%d") stands in `pattern`.
@@ -21,20 +21,20 @@ QString FillIn(QString pattern, QLatin1StringView place, const QString& value)
 std::array<QString, 4> StatusBarPartTexts(const Counters& counters)
 {
     const QLatin1StringView d("%d");
-    return {FillIn(Translated(QT_TRANSLATE_NOOP("CMainDialog", "OK: %d")), d, QString::number(counters.ok)),
-            FillIn(Translated(QT_TRANSLATE_NOOP("CMainDialog", "Bad: %d")), d, QString::number(counters.bad)),
-            FillIn(Translated(QT_TRANSLATE_NOOP("CMainDialog", "Missing: %d")), d, QString::number(counters.missing)),
-            FillIn(Translated(QT_TRANSLATE_NOOP("CMainDialog", "Unchecked: %d")), d,
+    return {FillIn(Translated(QT_TRANSLATE_NOOP("MainWindow", "OK: %d")), d, QString::number(counters.ok)),
+            FillIn(Translated(QT_TRANSLATE_NOOP("MainWindow", "Bad: %d")), d, QString::number(counters.bad)),
+            FillIn(Translated(QT_TRANSLATE_NOOP("MainWindow", "Missing: %d")), d, QString::number(counters.missing)),
+            FillIn(Translated(QT_TRANSLATE_NOOP("MainWindow", "Unchecked: %d")), d,
                    QString::number(counters.unchecked))};
 }
 
 QString OpenFailedText(const QString& path)
 {
-    return FillIn(Translated(QT_TRANSLATE_NOOP("CMainDialog", "Open [%s] failed.")), QLatin1StringView("%s"), path);
+    return FillIn(Translated(QT_TRANSLATE_NOOP("MainWindow", "Open [%s] failed.")), QLatin1StringView("%s"), path);
 }
 
 QString UnknownFileTypeText(const QString& path)
 {
-    return FillIn(Translated(QT_TRANSLATE_NOOP("CMainDialog", "Unknow file type: [%s].")), QLatin1StringView("%s"),
+    return FillIn(Translated(QT_TRANSLATE_NOOP("MainWindow", "Unknow file type: [%s].")), QLatin1StringView("%s"),
                   path);
 }

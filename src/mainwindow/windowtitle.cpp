@@ -4,7 +4,7 @@
 
 QString MainWindowTitle()
 {
-    return QCoreApplication::translate("CMainDialog", "Tallyfox %1").arg(QLatin1String(kVersionText));
+    return QCoreApplication::translate("MainWindow", "Tallyfox %1").arg(QLatin1String(kVersionText));
 }
 
 QString MainWindowTitle(const QString& listPath)

@@ -75,11 +75,11 @@ bool SampledFilesCached(int files, const RunFilePath& filePath)
     return samples > 0;
 }
 
-void PrepareWorkerEngine(CCrc32Engine& engine, bool crc32, int filesInFlight)
+void PrepareWorkerEngine(Crc32Engine& engine, bool crc32, int filesInFlight)
 {
     // One file in flight may fold a large cached file in ranges on every thread; with
     // several, the files already keep the threads busy.
-    engine.SetRangeThreads(filesInFlight > 1 ? 1 : CCrc32Engine::DefaultRangeThreads());
+    engine.SetRangeThreads(filesInFlight > 1 ? 1 : Crc32Engine::DefaultRangeThreads());
     if (crc32) {
         engine.BuildTable();
     }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-class CCrc32Engine;
+class Crc32Engine;
 
 // The most files a run keeps in flight at once.
 inline constexpr int kMaxFilesInFlight = 8;
@@ -36,4 +36,4 @@ inline constexpr int kCacheSamples = 8;
 // Readies a worker's CRC-32 engine for a run with `filesInFlight` files in flight
 // (builds its table when `crc32`). The one place that decides how many threads one
 // file's reading may use: all of them with one file in flight, one each with several.
-void PrepareWorkerEngine(CCrc32Engine& engine, bool crc32, int filesInFlight);
+void PrepareWorkerEngine(Crc32Engine& engine, bool crc32, int filesInFlight);

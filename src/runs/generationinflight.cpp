@@ -71,7 +71,7 @@ public:
 private:
     void Work(int workers)
     {
-        CCrc32Engine engine;
+        Crc32Engine engine;
         PrepareWorkerEngine(engine, m_kind == ListKind::Sfv, workers);
         WorkerProgress progress(m_progress);
         std::uint64_t bytesDone = 0;
@@ -114,7 +114,7 @@ private:
         }
     }
 
-    FileResult Checksum(const ChosenFile& chosen, const CCrc32Engine& engine, ProgressSink& progress,
+    FileResult Checksum(const ChosenFile& chosen, const Crc32Engine& engine, ProgressSink& progress,
                         std::uint64_t& bytesDone)
     {
         if (std::optional<std::string> problem = EntryNameProblem(m_kind, chosen.entryName)) {

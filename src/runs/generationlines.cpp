@@ -7,7 +7,7 @@
 #include "readonlyfile.h"
 
 std::optional<std::string> ChecksumEntryLine(const ChosenFile& chosen, ReadOnlyFile& file, ListKind kind,
-                                             const CCrc32Engine& engine, ProgressSink& progress,
+                                             const Crc32Engine& engine, ProgressSink& progress,
                                              std::int64_t totalBytes, std::uint64_t& bytesDone, int& readError)
 {
     if (!file.IsOpen()) {

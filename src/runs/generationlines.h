@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-class CCrc32Engine;
+class Crc32Engine;
 class ProgressSink;
 class ReadOnlyFile;
 struct ChosenFile;
@@ -29,6 +29,6 @@ inline constexpr std::uint64_t kLongReadSize = 1024 * 1024;
 // when the file could not be opened or read whole. Reports progress per block like the
 // engines: `bytesDone` is the running count they report.
 [[nodiscard]] std::optional<std::string> ChecksumEntryLine(const ChosenFile& chosen, ReadOnlyFile& file, ListKind kind,
-                                                           const CCrc32Engine& engine, ProgressSink& progress,
+                                                           const Crc32Engine& engine, ProgressSink& progress,
                                                            std::int64_t totalBytes, std::uint64_t& bytesDone,
                                                            int& readError);

@@ -164,7 +164,7 @@ private:
     const GenerationJob& m_job;
     GenerationObserver& m_observer;
     ListFileWriter& m_writer;
-    CCrc32Engine m_engine;
+    Crc32Engine m_engine;
     std::uint64_t m_bytesDone = 0;
     std::string m_gathered;  // finished lines not yet written
     int m_gatheredLines = 0;

@@ -20,7 +20,7 @@ struct LaneFileDigest;
 // the row, to be shown beside it.
 [[nodiscard]] EntryStatus UnreadableVerdict(ChecksumList& list, int row, int error);
 
-// What CCrc32Engine::ChecksumFile returned for the row (`result`, and `crc` when 0).
+// What Crc32Engine::ChecksumFile returned for the row (`result`, and `crc` when 0).
 [[nodiscard]] EntryStatus Crc32Verdict(ChecksumList& list, int row, int result, std::uint32_t crc);
 
 // A file hashed in the lanes; only asked when the run was not interrupted, so a file

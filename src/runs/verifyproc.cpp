@@ -44,7 +44,7 @@ struct TakenRow {
 // What one worker reads with: its engine, where its progress goes and its running
 // count of bytes read (run-wide with one worker, its own with several).
 struct RowWorker {
-    CCrc32Engine engine;
+    Crc32Engine engine;
     ProgressSink* progress = nullptr;
     std::uint64_t bytesDone = 0;
 };

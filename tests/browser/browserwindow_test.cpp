@@ -20,7 +20,7 @@ TEST(BrowserWindow, FolderOnTheCommandLineOpensTheBrowserThere)
     WindowHarness harness;
     std::filesystem::create_directory(harness.Dir().Path() / "Downloads");
     harness.Dir().WriteFile("Downloads/setup.bin", "x");
-    CMainDialog& window = harness.Start(harness.Path("Downloads"));
+    MainWindow& window = harness.Start(harness.Path("Downloads"));
     ASSERT_TRUE(QTest::qWaitFor([&window] { return !window.StartupTimerActive(); }, 10000));
 
     EXPECT_FALSE(window.ChecksumViewShown());
@@ -36,7 +36,7 @@ TEST(BrowserWindow, FolderOnTheCommandLineOpensTheBrowserThere)
 TEST(BrowserWindow, CtrlLFocusesThePathBoxAndAMissingFolderIsReported)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     harness.Click(CommandId::ViewToggle);
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -54,7 +54,7 @@ TEST(BrowserWindow, CtrlLFocusesThePathBoxAndAMissingFolderIsReported)
 TEST(BrowserWindow, CtrlOSwitchesToTheListViewAndAsksForAList)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     harness.Click(CommandId::ViewToggle);
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -76,7 +76,7 @@ TEST(BrowserWindow, FileListFilledWhileHiddenIsLaidOutWhenTheToolbarShowsIt)
     WindowHarness harness;
     std::filesystem::create_directory(harness.Dir().Path() / "data");
     harness.Dir().WriteFile("data/setup.bin", "x");
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     FolderBrowser& browser = *window.Browser();
     FileListView& files = *browser.FileList();
     // A larger font than the default, as a user may choose for the desktop.

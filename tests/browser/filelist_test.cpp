@@ -55,10 +55,10 @@ QStringList Column(const QAbstractItemModel& model, int column)
     return texts;
 }
 
-QStringList Names(const std::vector<CFileRecord>& records)
+QStringList Names(const std::vector<FileRecord>& records)
 {
     QStringList names;
-    for (const CFileRecord& record : records) {
+    for (const FileRecord& record : records) {
         names.append(QString::fromStdString(record.name));
     }
     return names;
@@ -212,7 +212,7 @@ TEST(FileListModel, AsksForOneIconPerFileTypeAndNoneUntilPainted)
 {
     CountingIconProvider provider;
     FileListModel model(provider);
-    std::vector<CFileRecord> records(3000);
+    std::vector<FileRecord> records(3000);
     for (std::size_t i = 0; i < records.size(); ++i) {
         records[i].name = "file" + std::to_string(i) + (i % 3 == 0 ? ".txt" : (i % 3 == 1 ? ".JPG" : ".jpg"));
     }

@@ -39,10 +39,10 @@ QModelIndex ChildNamed(const FolderTreeModel& model, const QModelIndex& parent, 
     return {};
 }
 
-std::vector<std::string> RecordNames(const std::vector<CFileRecord>& records)
+std::vector<std::string> RecordNames(const std::vector<FileRecord>& records)
 {
     std::vector<std::string> names;
-    for (const CFileRecord& record : records) {
+    for (const FileRecord& record : records) {
         names.push_back(record.name);
     }
     return names;

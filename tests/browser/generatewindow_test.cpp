@@ -4,7 +4,7 @@
 #include "windowharness.h"
 
 #include "folderbrowser.h"
-#include "generatedlg.h"
+#include "generatedialog.h"
 #include "listendnotes.h"
 #include "rowname.h"
 
@@ -37,20 +37,20 @@ namespace fs = std::filesystem;
 using Files = std::vector<std::pair<std::string, std::string>>;
 
 // The window started on the folder "data" of the harness, which holds `files`.
-CMainDialog& StartInData(WindowHarness& harness, const Files& files)
+MainWindow& StartInData(WindowHarness& harness, const Files& files)
 {
     fs::create_directory(harness.Dir().Path() / "data");
     fs::create_directory(harness.Dir().Path() / "lists");
     for (const auto& [name, bytes] : files) {
         harness.Dir().WriteFile("data/" + name, bytes);
     }
-    CMainDialog& window = harness.Start(harness.Path("data"));
+    MainWindow& window = harness.Start(harness.Path("data"));
     EXPECT_TRUE(QTest::qWaitFor([&window] { return !window.StartupTimerActive(); }, 10000));
     return window;
 }
 
 // Selects the rows one after another, as Ctrl+clicks in that order would.
-void SelectRows(CMainDialog& window, std::initializer_list<int> rows)
+void SelectRows(MainWindow& window, std::initializer_list<int> rows)
 {
     QTableView* view = window.Browser()->FileList();
     for (const int row : rows) {
@@ -156,7 +156,7 @@ TEST_P(SelectedFilesList, HoldsExactlyTheSelectedFiles)
     SetLastWrite(harness.Dir().WriteFile("data/abc.txt", "abc"), 1014955200);
     SetLastWrite(harness.Dir().WriteFile("data/check.txt", "123456789"), 1014955200);
     SetLastWrite(harness.Dir().WriteFile("data/empty.txt", ""), 1009197059);
-    CMainDialog& window = StartInData(harness, {});
+    MainWindow& window = StartInData(harness, {});
     SelectRows(window, {2, 0, 1});
     Answer(harness, row.savedAs);
     Generate(harness, row.command);
@@ -214,7 +214,7 @@ TEST_P(SelectionOrder, GivesNamesInRowOrder)
     for (int i = 0; i < 8; ++i) {
         files.emplace_back("f" + std::to_string(i) + ".bin", std::string(static_cast<std::size_t>(i), 'x'));
     }
-    CMainDialog& window = StartInData(harness, files);
+    MainWindow& window = StartInData(harness, files);
     SelectRows(window, GetParam().clicks);
     Answer(harness, "lists/order.md5");
     Generate(harness, CommandId::GenerateMd5);
@@ -257,7 +257,7 @@ TEST_P(SaveAnswer, DecidesKindAndName)
 {
     const ExtensionCase& row = GetParam();
     WindowHarness harness;
-    CMainDialog& window = StartInData(harness, {{"a.txt", "abc"}});
+    MainWindow& window = StartInData(harness, {{"a.txt", "abc"}});
     SelectRows(window, {0});
     Answer(harness, row.typed, row.filterIndex);
     Generate(harness, row.command);
@@ -282,7 +282,7 @@ TEST(GenerateWindow, AListThatCannotBeCreatedSaysWhy)
 {
     for (const CommandId command : {CommandId::GenerateSfv, CommandId::GenerateMd5}) {
         WindowHarness harness;
-        CMainDialog& window = StartInData(harness, {{"a.txt", "abc"}});
+        MainWindow& window = StartInData(harness, {{"a.txt", "abc"}});
         SelectRows(window, {0});
         const bool sfv = command == CommandId::GenerateSfv;
         Answer(harness, sfv ? "nowhere/new.sfv" : "nowhere/new.md5");
@@ -301,7 +301,7 @@ TEST(GenerateWindow, AListThatCannotBeCreatedSaysWhy)
 TEST(GenerateWindow, AnExistingFileNamedByTheAddedExtensionIsAskedAbout)
 {
     WindowHarness harness;
-    CMainDialog& window = StartInData(harness, {{"a.txt", "abc"}});
+    MainWindow& window = StartInData(harness, {{"a.txt", "abc"}});
     harness.Dir().WriteFile("lists/keep.sfv", "precious");
     SelectRows(window, {0});
     Answer(harness, "lists/keep");
@@ -309,7 +309,7 @@ TEST(GenerateWindow, AnExistingFileNamedByTheAddedExtensionIsAskedAbout)
     Generate(harness, CommandId::GenerateSfv);
 
     EXPECT_EQ(harness.dialogs.replaceAsked, QStringList{harness.Path("lists/keep.sfv")});
-    EXPECT_EQ(window.GenerateDialog(), nullptr);
+    EXPECT_EQ(window.OpenGenerateDialog(), nullptr);
     EXPECT_EQ(ReadBytes(harness.Dir().Path() / "lists/keep.sfv"), "precious");
 }
 
@@ -319,12 +319,12 @@ TEST(GenerateWindow, AListSavedOverASelectedFileIsRefused)
 {
     for (const CommandId command : {CommandId::GenerateSfv, CommandId::GenerateMd5}) {
         WindowHarness harness;
-        CMainDialog& window = StartInData(harness, {{"a.sfv", "abc"}, {"a.md5", "abc"}, {"b.txt", "x"}});
+        MainWindow& window = StartInData(harness, {{"a.sfv", "abc"}, {"a.md5", "abc"}, {"b.txt", "x"}});
         SelectRows(window, {0, 1, 2});
         Answer(harness, command == CommandId::GenerateSfv ? "data/a.sfv" : "data/a.md5");
         Generate(harness, command);
 
-        EXPECT_EQ(window.GenerateDialog(), nullptr);
+        EXPECT_EQ(window.OpenGenerateDialog(), nullptr);
         ASSERT_EQ(harness.dialogs.errors.size(), 1);
         EXPECT_TRUE(harness.dialogs.errors[0].contains(QStringLiteral("is one of the files to list")));
         EXPECT_EQ(ReadBytes(harness.Dir().Path() / "data/a.sfv"), "abc");
@@ -337,7 +337,7 @@ TEST(GenerateWindow, AListSavedOverASelectedFileIsRefused)
 TEST(GenerateWindow, KeyboardAloneMakesAList)
 {
     WindowHarness harness;
-    CMainDialog& window = StartInData(harness, {{"a.txt", "abc"}, {"b.txt", "123456789"}});
+    MainWindow& window = StartInData(harness, {{"a.txt", "abc"}, {"b.txt", "123456789"}});
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_EQ(window.Toolbar()->ShownToolTip(CommandId::Generate), QStringLiteral("Generate (Ctrl+G)"));
@@ -355,18 +355,18 @@ TEST(GenerateWindow, KeyboardAloneMakesAList)
 TEST(GenerateWindow, WindowIsDisabledDuringTheRunAndEnabledAfter)
 {
     WindowHarness harness;
-    CMainDialog& window = StartInData(harness, {{"a.txt", "abc"}});
+    MainWindow& window = StartInData(harness, {{"a.txt", "abc"}});
     SelectRows(window, {0});
     Answer(harness, "lists/run.sfv");
     Generate(harness, CommandId::Generate);
 
-    ASSERT_NE(window.GenerateDialog(), nullptr);
+    ASSERT_NE(window.OpenGenerateDialog(), nullptr);
     EXPECT_FALSE(window.isEnabled());
-    EXPECT_TRUE(window.GenerateDialog()->isVisible());
-    EXPECT_TRUE(window.GenerateDialog()->isEnabled());
+    EXPECT_TRUE(window.OpenGenerateDialog()->isVisible());
+    EXPECT_TRUE(window.OpenGenerateDialog()->isEnabled());
     ASSERT_TRUE(WaitForGenerations(harness, 1));
     EXPECT_TRUE(window.isEnabled());
-    EXPECT_EQ(window.GenerateDialog(), nullptr);
+    EXPECT_EQ(window.OpenGenerateDialog(), nullptr);
     for (const QWidget* widget : QApplication::topLevelWidgets()) {
         EXPECT_FALSE(widget->isVisible() && widget->objectName() == QLatin1String("remarkDialog"));
     }
@@ -381,11 +381,11 @@ Files LongSecondFile(WindowHarness& harness)
     return {{"a.txt", "abc"}, {"c.txt", "x"}};
 }
 
-[[nodiscard]] bool WaitForSecondFile(const CMainDialog& window)
+[[nodiscard]] bool WaitForSecondFile(const MainWindow& window)
 {
     return QTest::qWaitFor(
         [&window] {
-            const CGenerateDlg* dialog = window.GenerateDialog();
+            const GenerateDialog* dialog = window.OpenGenerateDialog();
             const auto* counter = dialog == nullptr ? nullptr : dialog->findChild<QLabel*>(QStringLiteral("generateCounter"));
             return counter != nullptr && counter->text() == QLatin1String("2/3");
         },
@@ -395,12 +395,12 @@ Files LongSecondFile(WindowHarness& harness)
 TEST(GenerateWindow, CancelKeepsTheHeadAndTheFinishedLinesAndSaysSoOnce)
 {
     WindowHarness harness;
-    CMainDialog& window = StartInData(harness, LongSecondFile(harness));
+    MainWindow& window = StartInData(harness, LongSecondFile(harness));
     SelectRows(window, {0, 1, 2});
     Answer(harness, "lists/cancel.sfv");
     Generate(harness, CommandId::GenerateSfv);
     ASSERT_TRUE(WaitForSecondFile(window));
-    window.GenerateDialog()->findChild<QPushButton*>(QStringLiteral("generateCancel"))->click();
+    window.OpenGenerateDialog()->findChild<QPushButton*>(QStringLiteral("generateCancel"))->click();
     ASSERT_TRUE(WaitForGenerations(harness, 1));
 
     EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("User aborted.")});
@@ -427,12 +427,12 @@ TEST(GenerateWindow, CancelKeepsTheHeadAndTheFinishedLinesAndSaysSoOnce)
 TEST(GenerateWindow, DialogHasATitleLiveFiguresAndEscapeCancels)
 {
     WindowHarness harness;
-    CMainDialog& window = StartInData(harness, LongSecondFile(harness));
+    MainWindow& window = StartInData(harness, LongSecondFile(harness));
     SelectRows(window, {0, 1, 2});
     Answer(harness, "lists/escape.sfv");
     Generate(harness, CommandId::GenerateSfv);
     ASSERT_TRUE(WaitForSecondFile(window));
-    CGenerateDlg& dialog = *window.GenerateDialog();
+    GenerateDialog& dialog = *window.OpenGenerateDialog();
 
     const Qt::WindowFlags flags = dialog.windowFlags();
     EXPECT_TRUE(!flags.testFlag(Qt::CustomizeWindowHint) || flags.testFlag(Qt::WindowTitleHint));
@@ -462,7 +462,7 @@ TEST(GenerateWindow, DialogHasATitleLiveFiguresAndEscapeCancels)
 TEST(GenerateWindow, ClosingTheWindowDuringARunStopsItAndKeepsTheList)
 {
     WindowHarness harness;
-    CMainDialog& window = StartInData(harness, LongSecondFile(harness));
+    MainWindow& window = StartInData(harness, LongSecondFile(harness));
     SelectRows(window, {0, 1, 2});
     Answer(harness, "lists/closed.md5");
     Generate(harness, CommandId::GenerateMd5);

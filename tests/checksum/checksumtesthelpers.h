@@ -98,7 +98,7 @@ protected:
     }
 
     TempDir m_dir;
-    CCrc32Engine m_engine;
+    Crc32Engine m_engine;
     RecordingSink m_sink;
     std::uint32_t m_crc = 0x5A5A5A5Au;
     std::uint64_t m_done = 0;

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr std::size_t kBlock = CCrc32Engine::kBlockSize;
+constexpr std::size_t kBlock = Crc32Engine::kBlockSize;
 constexpr std::size_t kBufferBytes = ReadBuffer::kCapacity;  // the engines' read-ahead buffer
 
 std::string ReadAll(const std::string& path)
@@ -47,7 +47,7 @@ TEST_P(Crc32FileAcrossPaths, SizesAroundBlockAndBufferBoundaries)
     };
     g_abort.store(0);
     const TempDir dir;
-    CCrc32Engine engine;
+    Crc32Engine engine;
     engine.BuildTable();
     engine.SetPath(GetParam());
     unsigned seed = 1;
@@ -150,13 +150,13 @@ struct FailureCase {
 
 TEST_F(Crc32File, FailuresGiveTheirCodeAndZeroChecksum)
 {
-    CCrc32Engine withoutTable;
+    Crc32Engine withoutTable;
     const std::string file = m_dir.WritePatternFile("present.bin", 100);
     const std::string folder = m_dir.Folder() + "folder";
     std::filesystem::create_directory(folder);
     const std::string missing = m_dir.Folder() + "vanished.bin";
 
-    const auto run = [&](const CCrc32Engine& engine, const std::string& path) {
+    const auto run = [&](const Crc32Engine& engine, const std::string& path) {
         m_crc = 0x5A5A5A5Au;
         return engine.ChecksumFile(path, m_crc, m_sink, 100, m_done);
     };

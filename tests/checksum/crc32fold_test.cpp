@@ -21,7 +21,7 @@ std::vector<unsigned char> RandomBytes(std::size_t size, unsigned seed)
 
 TEST(Crc32Table, IsTheStandardReflectedTable)
 {
-    CCrc32Engine engine;
+    Crc32Engine engine;
     engine.BuildTable();
     const std::uint32_t* table = engine.Table();
     ASSERT_NE(table, nullptr);
@@ -35,7 +35,7 @@ TEST(Crc32Table, IsTheStandardReflectedTable)
 
 TEST(Crc32Table, RebuildReplacesAndFreeReleases)
 {
-    CCrc32Engine engine;
+    Crc32Engine engine;
     EXPECT_FALSE(engine.HasTable());
     EXPECT_EQ(engine.Table(), nullptr);
     engine.BuildTable();
@@ -49,7 +49,7 @@ TEST(Crc32Table, RebuildReplacesAndFreeReleases)
 
 TEST(Crc32Path, UnsupportedOrAutoResolvesToARealPath)
 {
-    CCrc32Engine engine;
+    Crc32Engine engine;
     EXPECT_NE(engine.ActivePath(), Crc32Path::Auto);
     for (const Crc32Path path : {Crc32Path::Auto, Crc32Path::Table, Crc32Path::Slicing16, Crc32Path::Pclmul,
                                  Crc32Path::Vpclmul}) {
@@ -73,7 +73,7 @@ protected:
         ASSERT_EQ(m_engine.ActivePath(), GetParam());
     }
 
-    CCrc32Engine m_engine;
+    Crc32Engine m_engine;
 };
 
 TEST_P(Crc32FoldPath, CheckValueOfTheNineDigits)

@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr std::size_t kBlock = CCrc32Engine::kBlockSize;
+constexpr std::size_t kBlock = Crc32Engine::kBlockSize;
 constexpr std::size_t kRange = kCrc32MinRangeBytes;
 
 class Crc32InMemory {
@@ -37,7 +37,7 @@ public:
     [[nodiscard]] std::uint32_t Crc(std::string_view bytes) const { return Register(0xFFFFFFFFu, bytes) ^ 0xFFFFFFFFu; }
 
 private:
-    CCrc32Engine m_engine;
+    Crc32Engine m_engine;
 };
 
 // True when `crc` is the CRC-32 of the first whole blocks of `bytes` (any number).
@@ -119,7 +119,7 @@ protected:
 
 TEST_F(Crc32Ranges, DefaultThreadsAreTheHardwareThreadsUpToEight)
 {
-    const int threads = CCrc32Engine::DefaultRangeThreads();
+    const int threads = Crc32Engine::DefaultRangeThreads();
     EXPECT_GE(threads, 1);
     EXPECT_LE(threads, 8);
     EXPECT_EQ(m_engine.RangeThreads(), threads);

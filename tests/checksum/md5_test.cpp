@@ -11,7 +11,7 @@ namespace {
 
 std::string Md5Of(const std::string& text)
 {
-    CMd5 md5;
+    Md5 md5;
     md5.Update(reinterpret_cast<const unsigned char*>(text.data()), text.size());
     return md5.Final();
 }
@@ -32,11 +32,11 @@ TEST(Md5, ChunkedUpdatesEqualOneShot)
     }
     for (const std::size_t length : {std::size_t{0}, std::size_t{1}, std::size_t{64}, std::size_t{1000},
                                      std::size_t{1024}, std::size_t{4097}, bytes.size()}) {
-        CMd5 oneShot;
+        Md5 oneShot;
         oneShot.Update(bytes.data(), length);
         const std::string expected = oneShot.Final();
         for (const std::size_t chunk : {1u, 3u, 63u, 64u, 65u, 1000u}) {
-            CMd5 chunked;
+            Md5 chunked;
             for (std::size_t offset = 0; offset < length; offset += chunk) {
                 chunked.Update(bytes.data() + offset, std::min(chunk, length - offset));
             }
@@ -47,7 +47,7 @@ TEST(Md5, ChunkedUpdatesEqualOneShot)
 
 TEST(Md5, InitStartsAFreshDigest)
 {
-    CMd5 md5;
+    Md5 md5;
     const std::string text = "discarded";
     md5.Update(reinterpret_cast<const unsigned char*>(text.data()), text.size());
     md5.Init();

@@ -23,7 +23,7 @@ std::string ReadAll(const std::string& path)
 
 std::string Md5Of(const std::string& bytes)
 {
-    CMd5 md5;
+    Md5 md5;
     md5.Update(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
     return md5.Final();
 }

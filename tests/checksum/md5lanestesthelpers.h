@@ -12,7 +12,7 @@
 // The scalar reference digest.
 inline std::string ScalarMd5(const unsigned char* data, std::size_t length)
 {
-    CMd5 md5;
+    Md5 md5;
     md5.Update(data, length);
     return md5.Final();
 }

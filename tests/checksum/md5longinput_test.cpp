@@ -14,7 +14,7 @@ TEST(Md5, InputPastFiveHundredTwelveMebibytesCarriesIntoTheHighCountWord)
     for (std::size_t i = 0; i < block.size(); ++i) {
         block[i] = static_cast<unsigned char>(i * 7 + 3);
     }
-    CMd5 md5;
+    Md5 md5;
     for (int mebibyte = 0; mebibyte < 512; ++mebibyte) {  // 2^32 bits exactly
         md5.Update(block.data(), block.size());
     }

@@ -25,11 +25,11 @@ namespace {
 
 constexpr std::size_t kBuffer = ReadBuffer::kCapacity;
 constexpr std::size_t kRange = kCrc32MinRangeBytes;
-constexpr std::size_t kCrcBlock = CCrc32Engine::kBlockSize;
+constexpr std::size_t kCrcBlock = Crc32Engine::kBlockSize;
 
 std::uint32_t CrcOf(std::string_view bytes)
 {
-    CCrc32Engine engine;
+    Crc32Engine engine;
     engine.BuildTable();
     engine.SetPath(Crc32Path::Slicing16);
     return engine.Fold(0xFFFFFFFFu, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()) ^
@@ -38,7 +38,7 @@ std::uint32_t CrcOf(std::string_view bytes)
 
 std::string Md5Of(std::string_view bytes)
 {
-    CMd5 md5;
+    Md5 md5;
     md5.Update(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
     return md5.Final();
 }

@@ -31,19 +31,19 @@ protected:
             m_dialogInitial = initial;
             return m_dialogAnswer;
         });
-        QObject::connect(&m_picker, &CColourPicker::Notified,
+        QObject::connect(&m_picker, &ColourPicker::Notified,
                          [this](SwatchNotification code, std::uint32_t colour) { m_steps.emplace_back(code, colour); });
     }
 
-    CSwatchPopup& Open()
+    SwatchPopup& Open()
     {
         m_picker.click();
-        CSwatchPopup* popup = m_picker.Popup();
+        SwatchPopup* popup = m_picker.Popup();
         EXPECT_NE(popup, nullptr);
         return *popup;
     }
 
-    void Keys(CSwatchPopup& popup, std::initializer_list<Qt::Key> keys)
+    void Keys(SwatchPopup& popup, std::initializer_list<Qt::Key> keys)
     {
         for (const Qt::Key key : keys) {
             QTest::keyClick(&popup, key);
@@ -54,7 +54,7 @@ protected:
     void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     ControlsHost m_host;
-    CColourPicker m_picker;
+    ColourPicker m_picker;
     std::vector<Step> m_steps;
     std::optional<QColor> m_dialogAnswer;
     QColor m_dialogInitial;
@@ -63,7 +63,7 @@ protected:
 TEST_F(PickerTest, MouseSelectionReportsEachStepInOrder)
 {
     m_picker.SetBackgroundColour(kOffPalette);
-    CSwatchPopup& popup = Open();
+    SwatchPopup& popup = Open();
     const QPoint blue = popup.Layout().CellRect(13).center();
     const QPoint blueGrey = popup.Layout().CellRect(14).center();
     SendMouse(popup, QEvent::MouseMove, blue);
@@ -88,7 +88,7 @@ TEST_F(PickerTest, MouseSelectionReportsEachStepInOrder)
 TEST_F(PickerTest, KeyboardSelectionWalksRowsAndColumnsAndReportsEachStep)
 {
     m_picker.SetBackgroundColour(ColorRefFromRgb(255, 0, 0));
-    CSwatchPopup& popup = Open();
+    SwatchPopup& popup = Open();
     EXPECT_EQ(popup.Chosen(), 16);
     // From nothing: Right goes to More Colours..., then Automatic, then cell 0.
     Keys(popup, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right});
@@ -117,7 +117,7 @@ TEST_F(PickerTest, KeyboardSelectionWalksRowsAndColumnsAndReportsEachStep)
 TEST_F(PickerTest, AutomaticGivesTheDefaultColourShownInTheButtonColour)
 {
     m_picker.SetBackgroundColour(kOffPalette);
-    CSwatchPopup& popup = Open();
+    SwatchPopup& popup = Open();
     Keys(popup, {Qt::Key_Left, Qt::Key_Space});
     EXPECT_EQ(m_picker.CurrentColour(), kColorRefDefault);
     EXPECT_EQ(m_steps.back(), Step(SN::Accepted, kColorRefDefault));
@@ -130,7 +130,7 @@ TEST_F(PickerTest, EscapeRestoresTheColourShownBeforeLiveTracking)
 {
     m_picker.SetLiveTracking(true);
     m_picker.SetBackgroundColour(kOffPalette);
-    CSwatchPopup& popup = Open();
+    SwatchPopup& popup = Open();
     EXPECT_EQ(popup.Chosen(), kCustomSwatchEntry);
     Keys(popup, {Qt::Key_Left, Qt::Key_Right});  // Automatic, then cell 0
     EXPECT_EQ(m_picker.CurrentColour(), SwatchColorRef(0));
@@ -148,7 +148,7 @@ TEST_F(PickerTest, EscapeRestoresTheColourShownBeforeLiveTracking)
 TEST_F(PickerTest, WithoutLiveTrackingTheColourWaitsForAcceptance)
 {
     m_picker.SetBackgroundColour(kOffPalette);
-    CSwatchPopup& popup = Open();
+    SwatchPopup& popup = Open();
     Keys(popup, {Qt::Key_Left, Qt::Key_Right});
     EXPECT_EQ(m_picker.CurrentColour(), kOffPalette);
     EXPECT_EQ(popup.CurrentColour(), SwatchColorRef(0));
@@ -157,7 +157,7 @@ TEST_F(PickerTest, WithoutLiveTrackingTheColourWaitsForAcceptance)
 TEST_F(PickerTest, ReleaseOutsideThePopupCancels)
 {
     m_picker.SetBackgroundColour(kOffPalette);
-    CSwatchPopup& popup = Open();
+    SwatchPopup& popup = Open();
     SendMouse(popup, QEvent::MouseMove, popup.Layout().CellRect(3).center());
     SendMouse(popup, QEvent::MouseButtonRelease, QPoint(-20, -20), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(m_steps.back(), Step(SN::Cancelled, kOffPalette));
@@ -177,7 +177,7 @@ TEST_P(MoreColours, DialogAnswerBecomesTheOutcome)
 {
     m_picker.SetBackgroundColour(kOffPalette);
     m_dialogAnswer = GetParam().answer;
-    CSwatchPopup& popup = Open();
+    SwatchPopup& popup = Open();
     Keys(popup, {Qt::Key_Right, Qt::Key_Return});  // nothing -> More Colours...
     EXPECT_EQ(m_dialogInitial, ColourFromColorRef(kOffPalette));
     ASSERT_GE(m_steps.size(), 2U);
@@ -194,10 +194,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PickerTest, TextTargetPicksTheTextColour)
 {
-    m_picker.SetSelectionTarget(CColourPicker::kTargetText);
+    m_picker.SetSelectionTarget(ColourPicker::kTargetText);
     m_picker.SetTextColour(kOffPalette);
     const std::uint32_t background = m_picker.BackgroundColour();
-    CSwatchPopup& popup = Open();
+    SwatchPopup& popup = Open();
     Keys(popup, {Qt::Key_Left, Qt::Key_Right, Qt::Key_Return});
     EXPECT_EQ(m_picker.TextColour(), SwatchColorRef(0));
     EXPECT_EQ(m_picker.BackgroundColour(), background);
@@ -205,7 +205,7 @@ TEST_F(PickerTest, TextTargetPicksTheTextColour)
 
 TEST_F(PickerTest, CellsCarryTheirNamesAsTooltips)
 {
-    CSwatchPopup& popup = Open();
+    SwatchPopup& popup = Open();
     for (const int cell : {0, 35, 39}) {
         const QPoint point = popup.Layout().CellRect(cell).center();
         QHelpEvent help(QEvent::ToolTip, point, popup.mapToGlobal(point));

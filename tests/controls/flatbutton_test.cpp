@@ -20,7 +20,7 @@ const QColor kFocused(30, 200, 30);
 // A point inside the border and outside the focus rectangle, clear of the caption.
 const QPoint kBackgroundPoint(2, 2);
 
-void SetStateColours(CFlatButton& button)
+void SetStateColours(FlatButton& button)
 {
     button.SetColour(0, kLit);
     button.SetColour(2, kPlain);
@@ -29,8 +29,8 @@ void SetStateColours(CFlatButton& button)
 
 TEST(FlatButton, ColourIndexAbove5IsRefusedAndChangesNothing)
 {
-    CFlatButton button;
-    for (int index = 0; index < CFlatButton::kColourCount; ++index) {
+    FlatButton button;
+    for (int index = 0; index < FlatButton::kColourCount; ++index) {
         const QColor colour(index * 10, 100, 200);
         EXPECT_EQ(button.SetColour(index, colour), 0) << "index " << index;
         EXPECT_EQ(button.Colour(index), colour) << "index " << index;
@@ -44,7 +44,7 @@ TEST(FlatButton, ColourIndexAbove5IsRefusedAndChangesNothing)
 
 TEST(FlatButton, DefaultColoursFollowThePalette)
 {
-    CFlatButton button;
+    FlatButton button;
     button.SetColour(0, Qt::red);
     button.SetColour(3, Qt::red);
     button.SetDefaultColours();
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FlatButton, LightsUpWhileHoveredAndGoesBackOnLeaving)
 {
     ControlsHost host;
-    CFlatButton button(QString(), host.Window());
+    FlatButton button(QString(), host.Window());
     button.setGeometry(10, 10, 80, 30);
     button.show();
     SetStateColours(button);
@@ -111,7 +111,7 @@ TEST(FlatButton, LightsUpWhileHoveredAndGoesBackOnLeaving)
 TEST(FlatButton, NoHoverWhileTheMouseButtonIsHeldFromElsewhere)
 {
     ControlsHost host;
-    CFlatButton button(QString(), host.Window());
+    FlatButton button(QString(), host.Window());
     button.setGeometry(10, 10, 80, 30);
     button.show();
     SendMouse(button, QEvent::MouseMove, QPoint(40, 15), Qt::NoButton, Qt::LeftButton);
@@ -121,7 +121,7 @@ TEST(FlatButton, NoHoverWhileTheMouseButtonIsHeldFromElsewhere)
 TEST(FlatButton, FocusRectangleOnlyWhenAskedWhileFlat)
 {
     ControlsHost host;
-    CFlatButton button(QString(), host.Window());
+    FlatButton button(QString(), host.Window());
     button.setGeometry(10, 10, 80, 30);
     button.show();
     SetStateColours(button);
@@ -136,8 +136,8 @@ TEST(FlatButton, EnterClicksTheDefaultButtonAndSpaceTheFocusedOne)
 {
     QDialog dialog;
     auto* edit = new QLineEdit(&dialog);
-    auto* ok = new CFlatButton(QStringLiteral("&OK"), &dialog);
-    auto* cancel = new CFlatButton(QStringLiteral("&Cancel"), &dialog);
+    auto* ok = new FlatButton(QStringLiteral("&OK"), &dialog);
+    auto* cancel = new FlatButton(QStringLiteral("&Cancel"), &dialog);
     ok->setDefault(true);
     auto* layout = new QHBoxLayout(&dialog);
     layout->addWidget(edit);
@@ -172,7 +172,7 @@ TEST(FlatButton, EnterClicksTheDefaultButtonAndSpaceTheFocusedOne)
 TEST(FlatButton, DoubleClickGivesTwoClicks)
 {
     ControlsHost host;
-    CFlatButton button(QStringLiteral("Go"), host.Window());
+    FlatButton button(QStringLiteral("Go"), host.Window());
     button.setGeometry(10, 10, 80, 30);
     button.show();
     QSignalSpy clicks(&button, &QPushButton::clicked);
@@ -187,8 +187,8 @@ TEST(FlatButton, DoubleClickGivesTwoClicks)
 TEST(FlatButton, DisablingTheFocusedButtonMovesFocusToTheNextAndEndsHover)
 {
     ControlsHost host;
-    CFlatButton first(QStringLiteral("One"), host.Window());
-    CFlatButton second(QStringLiteral("Two"), host.Window());
+    FlatButton first(QStringLiteral("One"), host.Window());
+    FlatButton second(QStringLiteral("Two"), host.Window());
     first.setGeometry(10, 10, 80, 30);
     second.setGeometry(100, 10, 80, 30);
     first.show();

@@ -60,13 +60,13 @@ TEST(Screenshots, PickerPopupAndAboutBox)
             if (dark) {
                 host.Window()->setPalette(DarkPalette());
             }
-            CColourPicker picker(host.Window());
+            ColourPicker picker(host.Window());
             picker.Theme().ForceClassic(classic);
             picker.setGeometry(10, 10, 90, 22);
             picker.SetBackgroundColour(ColorRefFromRgb(0, 147, 0));
             picker.show();
             picker.click();
-            CSwatchPopup* popup = picker.Popup();
+            SwatchPopup* popup = picker.Popup();
             ASSERT_NE(popup, nullptr);
             if (dark) {
                 popup->setPalette(DarkPalette());
@@ -92,7 +92,7 @@ TEST(Screenshots, PickerPopupAndAboutBox)
     box.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
     const QImage still = Shoot(box, QStringLiteral("about.png"));
-    auto* ok = box.findChild<CThemedButton*>(QStringLiteral("aboutOk"));
+    auto* ok = box.findChild<ThemedButton*>(QStringLiteral("aboutOk"));
     ASSERT_NE(ok, nullptr);
     SendMouse(*ok, QEvent::MouseMove, ok->rect().center());
     const QImage hot = Shoot(box, QStringLiteral("about-ok-hot.png"));

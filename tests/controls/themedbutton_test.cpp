@@ -50,11 +50,11 @@ struct StateRow {
 class ThemedButtonStates : public testing::TestWithParam<StateRow> {
 protected:
     // Builds the button in the row's state; the adapter is the button's theme.
-    CThemedButton& Arrange(const ThemeAdapter* adapter)
+    ThemedButton& Arrange(const ThemeAdapter* adapter)
     {
         const StateRow& row = GetParam();
-        m_button = std::make_unique<CThemedButton>(QString(), m_host.Window());
-        CThemedButton& button = *m_button;
+        m_button = std::make_unique<ThemedButton>(QString(), m_host.Window());
+        ThemedButton& button = *m_button;
         button.setGeometry(10, 10, 80, 30);
         button.SetThemeAdapter(adapter);
         button.SetColour(0, kLit);
@@ -72,13 +72,13 @@ protected:
     }
 
     ControlsHost m_host;
-    std::unique_ptr<CThemedButton> m_button;
+    std::unique_ptr<ThemedButton> m_button;
 };
 
 TEST_P(ThemedButtonStates, ThemeDrawsTheFirstMatchingState)
 {
     RecordingThemeAdapter adapter;
-    CThemedButton& button = Arrange(&adapter);
+    ThemedButton& button = Arrange(&adapter);
     (void)adapter.TakeStates();
     (void)button.grab();
     EXPECT_EQ(adapter.TakeStates(), std::vector<int>{GetParam().themeState});
@@ -88,7 +88,7 @@ TEST_P(ThemedButtonStates, ClassicFallBackFillsTheStateBackgroundWithA3DBorderWh
 {
     RecordingThemeAdapter adapter;
     adapter.ForceClassic(true);
-    CThemedButton& button = Arrange(&adapter);
+    ThemedButton& button = Arrange(&adapter);
     const QImage image = button.grab().toImage();
     EXPECT_TRUE(adapter.TakeStates().empty());
     EXPECT_EQ(image.pixelColor(2, 2), GetParam().classicBackground);
@@ -120,9 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ThemedButton, WithoutAnAdapterDrawsLikeTheFlatButton)
 {
     ControlsHost host;
-    CThemedButton themed(QStringLiteral("OK"), host.Window());
-    CFlatButton flat(QStringLiteral("OK"), host.Window());
-    for (CFlatButton* button : {static_cast<CFlatButton*>(&themed), &flat}) {
+    ThemedButton themed(QStringLiteral("OK"), host.Window());
+    FlatButton flat(QStringLiteral("OK"), host.Window());
+    for (FlatButton* button : {static_cast<FlatButton*>(&themed), &flat}) {
         button->setGeometry(10, 10, 80, 30);
         button->SetColour(2, kPlain);
         button->show();
@@ -134,7 +134,7 @@ TEST(ThemedButton, ThemesSwitchedOffShowOnTheNextRepaint)
 {
     ControlsHost host;
     RecordingThemeAdapter adapter;
-    CThemedButton button(QString(), host.Window());
+    ThemedButton button(QString(), host.Window());
     button.setGeometry(10, 10, 80, 30);
     button.SetThemeAdapter(&adapter);
     button.show();
@@ -168,7 +168,7 @@ TEST(ThemeAdapter, AnswersNoThemeWhenClassicIsForcedOrTheClassIsUnknown)
 TEST(ThemedButton, AboutBoxOkIsSetUpAsADialogButton)
 {
     AboutBox box;
-    auto* ok = box.findChild<CThemedButton*>(QStringLiteral("aboutOk"));
+    auto* ok = box.findChild<ThemedButton*>(QStringLiteral("aboutOk"));
     ASSERT_NE(ok, nullptr);
     EXPECT_NE(ok->Theme(), nullptr);
     EXPECT_TRUE(ok->isDefault());

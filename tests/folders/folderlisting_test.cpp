@@ -25,16 +25,16 @@ void SetWriteTime(const std::string& path, std::time_t seconds, long nanoseconds
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
 }
 
-std::vector<std::string> Names(const std::vector<CFileRecord>& records)
+std::vector<std::string> Names(const std::vector<FileRecord>& records)
 {
     std::vector<std::string> names;
-    for (const CFileRecord& record : records) {
+    for (const FileRecord& record : records) {
         names.push_back(record.name);
     }
     return names;
 }
 
-std::vector<std::string> SortedNames(const std::vector<CFileRecord>& records)
+std::vector<std::string> SortedNames(const std::vector<FileRecord>& records)
 {
     std::vector<std::string> names = Names(records);
     std::sort(names.begin(), names.end());
@@ -51,9 +51,9 @@ TEST(FolderListing, ListsFilesWithHiddenOnesAndSkipsFolders)
     std::filesystem::create_directory_symlink(dir.Path() / "sub", dir.Path() / "link-to-sub");
     std::filesystem::create_symlink(dir.Path() / "b.txt", dir.Path() / "link-to-b");
 
-    const std::vector<CFileRecord> records = ListFolderFiles(dir.Folder());
+    const std::vector<FileRecord> records = ListFolderFiles(dir.Folder());
     EXPECT_EQ(SortedNames(records), (std::vector<std::string>{".hidden", "b.txt", "link-to-b"}));
-    const auto link = std::find_if(records.begin(), records.end(), [](const CFileRecord& r) { return r.name == "link-to-b"; });
+    const auto link = std::find_if(records.begin(), records.end(), [](const FileRecord& r) { return r.name == "link-to-b"; });
     EXPECT_EQ(link->size, 2U);
 }
 
@@ -64,7 +64,7 @@ TEST(FolderListing, TimeFieldsAndDateTextAreInLocalTime)
     SetWriteTime(file, 1015490133, 250'000'000);  // 2002-03-07 08:35:33.250 UTC, a Thursday
     const LocalZone zone("IST-5:30");                 // local time: 14:05:33.250
 
-    const std::vector<CFileRecord> records = ListFolderFiles(dir.Folder());
+    const std::vector<FileRecord> records = ListFolderFiles(dir.Folder());
     ASSERT_EQ(records.size(), 1U);
     const FileTimeFields& time = records[0].time;
     EXPECT_EQ(time.year, 2002);
@@ -85,7 +85,7 @@ TEST(FolderListing, SizeOfFourGibibytesAndMoreIsKeptWhole)
     const std::string file = dir.WriteFile("huge.bin", "");
     const std::uintmax_t size = (std::uintmax_t{4} << 30) + 5;
     std::filesystem::resize_file(file, size);
-    const std::vector<CFileRecord> records = ListFolderFiles(dir.Folder());
+    const std::vector<FileRecord> records = ListFolderFiles(dir.Folder());
     ASSERT_EQ(records.size(), 1U);
     EXPECT_EQ(records[0].size, size);
 }
@@ -113,23 +113,23 @@ TEST(FolderListing, KeepsAllOfSixtyThousandFiles)
         ASSERT_GE(descriptor, 0);
         ::close(descriptor);
     }
-    const std::vector<CFileRecord> records = ListFolderFiles(dir.Folder());
+    const std::vector<FileRecord> records = ListFolderFiles(dir.Folder());
     ASSERT_EQ(records.size(), static_cast<std::size_t>(kFiles));
     const std::vector<std::string> names = Names(records);
     const std::set<std::string> unique(names.begin(), names.end());
     EXPECT_EQ(unique.size(), static_cast<std::size_t>(kFiles));
 }
 
-CFileRecord Record(const char* name, std::uint64_t size, const char* date)
+FileRecord Record(const char* name, std::uint64_t size, const char* date)
 {
-    CFileRecord record;
+    FileRecord record;
     record.name = name;
     record.size = size;
     record.dateText = date;
     return record;
 }
 
-std::vector<CFileRecord> SortSample()
+std::vector<FileRecord> SortSample()
 {
     return {Record("beta.txt", 300, "2020/01/02 10:00"), Record("Alpha.txt", 5'000'000'000, "2019/12/31 23:59"),
             Record("_under", 10, "2021/06/01 08:30"), Record("gamma", 20, "2020/01/02 09:59"),
@@ -147,7 +147,7 @@ class SortFileRecordsTest : public testing::TestWithParam<SortCase> {};
 TEST_P(SortFileRecordsTest, SortsAscendingAndTheSameWayAgain)
 {
     const SortCase& row = GetParam();
-    std::vector<CFileRecord> records = SortSample();
+    std::vector<FileRecord> records = SortSample();
     ASSERT_TRUE(SortFileRecords(records, row.column).has_value());
     EXPECT_EQ(Names(records), row.expected);
     ASSERT_TRUE(SortFileRecords(records, row.column).has_value());
@@ -165,8 +165,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SortFileRecords, GivesTheFormerRowOfEachNewRow)
 {
-    std::vector<CFileRecord> records = SortSample();
-    const std::vector<CFileRecord> before = records;
+    std::vector<FileRecord> records = SortSample();
+    const std::vector<FileRecord> before = records;
     const auto order = SortFileRecords(records, 1);
     ASSERT_TRUE(order.has_value());
     ASSERT_EQ(order->size(), before.size());
@@ -177,7 +177,7 @@ TEST(SortFileRecords, GivesTheFormerRowOfEachNewRow)
 
 TEST(SortFileRecords, OtherColumnChangesNothing)
 {
-    std::vector<CFileRecord> records = SortSample();
+    std::vector<FileRecord> records = SortSample();
     EXPECT_FALSE(SortFileRecords(records, 3).has_value());
     EXPECT_FALSE(SortFileRecords(records, -1).has_value());
     EXPECT_EQ(Names(records), Names(SortSample()));

@@ -19,9 +19,9 @@
 namespace {
 
 // Shows the window and makes it the active one, so that its shortcuts work.
-CMainDialog& StartActive(WindowHarness& harness)
+MainWindow& StartActive(WindowHarness& harness)
 {
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     return window;
@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Keyboard, ToolbarShortcut, ::testing::ValuesIn(kShortcu
 TEST(Keyboard, KeysRunTheCommands)
 {
     WindowHarness harness;
-    CMainDialog& window = StartActive(harness);
+    MainWindow& window = StartActive(harness);
     window.OpenChecksumList(harness.WriteLongList());
     ASSERT_TRUE(harness.WaitForLoad());
 
@@ -87,7 +87,7 @@ TEST(Keyboard, KeysRunTheCommands)
 TEST(Keyboard, EscapeKeepsTheWindowAndCtrlQCloses)
 {
     WindowHarness harness;
-    CMainDialog& window = StartActive(harness);
+    MainWindow& window = StartActive(harness);
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_TRUE(window.isVisible());
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
@@ -98,7 +98,7 @@ TEST(Keyboard, EscapeKeepsTheWindowAndCtrlQCloses)
 TEST(Keyboard, TabReachesTheToolbarButtons)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     int reachable = 0;
     // Walk the focus chain from the list as Tab does.
     QWidget* widget = window.ListView();
@@ -118,7 +118,7 @@ TEST(Keyboard, TabReachesTheToolbarButtons)
 TEST(Accessibility, EveryControlHasAName)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     for (CommandId id : {CommandId::Open, CommandId::ViewToggle, CommandId::Generate, CommandId::StartPause,
                          CommandId::Stop, CommandId::Properties, CommandId::AlwaysOnTop, CommandId::About}) {
         EXPECT_FALSE(window.Toolbar()->Button(id)->accessibleName().isEmpty()) << static_cast<int>(id);
@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(Accessibility, StateWord, ::testing::ValuesIn(kWords),
 TEST(Accessibility, RowsGiveTheirStateAsAWord)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(harness.WriteSmallList());
     ASSERT_TRUE(harness.WaitForLoad());
     const ChecksumListModel& model = *window.ListModel();

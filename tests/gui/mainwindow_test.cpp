@@ -40,7 +40,7 @@ void StoreSettings(const WindowHarness& harness, const Settings& settings)
 TEST(MainWindow, StatusPartsAtWidth435EndAt108_217_327)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.resize(435, 300);
     const StatusBarParts& bar = *window.StatusBar();
     EXPECT_EQ(bar.geometry(), QRect(0, 280, 435, 20));
@@ -54,7 +54,7 @@ TEST(MainWindow, StatusPartsAtWidth435EndAt108_217_327)
 TEST(MainWindow, CannotBeMadeSmallerThan435By280)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.resize(200, 100);
     EXPECT_EQ(window.size(), QSize(435, 280));
 }
@@ -62,7 +62,7 @@ TEST(MainWindow, CannotBeMadeSmallerThan435By280)
 TEST(MainWindow, ListColumnsAndPanelFollowTheLayout)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start(harness.WriteLongList());
+    MainWindow& window = harness.Start(harness.WriteLongList());
     window.resize(600, 400);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.PanelShown(); }, 10000));
     const ChecksumListView& view = *window.ListView();
@@ -83,7 +83,7 @@ TEST(MainWindow, ListColumnsAndPanelFollowTheLayout)
 TEST(MainWindow, RowsAlternateStartingWithTheSecondColour)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(harness.WriteSmallList());
     ASSERT_TRUE(harness.WaitForLoad());
     const ChecksumListModel& model = *window.ListModel();
@@ -109,7 +109,7 @@ TEST(MainWindow, StoredColoursFontAndSelectionStyleApplyAtStartUp)
     stored.listFont.logFont.lfWeight = 700;
     StoreSettings(harness, stored);
 
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(harness.WriteSmallList());
     ASSERT_TRUE(harness.WaitForLoad());
     const ChecksumListModel& model = *window.ListModel();
@@ -134,7 +134,7 @@ TEST(MainWindow, StoredPlaceAndSizeModeApplyAtStartUp)
     stored.sizeType = 2;  // Bytes
     stored.windowPos = {0, 1, 60, 70, 560, 400};
     StoreSettings(harness, stored);
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     EXPECT_EQ(window.geometry(), QRect(60, 70, 500, 330));
     window.OpenChecksumList(harness.WriteSmallList());
     ASSERT_TRUE(harness.WaitForLoad());
@@ -146,7 +146,7 @@ TEST(MainWindow, StoredPlaceAndSizeModeApplyAtStartUp)
         WindowHarness other;
         stored.windowPos = {maximized, savePosition, 60, 70, 560, 400};
         StoreSettings(other, stored);
-        CMainDialog& next = other.Start();
+        MainWindow& next = other.Start();
         EXPECT_EQ(next.isMaximized(), maximized != 0);
         if (savePosition == 0) {
             EXPECT_NE(next.geometry(), QRect(60, 70, 500, 330));
@@ -169,7 +169,7 @@ TEST(MainWindow, AutoScrollKeepsTheRunInViewUnlessSwitchedOff)
             lines += name + " CBF43926\n";
         }
         const QString list = QString::fromStdString(harness.Dir().WriteFile("many.sfv", lines));
-        CMainDialog& window = harness.Start(list);
+        MainWindow& window = harness.Start(list);
         window.resize(500, 400);
         ASSERT_TRUE(harness.WaitForRuns(1));
         const ChecksumListView& view = *window.ListView();
@@ -188,7 +188,7 @@ TEST(MainWindow, AutoScrollKeepsTheRunInViewUnlessSwitchedOff)
 TEST(MainWindow, AlwaysOnTopTwiceReturnsToNormal)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.setGeometry(30, 40, 520, 330);
     harness.Click(CommandId::AlwaysOnTop);
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -205,7 +205,7 @@ TEST(MainWindow, AlwaysOnTopTwiceReturnsToNormal)
 TEST(MainWindow, RecentFilesMenuOpensAndEmptiesTheList)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     const QString first = harness.WriteSmallList("first.sfv");
     const QString second = harness.WriteSmallList("second.md5");
     window.OpenChecksumList(first);
@@ -243,7 +243,7 @@ TEST(MainWindow, RecentFilesMenuOpensAndEmptiesTheList)
 TEST(MainWindow, OpenCommandReadsTheChosenListAndCancelChangesNothing)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     harness.Click(CommandId::Open);
     EXPECT_EQ(harness.dialogs.openAsked, 1);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyfox 1.3"));
@@ -262,7 +262,7 @@ TEST(MainWindow, OpenCommandReadsTheChosenListAndCancelChangesNothing)
 TEST(MainWindow, AFailedOpenKeepsTheListOnScreen)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     const QString shown = harness.WriteSmallList();
     window.OpenChecksumList(shown);
     ASSERT_TRUE(harness.WaitForLoad());
@@ -280,7 +280,7 @@ TEST(MainWindow, AFailedOpenKeepsTheListOnScreen)
 TEST(MainWindow, ARelativeListPathIsMadeAbsolute)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     const QString list = harness.WriteSmallList("relative.sfv");
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(QFileInfo(list).absolutePath()));
@@ -293,7 +293,7 @@ TEST(MainWindow, ARelativeListPathIsMadeAbsolute)
     EXPECT_EQ(window.Recent().Entries(), QStringList{list});
 }
 
-bool Drop(CMainDialog& window, const QString& path)
+bool Drop(MainWindow& window, const QString& path)
 {
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(path)});
@@ -310,7 +310,7 @@ bool Drop(CMainDialog& window, const QString& path)
 TEST(MainWindow, ADroppedListOpensAsOpenDoes)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     EXPECT_FALSE(Drop(window, QString::fromStdString(harness.Dir().WriteFile("notes.txt", "x"))));
     const QString list = harness.WriteSmallList("dropped.MD5");
     EXPECT_TRUE(Drop(window, list));
@@ -353,7 +353,7 @@ TEST(MainWindow, AboutBoxShowsNameAndVersion)
 TEST(MainWindow, BrowserSplitterKeepsItsLimits)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.resize(600, 400);
     harness.Click(CommandId::ViewToggle);
     QWidget* tree = window.findChild<QWidget*>(QStringLiteral("folderTree"));
@@ -396,7 +396,7 @@ TEST(MainWindow, BrowserSplitterKeepsItsLimits)
 TEST(MainWindow, Sha256SumsOpensAndItsWarningsNeedNoBox)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     harness.Dir().WriteFile("abc.txt", "abc");
     // FIPS 180-4 SHA-256 of "abc"; a line with no name; a digest of three digits.
     const std::string list = harness.Dir().WriteFile(

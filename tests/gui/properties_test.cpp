@@ -28,19 +28,19 @@
 
 namespace {
 
-QString SizeCell(const CMainDialog& window, int row)
+QString SizeCell(const MainWindow& window, int row)
 {
     const ChecksumListModel& model = *window.ListModel();
     return model.data(model.index(row, 1)).toString();
 }
 
-QColor Background(const CMainDialog& window, int row)
+QColor Background(const MainWindow& window, int row)
 {
     const ChecksumListModel& model = *window.ListModel();
     return model.data(model.index(row, 0), Qt::BackgroundRole).value<QColor>();
 }
 
-QColor TextColour(const CMainDialog& window)
+QColor TextColour(const MainWindow& window)
 {
     const ChecksumListModel& model = *window.ListModel();
     return model.data(model.index(0, 0), Qt::ForegroundRole).value<QColor>();
@@ -56,20 +56,20 @@ Widget* Find(const QDialog& dialog, const char* name)
 
 void Click(const QDialog& dialog, const char* button)
 {
-    Find<CThemedButton>(dialog, button)->click();
+    Find<ThemedButton>(dialog, button)->click();
 }
 
 // The user's changes to every control: each one differs from the defaults.
-void ChangeEverything(CSettingsDlg& dialog)
+void ChangeEverything(SettingsDialog& dialog)
 {
     Click(dialog, "fontButton");
     Find<QCheckBox>(dialog, "sfvBox")->click();
     Find<QCheckBox>(dialog, "fullRowSelectBox")->click();
     Find<QCheckBox>(dialog, "autoScrollBox")->click();
     Find<QCheckBox>(dialog, "savePositionBox")->click();
-    Find<QComboBox>(dialog, "sizeTypeBox")->setCurrentIndex(CSettingsDlg::kSizeBytes);
-    Find<CColourPicker>(dialog, "colour1Picker")->SetBackgroundColour(0x00112233);
-    Find<CColourPicker>(dialog, "colour2Picker")->SetBackgroundColour(0x00445566);
+    Find<QComboBox>(dialog, "sizeTypeBox")->setCurrentIndex(SettingsDialog::kSizeBytes);
+    Find<ColourPicker>(dialog, "colour1Picker")->SetBackgroundColour(0x00112233);
+    Find<ColourPicker>(dialog, "colour2Picker")->SetBackgroundColour(0x00445566);
 }
 
 FontChoice ItalicRed()
@@ -89,20 +89,20 @@ protected:
         ASSERT_TRUE(harness.WaitForLoad());
         harness.dialogs.fontAnswer = ItalicRed();
     }
-    [[nodiscard]] CMainDialog& Window() const { return *m_window; }
+    [[nodiscard]] MainWindow& Window() const { return *m_window; }
     [[nodiscard]] Settings Stored() const { return LoadSettings(IniProfile(harness.IniPath().toStdString())); }
 
     WindowHarness harness;
 
 private:
-    CMainDialog* m_window = nullptr;
+    MainWindow* m_window = nullptr;
 };
 
 TEST_F(Properties, OkCarriesEveryChangeToTheWindowAndTheSettingsFile)
 {
-    CMainDialog& window = Window();
+    MainWindow& window = Window();
     const QFont headerFont = window.ListView()->horizontalHeader()->font();
-    harness.dialogs.onSettings = [](CSettingsDlg& dialog) {
+    harness.dialogs.onSettings = [](SettingsDialog& dialog) {
         ChangeEverything(dialog);
         Click(dialog, "okButton");
     };
@@ -137,13 +137,13 @@ TEST_F(Properties, OkCarriesEveryChangeToTheWindowAndTheSettingsFile)
 
 TEST_F(Properties, CancelChangesNothingOnScreenOrOnDisk)
 {
-    CMainDialog& window = Window();
+    MainWindow& window = Window();
     const Settings before = window.CurrentSettings();
     const QFont listFont = window.ListView()->font();
     const QColor textColour = TextColour(window);
     const QColor row0 = Background(window, 0);
     bool fontShownMeanwhile = false;
-    harness.dialogs.onSettings = [&](CSettingsDlg& dialog) {
+    harness.dialogs.onSettings = [&](SettingsDialog& dialog) {
         ChangeEverything(dialog);
         fontShownMeanwhile = window.ListView()->font().italic();  // applied at once
         Click(dialog, "cancelButton");
@@ -180,7 +180,7 @@ TEST_P(PropertiesSizeCells, RewrittenOnlyWhenTheModeChanged)
 {
     const SizeRow& row = GetParam();
     harness.Dir().WriteFile("good.txt", "1234567890");
-    harness.dialogs.onSettings = [&row](CSettingsDlg& dialog) {
+    harness.dialogs.onSettings = [&row](SettingsDialog& dialog) {
         Find<QComboBox>(dialog, "sizeTypeBox")->setCurrentIndex(row.choose);
         Click(dialog, row.confirm ? "okButton" : "cancelButton");
     };
@@ -190,10 +190,10 @@ TEST_P(PropertiesSizeCells, RewrittenOnlyWhenTheModeChanged)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, PropertiesSizeCells,
-                         testing::Values(SizeRow{"ok_unchanged", CSettingsDlg::kSizeAuto, true, "9 bytes"},
-                                         SizeRow{"ok_to_bytes", CSettingsDlg::kSizeBytes, true, "10"},
-                                         SizeRow{"ok_to_kb", CSettingsDlg::kSizeKb, true, "1 KB"},
-                                         SizeRow{"cancel_after_choosing_bytes", CSettingsDlg::kSizeBytes, false,
+                         testing::Values(SizeRow{"ok_unchanged", SettingsDialog::kSizeAuto, true, "9 bytes"},
+                                         SizeRow{"ok_to_bytes", SettingsDialog::kSizeBytes, true, "10"},
+                                         SizeRow{"ok_to_kb", SettingsDialog::kSizeKb, true, "1 KB"},
+                                         SizeRow{"cancel_after_choosing_bytes", SettingsDialog::kSizeBytes, false,
                                                  "9 bytes"}),
                          RowName());
 
@@ -201,7 +201,7 @@ TEST_F(Properties, BoxesTakeTheExtensionsOverAndGiveThemBack)
 {
     bool sfvShown = true;
     bool md5Shown = true;
-    harness.dialogs.onSettings = [&](CSettingsDlg& dialog) {
+    harness.dialogs.onSettings = [&](SettingsDialog& dialog) {
         sfvShown = Find<QCheckBox>(dialog, "sfvBox")->isChecked();
         md5Shown = Find<QCheckBox>(dialog, "md5Box")->isChecked();
         Find<QCheckBox>(dialog, "sfvBox")->setChecked(true);
@@ -214,7 +214,7 @@ TEST_F(Properties, BoxesTakeTheExtensionsOverAndGiveThemBack)
     EXPECT_TRUE(DesktopAssociations().IsAssociated(QStringLiteral(".sfv")));
     EXPECT_TRUE(DesktopAssociations().IsAssociated(QStringLiteral(".md5")));
 
-    harness.dialogs.onSettings = [&](CSettingsDlg& dialog) {
+    harness.dialogs.onSettings = [&](SettingsDialog& dialog) {
         sfvShown = Find<QCheckBox>(dialog, "sfvBox")->isChecked();
         md5Shown = Find<QCheckBox>(dialog, "md5Box")->isChecked();
         Find<QCheckBox>(dialog, "md5Box")->setChecked(false);
@@ -235,7 +235,7 @@ TEST_F(Properties, AReadOnlyMimeappsListIsLeftAndReportedOnce)
     const std::string original = "[Default Applications]\n";
     const std::string path = harness.Dir().WriteFile("xdg-config/mimeapps.list", original);
     std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-    harness.dialogs.onSettings = [](CSettingsDlg& dialog) {
+    harness.dialogs.onSettings = [](SettingsDialog& dialog) {
         Find<QCheckBox>(dialog, "sfvBox")->setChecked(true);
         Find<QCheckBox>(dialog, "md5Box")->setChecked(true);
         Click(dialog, "okButton");
@@ -252,8 +252,8 @@ TEST_F(Properties, AReadOnlyMimeappsListIsLeftAndReportedOnce)
 // (painting the colour value as it stands would make them black).
 TEST_F(Properties, AutomaticRowColourLeavesTheRowsInTheListsColour)
 {
-    harness.dialogs.onSettings = [](CSettingsDlg& dialog) {
-        auto* picker = Find<CColourPicker>(dialog, "colour1Picker");
+    harness.dialogs.onSettings = [](SettingsDialog& dialog) {
+        auto* picker = Find<ColourPicker>(dialog, "colour1Picker");
         picker->click();
         ASSERT_NE(picker->Popup(), nullptr);
         QTest::keyClick(picker->Popup(), Qt::Key_Left);  // "Automatic"
@@ -270,7 +270,7 @@ TEST_F(Properties, AutomaticRowColourLeavesTheRowsInTheListsColour)
 
 TEST_F(Properties, CtrlCommaOpensTheDialog)
 {
-    CMainDialog& window = Window();
+    MainWindow& window = Window();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_Comma, Qt::ControlModifier);

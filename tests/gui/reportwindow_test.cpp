@@ -29,7 +29,7 @@ std::string ReadAll(const std::filesystem::path& path)
 TEST(LiveProgressWindow, ALongRunNamesItsFileAndItsStateAndAPauseSaysSo)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(harness.WriteLongList());
     ASSERT_TRUE(harness.WaitForLoad());
     harness.Click(CommandId::StartPause);
@@ -53,7 +53,7 @@ TEST(LiveProgressWindow, ALongRunNamesItsFileAndItsStateAndAPauseSaysSo)
 TEST(LiveProgressWindow, ARunThatEndsSaysFinished)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(harness.WriteSmallList());
     ASSERT_TRUE(harness.WaitForLoad());
     harness.Click(CommandId::StartPause);
@@ -63,9 +63,9 @@ TEST(LiveProgressWindow, ARunThatEndsSaysFinished)
 }
 
 // The small list verified: good.txt OK, bad.txt bad, missing.txt missing.
-CMainDialog& RunSmallList(WindowHarness& harness)
+MainWindow& RunSmallList(WindowHarness& harness)
 {
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(harness.WriteSmallList());
     EXPECT_TRUE(harness.WaitForLoad());
     harness.Click(CommandId::StartPause);
@@ -95,7 +95,7 @@ TEST_P(SaveReportWindow, WritesTheChosenFormat)
 {
     const SaveCase& c = GetParam();
     WindowHarness harness;
-    CMainDialog& window = RunSmallList(harness);
+    MainWindow& window = RunSmallList(harness);
     harness.dialogs.reportAnswer = SaveListAnswer{harness.Path(c.answer), c.filter};
 
     window.OnCommand(CommandId::SaveReport);
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SaveReportWindowFailure, AFailedWriteSaysWhy)
 {
     WindowHarness harness;
-    CMainDialog& window = RunSmallList(harness);
+    MainWindow& window = RunSmallList(harness);
     std::filesystem::create_directory(harness.Dir().Path() / "taken.txt");
     const struct {
         const char* name;
@@ -150,7 +150,7 @@ TEST(SaveReportWindowFailure, AFailedWriteSaysWhy)
 TEST(SaveReportWindowAction, CtrlSAndTheTotalsMenuSaveOnceThereAreResults)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     QAction& action = *window.SaveReportAction();
     EXPECT_EQ(action.shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_TRUE(window.StatusBar()->actions().contains(&action));

@@ -27,7 +27,7 @@
 
 namespace {
 
-std::vector<std::string> ShownNames(const CMainDialog& window)
+std::vector<std::string> ShownNames(const MainWindow& window)
 {
     std::vector<std::string> names;
     const ChecksumListProxy& proxy = *window.ListProxy();
@@ -54,7 +54,7 @@ TEST(ResultsRun, AllOKSaysSoWithoutAnOffer)
     WindowHarness harness;
     harness.Dir().WriteFile("good.txt", "123456789");
     harness.Dir().WriteFile("z1.txt", "123456789");
-    CMainDialog& window =
+    MainWindow& window =
         harness.Start(QString::fromStdString(harness.Dir().WriteFile("ok.sfv", "good.txt CBF43926\nz1.txt CBF43926\n")));
     ASSERT_TRUE(harness.WaitForRuns(1));
     const VerdictBar& verdict = *window.Verdict();
@@ -68,7 +68,7 @@ TEST(ResultsRun, AllOKSaysSoWithoutAnOffer)
 TEST(ResultsRun, ProblemsAreCountedAndTheOfferShowsOnlyThem)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start(WriteMixedList(harness));
+    MainWindow& window = harness.Start(WriteMixedList(harness));
     ASSERT_TRUE(harness.WaitForRuns(1));
     const VerdictBar& verdict = *window.Verdict();
     EXPECT_EQ(verdict.Text(), QStringLiteral("2 bad, 1 missing of 5 files."));
@@ -82,7 +82,7 @@ TEST(ResultsRun, ProblemsAreCountedAndTheOfferShowsOnlyThem)
 TEST(ResultsRun, TheVerdictGoesWhenARunStartsOrAListIsOpened)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start(WriteMixedList(harness));
+    MainWindow& window = harness.Start(WriteMixedList(harness));
     ASSERT_TRUE(harness.WaitForRuns(1));
     ASSERT_TRUE(window.Verdict()->isVisible());
     window.OpenChecksumList(harness.WriteLongList());
@@ -108,22 +108,22 @@ TEST(ResultsRun, TheVerdictGoesWhenARunStartsOrAListIsOpened)
 
 struct SortedRunCase {
     const char* name;
-    std::function<void(CMainDialog&)> arrange;
+    std::function<void(MainWindow&)> arrange;
     std::vector<std::string> shown;  // after the run
 };
 
 const SortedRunCase kSortedRuns[] = {
     {"ByStateOnlyProblems",
-     [](CMainDialog& window) {
+     [](MainWindow& window) {
          window.ListView()->SortByState(Qt::AscendingOrder);
          window.FilterBar()->SetFilter(RowFilter::Problems);
      },
      {"bad.txt", "a2.txt", "missing.txt"}},
     {"ByStateDescendingAll",
-     [](CMainDialog& window) { window.ListView()->SortByState(Qt::DescendingOrder); },
+     [](MainWindow& window) { window.ListView()->SortByState(Qt::DescendingOrder); },
      {"z1.txt", "good.txt", "missing.txt", "bad.txt", "a2.txt"}},
     {"ByNameWithNameText",
-     [](CMainDialog& window) {
+     [](MainWindow& window) {
          window.ListView()->horizontalHeader()->setSortIndicator(ChecksumListModel::kFilenameColumn,
                                                                  Qt::DescendingOrder);
          window.FilterBar()->TextEdit()->setText(QStringLiteral(".TXT"));
@@ -138,7 +138,7 @@ TEST_P(SortedRun, StatesAndCountersLandOnTheRightFiles)
 {
     const SortedRunCase& c = GetParam();
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(WriteMixedList(harness));
     ASSERT_TRUE(harness.WaitForLoad());
     c.arrange(window);
@@ -171,7 +171,7 @@ TEST(ResultsRun, VerifyingSelectedProblemsAgainChecksThemThoughTheyLeaveTheView)
     std::filesystem::resize_file(big, std::uintmax_t{256} << 20);
     harness.Dir().WriteFile("good.txt", "123456789");
     harness.Dir().WriteFile("bad.txt", "abc");
-    CMainDialog& window = harness.Start(QString::fromStdString(
+    MainWindow& window = harness.Start(QString::fromStdString(
         harness.Dir().WriteFile("big.sfv", "big.bin 00000001\ngood.txt CBF43926\nbad.txt 00000000\n")));
     ASSERT_TRUE(harness.WaitForRuns(1));
     window.FilterBar()->SetFilter(RowFilter::Problems);
@@ -195,7 +195,7 @@ TEST(ResultsRun, VerifyingSelectedProblemsAgainChecksThemThoughTheyLeaveTheView)
 TEST(ResultsRun, VerifySelectedIsOfferedOnlyWhenARunCouldStart)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(harness.WriteLongList());
     ASSERT_TRUE(harness.WaitForLoad());
     window.ListView()->selectionModel()->select(window.ListProxy()->index(1, 0),
@@ -223,7 +223,7 @@ TEST(ResultsRun, VerifySelectedIsOfferedOnlyWhenARunCouldStart)
 TEST(ResultsRun, AListWithNoChecksumLineSaysSo)
 {
     WindowHarness harness;
-    CMainDialog& window =
+    MainWindow& window =
         harness.Start(QString::fromStdString(harness.Dir().WriteFile("notes.md5", "# only a comment\ngarbage\n")));
     ASSERT_TRUE(harness.WaitForRuns(1));
     EXPECT_TRUE(window.Verdict()->isVisible());
@@ -237,7 +237,7 @@ TEST(ResultsRun, AGuessedKindWithEveryFileBadIsCalledProbablyAnotherKind)
 {
     WindowHarness harness;
     harness.Dir().WriteFile("abc.txt", "abc");
-    CMainDialog& window = harness.Start(QString::fromStdString(harness.Dir().WriteFile(
+    MainWindow& window = harness.Start(QString::fromStdString(harness.Dir().WriteFile(
         "CHECKSUMS.txt", "3a985da74fe225b2045c172d6bd390bd855f086e3e9d525b46bfe24511431532  abc.txt\n")));
     ASSERT_TRUE(harness.WaitForRuns(1));
     EXPECT_EQ(window.Verdict()->Text(),

@@ -57,7 +57,7 @@ QString WriteSortList(const WindowHarness& harness)
 }
 
 // The names in the order the view shows them.
-std::vector<std::string> ShownNames(const CMainDialog& window)
+std::vector<std::string> ShownNames(const MainWindow& window)
 {
     std::vector<std::string> names;
     const ChecksumListProxy& proxy = *window.ListProxy();
@@ -67,7 +67,7 @@ std::vector<std::string> ShownNames(const CMainDialog& window)
     return names;
 }
 
-std::vector<std::string> ListNames(const CMainDialog& window)
+std::vector<std::string> ListNames(const MainWindow& window)
 {
     std::vector<std::string> names;
     for (int row = 0; row < window.List().RowCount(); ++row) {
@@ -76,7 +76,7 @@ std::vector<std::string> ListNames(const CMainDialog& window)
     return names;
 }
 
-void SelectViewRows(CMainDialog& window, std::initializer_list<int> viewRows)
+void SelectViewRows(MainWindow& window, std::initializer_list<int> viewRows)
 {
     QItemSelectionModel& selection = *window.ListView()->selectionModel();
     selection.clearSelection();
@@ -112,7 +112,7 @@ TEST_P(ListSort, ShowsTheRowsInOrderAndLeavesTheListAsItWas)
 {
     const SortCase& c = GetParam();
     WindowHarness harness;
-    CMainDialog& window = harness.Start(WriteSortList(harness));
+    MainWindow& window = harness.Start(WriteSortList(harness));
     ASSERT_TRUE(harness.WaitForRuns(1));
     const std::vector<std::string> listOrder = ListNames(window);
     if (c.column < 0) {
@@ -151,7 +151,7 @@ TEST_P(ListFilter, ShowsTheMatchingRowsInListOrder)
 {
     const FilterCase& c = GetParam();
     WindowHarness harness;
-    CMainDialog& window = harness.Start(WriteSortList(harness));
+    MainWindow& window = harness.Start(WriteSortList(harness));
     ASSERT_TRUE(harness.WaitForRuns(1));
     ListFilterBar& bar = *window.FilterBar();
     bar.TextEdit()->setText(QString::fromLatin1(c.text));
@@ -165,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(ResultsView, ListFilter, ::testing::ValuesIn(kFilterCas
 TEST(ResultsView, RowColoursAlternateByTheirPlaceOnScreen)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(WriteSortList(harness));
     ASSERT_TRUE(harness.WaitForLoad());
     window.ListView()->horizontalHeader()->setSortIndicator(ChecksumListModel::kFilenameColumn, Qt::DescendingOrder);
@@ -180,7 +180,7 @@ TEST(ResultsView, RowColoursAlternateByTheirPlaceOnScreen)
 TEST(ResultsView, SelectionReachesTheListRowsThroughTheSort)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(WriteSortList(harness));
     ASSERT_TRUE(harness.WaitForLoad());
     window.ListView()->horizontalHeader()->setSortIndicator(ChecksumListModel::kFilenameColumn, Qt::AscendingOrder);
@@ -214,7 +214,7 @@ TEST_P(RowMenuCopy, PutsOneLinePerSelectedRowInTheOrderShown)
 {
     const CopyCase& c = GetParam();
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(WriteSortList(harness));
     ASSERT_TRUE(harness.WaitForLoad());
     window.ListView()->horizontalHeader()->setSortIndicator(ChecksumListModel::kFilenameColumn, Qt::AscendingOrder);
@@ -241,7 +241,7 @@ TEST(ResultsView, OpenContainingFolderOpensEachFolderOnce)
     WindowHarness harness;
     RecordingDesktop desktop;
     harness.desktop = &desktop;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(WriteSortList(harness));
     ASSERT_TRUE(harness.WaitForLoad());
     SelectViewRows(window, {0, 1, 3});  // f10.txt, F2.txt, sub/b.txt
@@ -256,7 +256,7 @@ TEST(ResultsView, OpenContainingFolderWithoutAFileManagerSaysSo)
     RecordingDesktop desktop;
     desktop.opens = false;
     harness.desktop = &desktop;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(WriteSortList(harness));
     ASSERT_TRUE(harness.WaitForLoad());
     SelectViewRows(window, {0, 3});  // two folders: one message
@@ -270,7 +270,7 @@ TEST(ResultsView, OpenContainingFolderWithoutAFileManagerSaysSo)
 TEST(ResultsView, KeyboardCopiesEverySelectedRowAndOpensTheRowMenu)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(WriteSortList(harness));
     ASSERT_TRUE(harness.WaitForLoad());
     ChecksumListView& view = *window.ListView();
@@ -296,7 +296,7 @@ TEST(ResultsView, KeyboardCopiesEverySelectedRowAndOpensTheRowMenu)
 TEST(ResultsView, TypingInTheNameBoxPicksTheNameFilter)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(WriteSortList(harness));
     ASSERT_TRUE(harness.WaitForLoad());
     ListFilterBar& bar = *window.FilterBar();
@@ -314,7 +314,7 @@ TEST(ResultsView, TypingInTheNameBoxPicksTheNameFilter)
 TEST(ResultsView, TheRowMenuNeedsASelection)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(WriteSortList(harness));
     ASSERT_TRUE(harness.WaitForLoad());
     ChecksumRowMenu& menu = *window.RowMenu();
@@ -332,7 +332,7 @@ TEST(ResultsView, TheRowMenuNeedsASelection)
 TEST(ResultsView, TooltipAndChecksumColumnShowTheRowsDetails)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(WriteSortList(harness));
     ASSERT_TRUE(harness.WaitForLoad());
     const ChecksumListModel& model = *window.ListModel();
@@ -377,7 +377,7 @@ TEST_P(FoundChecksum, ShowsInItsColumnAndTheTooltipAfterARun)
 {
     const FoundCase& c = GetParam();
     WindowHarness harness;
-    CMainDialog& window = harness.Start(harness.WriteSmallList());
+    MainWindow& window = harness.Start(harness.WriteSmallList());
     ASSERT_TRUE(harness.WaitForRuns(1));
     const ChecksumListModel& model = *window.ListModel();
     EXPECT_EQ(model.data(model.index(c.row, ChecksumListModel::kFoundColumn)).toString().toStdString(), c.found);
@@ -394,7 +394,7 @@ TEST(ResultsView, UnreadableFileShowsWhyInTheTooltipAndTheRowDetails)
     WindowHarness harness;
     std::filesystem::create_directory(harness.Dir().Path() / "folder");
     const std::string list = harness.Dir().WriteFile("folder.sfv", "folder 00000000\nabsent.txt 00000000\n");
-    CMainDialog& window = harness.Start(QString::fromStdString(list));
+    MainWindow& window = harness.Start(QString::fromStdString(list));
     ASSERT_TRUE(harness.WaitForRuns(1));
     const ChecksumListModel& model = *window.ListModel();
     EXPECT_EQ(model.data(model.index(0, 0), Qt::ToolTipRole).toString().section(QLatin1Char('\n'), 1, 1),
@@ -407,13 +407,13 @@ TEST(ResultsView, UnreadableFileShowsWhyInTheTooltipAndTheRowDetails)
 }
 
 // A list of 200 rows in a window that shows a few dozen of them.
-CMainDialog& StartWithManyRows(WindowHarness& harness)
+MainWindow& StartWithManyRows(WindowHarness& harness)
 {
     std::string lines;
     for (int i = 0; i < 200; ++i) {
         lines += "f" + std::to_string(i) + ".txt 00000000\n";
     }
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.resize(500, 400);
     window.OpenChecksumList(QString::fromStdString(harness.Dir().WriteFile("many.sfv", lines)));
     EXPECT_TRUE(harness.WaitForLoad());
@@ -429,7 +429,7 @@ bool Visible(const ChecksumListView& view, int listRow)
 TEST(ResultsView, AutoScrollYieldsToTheUserAndResumesWhenTheRowIsBackInView)
 {
     WindowHarness harness;
-    CMainDialog& window = StartWithManyRows(harness);
+    MainWindow& window = StartWithManyRows(harness);
     ChecksumListView& view = *window.ListView();
     QScrollBar& bar = *view.verticalScrollBar();
     view.FollowRun();
@@ -460,7 +460,7 @@ TEST(ResultsView, AutoScrollYieldsToTheUserAndResumesWhenTheRowIsBackInView)
 TEST(ResultsView, AutoScrollFollowsTheRowToItsSortedPlace)
 {
     WindowHarness harness;
-    CMainDialog& window = StartWithManyRows(harness);
+    MainWindow& window = StartWithManyRows(harness);
     ChecksumListView& view = *window.ListView();
     view.horizontalHeader()->setSortIndicator(ChecksumListModel::kFilenameColumn, Qt::DescendingOrder);
     view.FollowRun();

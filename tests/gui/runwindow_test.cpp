@@ -30,7 +30,7 @@ bool WaitWithoutEvents(const std::function<bool()>& condition)
 TEST(RunWindow, TheProgressBarMovesDuringARun)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(harness.WriteLongList());
     ASSERT_TRUE(harness.WaitForLoad());
     harness.Click(CommandId::StartPause);
@@ -45,7 +45,7 @@ TEST(RunWindow, TheProgressBarMovesDuringARun)
 TEST(RunWindow, ListCommandsAreHeldWhileAListLoads)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(harness.WriteSmallList());
     // The read runs on its own thread; until it has been taken in, nothing that needs
     // the list can start.
@@ -67,7 +67,7 @@ TEST(RunWindow, ListCommandsAreHeldWhileAListLoads)
 TEST(RunWindow, AClickJustAsARunEndsStartsTheNextRun)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(harness.WriteSmallList());
     ASSERT_TRUE(harness.WaitForLoad());
     harness.Click(CommandId::StartPause);

@@ -18,13 +18,13 @@
 
 namespace {
 
-QString SizeCell(const CMainDialog& window, int row)
+QString SizeCell(const MainWindow& window, int row)
 {
     const ChecksumListModel& model = *window.ListModel();
     return model.data(model.index(row, 1)).toString();
 }
 
-QColor Background(const CMainDialog& window, int row)
+QColor Background(const MainWindow& window, int row)
 {
     const ChecksumListModel& model = *window.ListModel();
     return model.data(model.index(row, 0), Qt::BackgroundRole).value<QColor>();
@@ -33,7 +33,7 @@ QColor Background(const CMainDialog& window, int row)
 // Properties, then OK on `changed`, given through the window's side of the dialog.
 void ConfirmSettings(WindowHarness& harness, const Settings& changed)
 {
-    harness.dialogs.onSettings = [&harness, &changed](CSettingsDlg& dialog) {
+    harness.dialogs.onSettings = [&harness, &changed](SettingsDialog& dialog) {
         SettingsHost& host = *harness.dialogs.settingsHost;
         host.SetSizeType(changed.sizeType);
         host.SetRowColours(changed.rowColours);
@@ -52,7 +52,7 @@ TEST(SettingsRoundTrip, WhatTheWindowSavesTheNextStartShows)
     const QString first = harness.WriteSmallList("first.sfv");
     const QString second = harness.WriteSmallList("second.md5");
     {
-        CMainDialog& window = harness.Start();
+        MainWindow& window = harness.Start();
         for (const QString& list : {first, second}) {
             window.OpenChecksumList(list);
             ASSERT_TRUE(harness.WaitForLoad());
@@ -72,7 +72,7 @@ TEST(SettingsRoundTrip, WhatTheWindowSavesTheNextStartShows)
         ASSERT_TRUE(window.close());
     }
 
-    CMainDialog& window = harness.Start();  // the next run of the program, same settings file
+    MainWindow& window = harness.Start();  // the next run of the program, same settings file
     EXPECT_EQ(window.geometry(), QRect(30, 40, 520, 330));
     EXPECT_EQ(window.Recent().Entries(), (QStringList{second, first}));
     const Settings& restored = window.CurrentSettings();
@@ -94,7 +94,7 @@ TEST(SettingsRoundTrip, WhatTheWindowSavesTheNextStartShows)
 TEST(SettingsRoundTrip, SizeCellsChangeOnlyWhenTheSizeDisplayChanges)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(harness.WriteSmallList());
     ASSERT_TRUE(harness.WaitForLoad());
     EXPECT_EQ(SizeCell(window, 0), QStringLiteral("9 bytes"));
@@ -118,7 +118,7 @@ TEST(SettingsRoundTrip, DamagedSettingsFileNeverStopsStartUp)
     damaged += "[Recent Files]\r\nMenu0=/lists/a.sfv\r\nMenu1";
     harness.Dir().WriteFile("tallyfox.ini", damaged);
 
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.CurrentSettings().sizeType, 0);  // truncated: the default
     EXPECT_EQ(window.CurrentSettings().autoScroll, 0);  // intact: read
@@ -139,7 +139,7 @@ TEST(SettingsRoundTrip, StoredPlaceOffEveryScreenComesBackOnTheScreen)
         stored.windowPos = {0, 1, -9000, -9000, -8500, -8700};
         ASSERT_TRUE(SaveSettings(profile, stored, false));
     }
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(screen.intersects(window.geometry()));
     EXPECT_EQ(window.size(), QSize(500, 300));
@@ -154,7 +154,7 @@ TEST(SettingsRoundTrip, ClosingWhileMinimizedKeepsTheStoredPlace)
         stored.windowPos = {0, 1, 60, 70, 560, 400};
         ASSERT_TRUE(SaveSettings(profile, stored, false));
     }
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(harness.WriteSmallList());
     ASSERT_TRUE(harness.WaitForLoad());
     window.setGeometry(10, 20, 600, 400);
@@ -175,7 +175,7 @@ TEST(SettingsRoundTrip, SettingsThatCannotBeSavedWhereTheyAreMoveWithNothingLost
     const std::string beside = "[Recent Files]\nMenu0=/lists/kept.sfv\n[Other]\nkept=1\n";
     harness.iniReadPath = QString::fromStdString(harness.Dir().WriteFile("beside.ini", beside));
     {
-        CMainDialog& window = harness.Start();
+        MainWindow& window = harness.Start();
         EXPECT_EQ(window.Recent().Entries(), (QStringList{QStringLiteral("/lists/kept.sfv")}));
         ASSERT_EQ(harness.dialogs.notes.size(), 1);
         EXPECT_TRUE(harness.dialogs.notes[0].contains(harness.iniReadPath)) << harness.dialogs.notes[0].toStdString();
@@ -191,7 +191,7 @@ TEST(SettingsRoundTrip, SettingsThatCannotBeSavedWhereTheyAreMoveWithNothingLost
     // The next start reads and saves the new place, without a word.
     harness.iniReadPath.clear();
     harness.dialogs.notes.clear();
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     EXPECT_EQ(window.Recent().Entries(), (QStringList{QStringLiteral("/lists/kept.sfv")}));
     EXPECT_TRUE(harness.dialogs.notes.isEmpty());
 }

@@ -15,7 +15,7 @@
 
 namespace {
 
-QStringList StatusTexts(const CMainDialog& window)
+QStringList StatusTexts(const MainWindow& window)
 {
     QStringList texts;
     for (int part = 0; part < 4; ++part) {
@@ -24,7 +24,7 @@ QStringList StatusTexts(const CMainDialog& window)
     return texts;
 }
 
-std::vector<EntryStatus> Statuses(const CMainDialog& window)
+std::vector<EntryStatus> Statuses(const MainWindow& window)
 {
     std::vector<EntryStatus> statuses;
     for (int row = 0; row < window.List().RowCount(); ++row) {
@@ -36,7 +36,7 @@ std::vector<EntryStatus> Statuses(const CMainDialog& window)
 TEST(Startup, WithoutAnArgumentTheWindowWaitsWithAnEmptyList)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyfox 1.3"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.StartupTimerActive(); }, 5000));
     EXPECT_EQ(window.ListModel()->rowCount(), 0);
@@ -53,7 +53,7 @@ TEST(Startup, AListOnTheCommandLineIsVerifiedAtOnce)
         SCOPED_TRACE(name);
         WindowHarness harness;
         const QString list = harness.WriteSmallList(name);
-        CMainDialog& window = harness.Start(list);
+        MainWindow& window = harness.Start(list);
         ASSERT_TRUE(harness.WaitForRuns(1));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyfox 1.3 - ") + list);
         ASSERT_FALSE(window.Recent().Entries().isEmpty());
@@ -70,7 +70,7 @@ TEST(Startup, AListOnTheCommandLineIsVerifiedAtOnce)
 TEST(Startup, TheCommandLineStartShowsStartPausePressedWhileRunning)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start(harness.WriteLongList());
+    MainWindow& window = harness.Start(harness.WriteLongList());
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.PanelShown(); }, 10000));
     EXPECT_EQ(harness.State(CommandId::StartPause), ButtonState::EnabledChecked);
     EXPECT_EQ(harness.State(CommandId::Open), ButtonState::Disabled);
@@ -82,7 +82,7 @@ TEST(Startup, AnUnknownTypeIsReportedAndTheEmptyRunGivesTheToolbarBack)
 {
     WindowHarness harness;
     const QString notAList = QString::fromStdString(harness.Dir().WriteFile("notes.txt", "x"));
-    CMainDialog& window = harness.Start(notAList);
+    MainWindow& window = harness.Start(notAList);
     ASSERT_TRUE(harness.WaitForRuns(1));
     EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("Unknow file type: [%1].").arg(notAList)});
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyfox 1.3"));
@@ -97,7 +97,7 @@ TEST(Startup, AListThatCannotBeReadIsReportedAndTheEmptyListRun)
 {
     WindowHarness harness;
     const QString gone = harness.Path("gone.sfv");
-    CMainDialog& window = harness.Start(gone);
+    MainWindow& window = harness.Start(gone);
     ASSERT_TRUE(harness.WaitForRuns(1));
     EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("Open [%1] failed.").arg(gone)});
     // The title and the recent files name what is on screen: no list.
@@ -116,7 +116,7 @@ TEST(Close, TheCloseBoxSavesTheSettings)
         stored.sizeType = 2;
         ASSERT_TRUE(SaveSettings(profile, stored, false));
     }
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     const QString list = harness.WriteSmallList();
     window.OpenChecksumList(list);
     ASSERT_TRUE(harness.WaitForLoad());
@@ -134,7 +134,7 @@ TEST(Close, TheCloseBoxSavesTheSettings)
 TEST(Close, EnterAndEscapeDoNotEndTheProgram)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     for (QWidget* target : {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.ListView())}) {
         QTest::keyClick(target, Qt::Key_Escape);
@@ -149,7 +149,7 @@ TEST(Close, EnterAndEscapeDoNotEndTheProgram)
 TEST(Close, ClosingDuringARunStopsTheWorkerAndSaves)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start(harness.WriteLongList());
+    MainWindow& window = harness.Start(harness.WriteLongList());
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.PanelShown(); }, 10000));
     EXPECT_TRUE(window.close());
     EXPECT_TRUE(QFile::exists(harness.IniPath()));
@@ -161,7 +161,7 @@ TEST(Close, ClosingDuringARunStopsTheWorkerAndSaves)
 TEST(Close, ClosingWhileAListIsReadWaitsForItAndLeavesNoWaitCursor)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(harness.WriteSmallList());
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(window.close());
@@ -189,7 +189,7 @@ TEST(Startup, ADocumentTypeThatCannotBeWrittenIsReportedAndTheWindowStarts)
 {
     WindowHarness harness;
     harness.Dir().WriteFile("xdg-data/applications", "in the way");
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("Register update failed.")});
     EXPECT_TRUE(window.isVisible());
 }

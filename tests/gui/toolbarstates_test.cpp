@@ -33,7 +33,7 @@ constexpr const char* kIdle = "EEDEEE";  // start-up, back in the checksum view,
 TEST(ToolbarStates, ViewsAndRunsStartedByClicks)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     EXPECT_EQ(Row(harness), kIdle) << "start-up";
 
     harness.Click(CommandId::ViewToggle);
@@ -76,7 +76,7 @@ TEST(ToolbarStates, ViewsAndRunsStartedByClicks)
 TEST(ToolbarStates, ARunThatEndsGivesEverythingBack)
 {
     WindowHarness harness;
-    CMainDialog& window = harness.Start();
+    MainWindow& window = harness.Start();
     window.OpenChecksumList(harness.WriteSmallList());
     ASSERT_TRUE(harness.WaitForLoad());
     harness.Click(CommandId::StartPause);

@@ -4,10 +4,10 @@
 // user's desktop folders), a command line, and modal dialogs that record instead of
 // blocking.
 
-#include "maindialog.h"
+#include "mainwindow.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
-#include "settingsdlg.h"
+#include "settingsdialog.h"
 #include "tempdir.h"
 
 #include <QAction>
@@ -65,7 +65,7 @@ public:
     bool RunSettingsDialog(QWidget* parent, SettingsHost& host) override
     {
         ++settingsShown;
-        CSettingsDlg dialog(host, parent);
+        SettingsDialog dialog(host, parent);
         dialog.show();
         settingsHost = &host;
         if (onSettings) {
@@ -86,7 +86,7 @@ public:
     QStringList errors;
     QStringList errorDetails;  // the detail of each error shown with one
     int settingsShown = 0;
-    std::function<void(CSettingsDlg&)> onSettings;
+    std::function<void(SettingsDialog&)> onSettings;
     SettingsHost* settingsHost = nullptr;  // the window's side of the dialog while it is shown
     std::vector<FontChoice> fontAsked;
     std::optional<FontChoice> fontAnswer;  // what the font dialog answers; nothing: cancelled
@@ -127,19 +127,19 @@ public:
     }
 
     // Builds the window with the command line "tallyfox [argument]" and shows it.
-    CMainDialog& Start(const QString& argument = QString())
+    MainWindow& Start(const QString& argument = QString())
     {
         QStringList arguments{QStringLiteral("tallyfox")};
         if (!argument.isEmpty()) {
             arguments.append(argument);
         }
-        MainDialogOptions options;
+        MainWindowOptions options;
         options.iniPath = m_iniPath;
         options.iniReadPath = iniReadPath;
         options.arguments = arguments;
         options.dialogs = &dialogs;
         options.desktop = desktop;
-        window = std::make_unique<CMainDialog>(options);
+        window = std::make_unique<MainWindow>(options);
         window->ShowInitially();
         return *window;
     }
@@ -193,7 +193,7 @@ public:
     RecordingDialogs dialogs;
     DesktopServices* desktop = nullptr;  // what the window opens folders with; null: the system's
     QString iniReadPath;  // where the next start reads the settings; empty: IniPath()
-    std::unique_ptr<CMainDialog> window;
+    std::unique_ptr<MainWindow> window;
 
 private:
     TempDir m_dir;

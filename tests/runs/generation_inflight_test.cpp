@@ -100,7 +100,7 @@ std::string Md5ListOneFileAtATime(const ChosenSet& set)
             continue;
         }
         const std::string bytes = ReadBytes(file.path);
-        CMd5 md5;
+        Md5 md5;
         md5.Update(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
         list += Md5EntryLine(md5.Final(), file.entryName);
     }

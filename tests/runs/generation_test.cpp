@@ -67,7 +67,7 @@ GenerationOutcome Generate(ListKind kind, const std::string& list, const ChosenF
 std::string Crc32Of(const std::string& path)
 {
     g_abort = 0;
-    CCrc32Engine engine;
+    Crc32Engine engine;
     engine.BuildTable();
     std::uint32_t crc = 0;
     std::uint64_t done = 0;

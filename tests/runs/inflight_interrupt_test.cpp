@@ -200,7 +200,7 @@ protected:
         for (int row = 0; row < kMd5Rows; ++row) {
             const std::string name = "file" + std::to_string(row) + ".bin";
             const std::string bytes(kMd5Size, static_cast<char>('a' + row));
-            CMd5 md5;
+            Md5 md5;
             md5.Update(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
             if (row != 13) {
                 WriteFile(name, bytes);

@@ -77,7 +77,7 @@ Status ExpectedVerdict(const MixedRow& row)
 
 std::string Md5Hex(const std::string& bytes)
 {
-    CMd5 md5;
+    Md5 md5;
     md5.Update(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
     return md5.Final();
 }

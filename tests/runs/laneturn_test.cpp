@@ -17,7 +17,7 @@ using Status = EntryStatus;
 
 std::string Md5Of(const std::string& bytes)
 {
-    CMd5 md5;
+    Md5 md5;
     md5.Update(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
     return md5.Final();
 }

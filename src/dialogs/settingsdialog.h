@@ -5,8 +5,8 @@
 
 #include <QDialog>
 
-class CColourPicker;
-class CThemedButton;
+class ColourPicker;
+class ThemedButton;
 class QCheckBox;
 class QComboBox;
 class SettingsHost;
@@ -18,7 +18,7 @@ class SettingsHost;
 // the font the list had when the dialog opened and touches nothing else. OK writes the
 // rest back in a fixed order: the document type, the .sfv and .md5 associations, the
 // row colours, the list layout, the three flags, the size display mode.
-class CSettingsDlg final : public QDialog {
+class SettingsDialog final : public QDialog {
     Q_OBJECT
 
 public:
@@ -27,7 +27,7 @@ public:
     static constexpr int kSizeKb = 1;
     static constexpr int kSizeBytes = 2;
 
-    explicit CSettingsDlg(SettingsHost& host, QWidget* parent = nullptr);
+    explicit SettingsDialog(SettingsHost& host, QWidget* parent = nullptr);
 
     void accept() override;
     void reject() override;
@@ -35,7 +35,7 @@ public:
 private:
     void BuildControls();
     void LoadFromHost();
-    void SetUpThemedButton(CThemedButton* button);
+    void SetUpThemedButton(ThemedButton* button);
     void OnFont();
 
     SettingsHost& m_host;
@@ -46,11 +46,11 @@ private:
     QCheckBox* m_md5 = nullptr;
     QCheckBox* m_fullRowSelect = nullptr;
     QCheckBox* m_autoScroll = nullptr;
-    CThemedButton* m_font = nullptr;
+    ThemedButton* m_font = nullptr;
     QComboBox* m_sizeType = nullptr;
-    CColourPicker* m_colour1 = nullptr;
-    CColourPicker* m_colour2 = nullptr;
+    ColourPicker* m_colour1 = nullptr;
+    ColourPicker* m_colour2 = nullptr;
     QCheckBox* m_savePosition = nullptr;
-    CThemedButton* m_ok = nullptr;
-    CThemedButton* m_cancel = nullptr;
+    ThemedButton* m_ok = nullptr;
+    ThemedButton* m_cancel = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "maindialog.h"
+#include "mainwindow.h"
 
 #include "abortflag.h"
 #include "checksumlistmodel.h"
@@ -37,7 +37,7 @@ constexpr int kReportIntervalMs = 33; // about 30 refreshes a second during a ru
 
 }  // namespace
 
-CMainDialog::CMainDialog(MainDialogOptions options, QWidget* parent)
+MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     : QWidget(parent), m_options(std::move(options)), m_splitterPos(kInitialSplitterPos),
       m_observer([this](bool urgent) { WakeForRunReports(urgent); }), m_controller(m_list, m_observer)
 {
@@ -47,7 +47,7 @@ CMainDialog::CMainDialog(MainDialogOptions options, QWidget* parent)
     } else {
         m_dialogs = m_options.dialogs;
     }
-    setObjectName(QStringLiteral("mainDialog"));
+    setObjectName(QStringLiteral("mainWindow"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAcceptDrops(true);
 
@@ -75,14 +75,14 @@ CMainDialog::CMainDialog(MainDialogOptions options, QWidget* parent)
     ApplyLoadedSettings();
 
     m_reportTimer.setInterval(kReportIntervalMs);
-    connect(&m_reportTimer, &QTimer::timeout, this, &CMainDialog::ApplyRunReports);
+    connect(&m_reportTimer, &QTimer::timeout, this, &MainWindow::ApplyRunReports);
 
     m_startupTimer.setInterval(kStartupTimerMs);
-    connect(&m_startupTimer, &QTimer::timeout, this, &CMainDialog::OnStartupTimer);
+    connect(&m_startupTimer, &QTimer::timeout, this, &MainWindow::OnStartupTimer);
     m_startupTimer.start();
 }
 
-CMainDialog::~CMainDialog()
+MainWindow::~MainWindow()
 {
     m_closing = true;
     StopGeneration();
@@ -93,7 +93,7 @@ CMainDialog::~CMainDialog()
     (void)EndLoadWait();
 }
 
-void CMainDialog::ShowInitially()
+void MainWindow::ShowInitially()
 {
     const WindowPosRecord& pos = m_settings.windowPos;
     if (m_settings.windowPosStored && pos.savePosition != 0 && pos.maximized != 0) {
@@ -104,12 +104,12 @@ void CMainDialog::ShowInitially()
     NoteWhereSettingsGo();
 }
 
-bool CMainDialog::IsLoading() const noexcept
+bool MainWindow::IsLoading() const noexcept
 {
     return m_loader != nullptr && m_loader->IsRunning();
 }
 
-void CMainDialog::SetUpChecksumList()
+void MainWindow::SetUpChecksumList()
 {
     m_listView = new ChecksumListView(m_list, this);
     m_model = new ChecksumListModel(m_list, this);
@@ -120,10 +120,10 @@ void CMainDialog::SetUpChecksumList()
     m_listView->setAccessibleName(tr("Checksum list"));
 }
 
-void CMainDialog::SetUpToolbar()
+void MainWindow::SetUpToolbar()
 {
     m_toolbar = new MainToolbar(this);
-    connect(m_toolbar, &MainToolbar::CommandTriggered, this, &CMainDialog::OnCommand);
+    connect(m_toolbar, &MainToolbar::CommandTriggered, this, &MainWindow::OnCommand);
     connect(m_toolbar->RecentFilesMenu(), &QMenu::aboutToShow, this,
             [this] { BuildRecentFilesMenu(*m_toolbar->RecentFilesMenu(), m_recentFiles); });
     // Quit from the keyboard; Escape, as in any main window, closes nothing.
@@ -145,7 +145,7 @@ void CMainDialog::SetUpToolbar()
     addAction(m_browserOpenAction);
 }
 
-void CMainDialog::SetUpProgressPanel()
+void MainWindow::SetUpProgressPanel()
 {
     m_progressPanel = new ProgressPanel(this);
     m_progressPanel->setVisible(m_panelShown && m_checksumView);
@@ -153,7 +153,7 @@ void CMainDialog::SetUpProgressPanel()
     m_runClock.start();
 }
 
-void CMainDialog::SetUpStatusBar()
+void MainWindow::SetUpStatusBar()
 {
     m_statusBar = new StatusBarParts(this);
     // Saving the results the totals count: Ctrl+S anywhere in the window, or the
@@ -171,7 +171,7 @@ void CMainDialog::SetUpStatusBar()
     UpdateStatusBar();
 }
 
-void CMainDialog::SetUpBrowser()
+void MainWindow::SetUpBrowser()
 {
     // The folder browser's two halves side by side in a splitter: the tree pane on the
     // left, the file list on the right.
@@ -190,7 +190,7 @@ void CMainDialog::SetUpBrowser()
     InstallBrowserPanes(m_browser->TreePane(), m_browser->FileList());
 }
 
-void CMainDialog::OpenFolderInBrowser(const QString& folder)
+void MainWindow::OpenFolderInBrowser(const QString& folder)
 {
     if (m_checksumView) {
         m_toolbar->Action(CommandId::ViewToggle)->trigger();
@@ -199,7 +199,7 @@ void CMainDialog::OpenFolderInBrowser(const QString& folder)
     m_fileList->setFocus();
 }
 
-void CMainDialog::OnStartupTimer()
+void MainWindow::OnStartupTimer()
 {
     if (!isVisible()) {
         return;
@@ -213,7 +213,7 @@ void CMainDialog::OnStartupTimer()
     }
 }
 
-void CMainDialog::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Whatever runs stops at its next check; the settings are saved; then the worker
     // and a list still being read are waited for, before anything they use goes away.

@@ -3,7 +3,7 @@
 
 #include "recordinghost.h"
 #include "rowname.h"
-#include "settingsdlg.h"
+#include "settingsdialog.h"
 
 #include "colourpicker.h"
 #include "hovercolour.h"
@@ -74,7 +74,7 @@ TEST_P(SettingsDialogStart, EveryControlStartsFromTheHost)
     if (row.md5Handler) {
         host.store.handlers[".md5"] = *row.md5Handler;
     }
-    CSettingsDlg dialog(host);
+    SettingsDialog dialog(host);
 
     const Settings& settings = row.settings;
     EXPECT_EQ(Box(dialog, "sfvBox")->isChecked(), host.associations.IsAssociated(".sfv"));
@@ -88,8 +88,8 @@ TEST_P(SettingsDialogStart, EveryControlStartsFromTheHost)
     EXPECT_EQ(size->itemText(1), QStringLiteral("KB"));
     EXPECT_EQ(size->itemText(2), QStringLiteral("Bytes"));
     EXPECT_EQ(size->currentIndex(), settings.sizeType);
-    EXPECT_EQ(Find<CColourPicker>(dialog, "colour1Picker")->BackgroundColour(), settings.rowColours.firstColour);
-    EXPECT_EQ(Find<CColourPicker>(dialog, "colour2Picker")->BackgroundColour(), settings.rowColours.secondColour);
+    EXPECT_EQ(Find<ColourPicker>(dialog, "colour1Picker")->BackgroundColour(), settings.rowColours.firstColour);
+    EXPECT_EQ(Find<ColourPicker>(dialog, "colour2Picker")->BackgroundColour(), settings.rowColours.secondColour);
     EXPECT_TRUE(host.calls.isEmpty()) << host.calls.join(QLatin1Char('|')).toStdString();  // opening writes nothing
 }
 
@@ -119,7 +119,7 @@ TEST_P(AssociationBoxes, FollowIsAssociated)
         host.store.handlers[".sfv"] = *row.handler;
         host.store.handlers[".md5"] = *row.handler;
     }
-    CSettingsDlg dialog(host);
+    SettingsDialog dialog(host);
     EXPECT_EQ(Box(dialog, "sfvBox")->isChecked(), row.checked);
     EXPECT_EQ(Box(dialog, "md5Box")->isChecked(), row.checked);
 }
@@ -137,15 +137,15 @@ TEST(SettingsDialogOk, WritesEveryControlBackInItsOrder)
 {
     RecordingHost host;
     host.settings = AllOff();
-    CSettingsDlg dialog(host);
+    SettingsDialog dialog(host);
     dialog.show();
     Box(dialog, "sfvBox")->click();
     Box(dialog, "fullRowSelectBox")->click();
     Box(dialog, "savePositionBox")->click();
-    Find<QComboBox>(dialog, "sizeTypeBox")->setCurrentIndex(CSettingsDlg::kSizeBytes);
-    Find<CColourPicker>(dialog, "colour1Picker")->SetBackgroundColour(0x00010203);
-    Find<CColourPicker>(dialog, "colour2Picker")->SetBackgroundColour(0x00040506);
-    Find<CThemedButton>(dialog, "okButton")->click();
+    Find<QComboBox>(dialog, "sizeTypeBox")->setCurrentIndex(SettingsDialog::kSizeBytes);
+    Find<ColourPicker>(dialog, "colour1Picker")->SetBackgroundColour(0x00010203);
+    Find<ColourPicker>(dialog, "colour2Picker")->SetBackgroundColour(0x00040506);
+    Find<ThemedButton>(dialog, "okButton")->click();
 
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_FALSE(dialog.isVisible());
@@ -167,7 +167,7 @@ TEST(SettingsDialogOk, UncheckedBoxesGiveTheExtensionsBack)
     RecordingHost host;
     host.store.handlers[".sfv"] = "  Tallyfox.Document ";  // ours by the rule, not by the box
     host.store.backups[".sfv"] = "org.other.Checker";
-    CSettingsDlg dialog(host);
+    SettingsDialog dialog(host);
     ASSERT_FALSE(Box(dialog, "sfvBox")->isChecked());
     dialog.accept();
     EXPECT_EQ(host.store.handlers[".sfv"], "org.other.Checker");
@@ -181,8 +181,8 @@ TEST(SettingsDialogFont, ChosenFontReachesTheListAtOnceAndOkKeepsIt)
     RecordingHost host;
     host.settings.listFont = FontNamed("Before");
     host.fontAnswer = FontNamed("Chosen");
-    CSettingsDlg dialog(host);
-    Find<CThemedButton>(dialog, "fontButton")->click();
+    SettingsDialog dialog(host);
+    Find<ThemedButton>(dialog, "fontButton")->click();
     EXPECT_EQ(host.calls, (QStringList{QStringLiteral("ChooseListFont Before"), QStringLiteral("ApplyListFont Chosen"),
                                        QStringLiteral("ApplyHeaderFont"), QStringLiteral("RefreshListLayout")}));
     host.calls.clear();
@@ -195,8 +195,8 @@ TEST(SettingsDialogFont, CancelledFontDialogChangesNothing)
 {
     RecordingHost host;
     host.settings.listFont = FontNamed("Before");
-    CSettingsDlg dialog(host);
-    Find<CThemedButton>(dialog, "fontButton")->click();
+    SettingsDialog dialog(host);
+    Find<ThemedButton>(dialog, "fontButton")->click();
     EXPECT_EQ(host.calls, QStringList{QStringLiteral("ChooseListFont Before")});
 }
 
@@ -211,17 +211,17 @@ TEST(SettingsDialogCancel, PutsTheFontBackAndTouchesNothingElse)
         host.settings.listFont = FontNamed("Before");
         host.fontAnswer = FontNamed("Chosen");
         const Settings before = host.settings;
-        CSettingsDlg dialog(host);
+        SettingsDialog dialog(host);
         dialog.show();
-        Find<CThemedButton>(dialog, "fontButton")->click();
+        Find<ThemedButton>(dialog, "fontButton")->click();
         Box(dialog, "sfvBox")->click();
         Box(dialog, "autoScrollBox")->click();
-        Find<QComboBox>(dialog, "sizeTypeBox")->setCurrentIndex(CSettingsDlg::kSizeAuto);
-        Find<CColourPicker>(dialog, "colour1Picker")->SetBackgroundColour(0x00999999);
+        Find<QComboBox>(dialog, "sizeTypeBox")->setCurrentIndex(SettingsDialog::kSizeAuto);
+        Find<ColourPicker>(dialog, "colour1Picker")->SetBackgroundColour(0x00999999);
         host.calls.clear();
 
         if (std::string(way) == "cancel button") {
-            Find<CThemedButton>(dialog, "cancelButton")->click();
+            Find<ThemedButton>(dialog, "cancelButton")->click();
         } else if (std::string(way) == "escape") {
             QTest::keyClick(&dialog, Qt::Key_Escape);
         } else {
@@ -243,7 +243,7 @@ TEST(SettingsDialogCancel, PutsTheFontBackAndTouchesNothingElse)
 TEST(SettingsDialogLook, TextsThemedButtonsAndLiveColourPickers)
 {
     RecordingHost host;
-    CSettingsDlg dialog(host);
+    SettingsDialog dialog(host);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Tallyfox - Settings"));
     const std::pair<const char*, const char*> texts[] = {
         {"sfvBox", "&SFV"}, {"md5Box", "&MD5"}, {"fullRowSelectBox", "Full ro&w select"},
@@ -253,21 +253,21 @@ TEST(SettingsDialogLook, TextsThemedButtonsAndLiveColourPickers)
     }
     const std::pair<const char*, const char*> buttons[] = {
         {"fontButton", "&Font"}, {"okButton", "&OK"}, {"cancelButton", "&Cancel"}};
-    const ThemeAdapter* shared = Find<CThemedButton>(dialog, "okButton")->Theme();
+    const ThemeAdapter* shared = Find<ThemedButton>(dialog, "okButton")->Theme();
     ASSERT_NE(shared, nullptr);
     for (const auto& [name, text] : buttons) {
-        const CThemedButton* button = Find<CThemedButton>(dialog, name);
+        const ThemedButton* button = Find<ThemedButton>(dialog, name);
         EXPECT_EQ(button->text(), QString::fromLatin1(text));
         EXPECT_EQ(button->Theme(), shared) << name;  // one adapter for the three
         EXPECT_TRUE(button->DrawsFocusWhenFlat()) << name;
         EXPECT_EQ(button->Colour(0), HoverBackgroundColour(button->palette().color(QPalette::Button))) << name;
     }
-    EXPECT_TRUE(Find<CThemedButton>(dialog, "okButton")->isDefault());
-    EXPECT_EQ(Find<CColourPicker>(dialog, "colour1Picker")->text(), QStringLiteral("Col1"));
-    EXPECT_EQ(Find<CColourPicker>(dialog, "colour2Picker")->text(), QStringLiteral("Col2"));
+    EXPECT_TRUE(Find<ThemedButton>(dialog, "okButton")->isDefault());
+    EXPECT_EQ(Find<ColourPicker>(dialog, "colour1Picker")->text(), QStringLiteral("Col1"));
+    EXPECT_EQ(Find<ColourPicker>(dialog, "colour2Picker")->text(), QStringLiteral("Col2"));
 
     // Live tracking: while the pop-up is open the picker shows the colour under the keys.
-    auto* picker = Find<CColourPicker>(dialog, "colour1Picker");
+    auto* picker = Find<ColourPicker>(dialog, "colour1Picker");
     dialog.show();
     const std::uint32_t before = picker->BackgroundColour();
     picker->click();
@@ -300,7 +300,7 @@ TEST(SettingsDialogLook, Screenshot)
     RecordingHost host;
     host.store.handlers[".sfv"] = "Tallyfox.Document";
     host.settings.sizeType = 1;
-    CSettingsDlg dialog(host);
+    SettingsDialog dialog(host);
     dialog.show();
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));

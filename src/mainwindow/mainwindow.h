@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window. How its pieces fit together:
-//   maindialog.cpp      start-up in its fixed order, the command-line timer, close
+//   mainwindow.cpp      start-up in its fixed order, the command-line timer, close
 //   maincommands.cpp    the command dispatcher (4999-5011, 32771-32788) and commands
 //   maincreate.cpp      creating a list from the browser's selection (its run on a worker)
 //   mainopen.cpp        opening a list (read off the GUI thread), recent files, drops
@@ -15,7 +15,7 @@
 #include "checksumlist.h"
 #include "checksumlistproxy.h"
 #include "commandid.h"
-#include "generatedlg.h"
+#include "generatedialog.h"
 #include "recentfiles.h"
 #include "settings.h"
 #include "toolbarstates.h"
@@ -52,7 +52,7 @@ class QMimeData;
 class QSplitter;
 class StatusBarParts;
 
-struct MainDialogOptions {
+struct MainWindowOptions {
     QString iniPath;                  // the settings file; empty: none is read or written
     QString iniReadPath;              // where the settings are read from; empty: iniPath
     QStringList arguments;            // the command line, program name first
@@ -60,16 +60,16 @@ struct MainDialogOptions {
     DesktopServices* desktop = nullptr;  // not owned; nullptr: the system's
 };
 
-class CMainDialog final : public QWidget {
+class MainWindow final : public QWidget {
     Q_OBJECT
     // The settings dialog's view of the window: it reads and writes the settings here.
     friend class MainSettingsHost;
 
 public:
-    explicit CMainDialog(MainDialogOptions options, QWidget* parent = nullptr);
-    ~CMainDialog() override;
-    CMainDialog(const CMainDialog&) = delete;
-    CMainDialog& operator=(const CMainDialog&) = delete;
+    explicit MainWindow(MainWindowOptions options, QWidget* parent = nullptr);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
 
     // Shows the window, maximized when the stored window position asks for it.
     void ShowInitially();
@@ -128,7 +128,7 @@ public:
     [[nodiscard]] int SplitterPos() const noexcept { return m_splitterPos; }
     [[nodiscard]] int FinishedRuns() const noexcept { return m_finishedRuns; }
     // The progress dialog of the generation run under way, or null.
-    [[nodiscard]] CGenerateDlg* GenerateDialog() const noexcept { return m_generateDlg; }
+    [[nodiscard]] GenerateDialog* OpenGenerateDialog() const noexcept { return m_generateDialog; }
     [[nodiscard]] int FinishedGenerations() const noexcept { return m_finishedGenerations; }
     [[nodiscard]] const QFont& HeaderFont() const noexcept { return m_headerFont; }
 
@@ -147,7 +147,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // Start-up (maindialog.cpp).
+    // Start-up (mainwindow.cpp).
     void SetUpChecksumList();
     void SetUpToolbar();
     void SetUpProgressPanel();
@@ -230,7 +230,7 @@ private:
     void ApplyFullRowSelect();
     void RefreshListLayout();
 
-    MainDialogOptions m_options;
+    MainWindowOptions m_options;
     std::unique_ptr<ModalDialogs> m_ownDialogs;
     ModalDialogs* m_dialogs;
 
@@ -275,7 +275,7 @@ private:
     bool m_verdictDue = false;   // a run started and has not ended yet
     bool m_verdictStopped = false;
     bool m_verdictShown = false; // the verdict strip is up (in the checksum view)
-    QPointer<CGenerateDlg> m_generateDlg;  // a child of the window
+    QPointer<GenerateDialog> m_generateDialog;  // a child of the window
     int m_finishedGenerations = 0;
 
     // The list, the run's observer and the controller, in this order: the controller

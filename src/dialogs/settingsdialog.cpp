@@ -1,4 +1,4 @@
-#include "settingsdlg.h"
+#include "settingsdialog.h"
 
 #include "colourpicker.h"
 #include "hovercolour.h"
@@ -22,7 +22,7 @@ std::int32_t Flag(const QCheckBox* box)
 
 }  // namespace
 
-CSettingsDlg::CSettingsDlg(SettingsHost& host, QWidget* parent)
+SettingsDialog::SettingsDialog(SettingsHost& host, QWidget* parent)
     : QDialog(parent), m_host(host), m_fontAtOpen(host.CurrentSettings().listFont)
 {
     setObjectName(QStringLiteral("settingsDialog"));
@@ -31,7 +31,7 @@ CSettingsDlg::CSettingsDlg(SettingsHost& host, QWidget* parent)
     LoadFromHost();
 }
 
-void CSettingsDlg::BuildControls()
+void SettingsDialog::BuildControls()
 {
     m_sfv = new QCheckBox(tr("&SFV"), this);
     m_sfv->setObjectName(QStringLiteral("sfvBox"));
@@ -47,18 +47,18 @@ void CSettingsDlg::BuildControls()
     m_fullRowSelect->setObjectName(QStringLiteral("fullRowSelectBox"));
     m_autoScroll = new QCheckBox(tr("Au&to Scroll"), this);
     m_autoScroll->setObjectName(QStringLiteral("autoScrollBox"));
-    m_font = new CThemedButton(tr("&Font"), this);
+    m_font = new ThemedButton(tr("&Font"), this);
     m_font->setObjectName(QStringLiteral("fontButton"));
-    connect(m_font, &QPushButton::clicked, this, &CSettingsDlg::OnFont);
+    connect(m_font, &QPushButton::clicked, this, &SettingsDialog::OnFont);
     m_sizeType = new QComboBox(this);
     m_sizeType->setObjectName(QStringLiteral("sizeTypeBox"));
     auto* sizeLabel = new QLabel(tr("Dis&play File Size As"), this);
     sizeLabel->setBuddy(m_sizeType);
-    m_colour1 = new CColourPicker(this);
+    m_colour1 = new ColourPicker(this);
     m_colour1->setObjectName(QStringLiteral("colour1Picker"));
     m_colour1->setText(tr("Col1"));
     m_colour1->setAccessibleName(tr("First row colour"));
-    m_colour2 = new CColourPicker(this);
+    m_colour2 = new ColourPicker(this);
     m_colour2->setObjectName(QStringLiteral("colour2Picker"));
     m_colour2->setText(tr("Col2"));
     m_colour2->setAccessibleName(tr("Second row colour"));
@@ -82,13 +82,13 @@ void CSettingsDlg::BuildControls()
     auto* miscLayout = new QVBoxLayout(misc);
     miscLayout->addWidget(m_savePosition);
 
-    m_ok = new CThemedButton(tr("&OK"), this);
+    m_ok = new ThemedButton(tr("&OK"), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setDefault(true);
-    connect(m_ok, &QPushButton::clicked, this, &CSettingsDlg::accept);
-    m_cancel = new CThemedButton(tr("&Cancel"), this);
+    connect(m_ok, &QPushButton::clicked, this, &SettingsDialog::accept);
+    m_cancel = new ThemedButton(tr("&Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(m_cancel, &QPushButton::clicked, this, &CSettingsDlg::reject);
+    connect(m_cancel, &QPushButton::clicked, this, &SettingsDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_ok);
@@ -114,7 +114,7 @@ void CSettingsDlg::BuildControls()
     setTabOrder(m_ok, m_cancel);
 }
 
-void CSettingsDlg::LoadFromHost()
+void SettingsDialog::LoadFromHost()
 {
     m_md5->setChecked(m_host.IsAssociated(QStringLiteral(".md5")));
     m_sfv->setChecked(m_host.IsAssociated(QStringLiteral(".sfv")));
@@ -131,18 +131,18 @@ void CSettingsDlg::LoadFromHost()
     const int mode = settings.sizeType;
     m_sizeType->setCurrentIndex(mode >= kSizeAuto && mode <= kSizeBytes ? mode : kSizeAuto);
 
-    for (CColourPicker* picker : {m_colour1, m_colour2}) {
+    for (ColourPicker* picker : {m_colour1, m_colour2}) {
         picker->SetLiveTracking(true);
     }
     m_colour1->SetBackgroundColour(settings.rowColours.firstColour);
     m_colour2->SetBackgroundColour(settings.rowColours.secondColour);
 
-    for (CThemedButton* button : {m_ok, m_cancel, m_font}) {
+    for (ThemedButton* button : {m_ok, m_cancel, m_font}) {
         SetUpThemedButton(button);
     }
 }
 
-void CSettingsDlg::SetUpThemedButton(CThemedButton* button)
+void SettingsDialog::SetUpThemedButton(ThemedButton* button)
 {
     button->SetThemeAdapter(&m_theme);
     button->SetColour(0, HoverBackgroundColour(button->palette().color(QPalette::Button)), false);
@@ -150,7 +150,7 @@ void CSettingsDlg::SetUpThemedButton(CThemedButton* button)
     button->update();
 }
 
-void CSettingsDlg::OnFont()
+void SettingsDialog::OnFont()
 {
     const FontRecord current = m_host.CurrentSettings().listFont;
     const std::optional<FontRecord> chosen = m_host.ChooseListFont(this, current);
@@ -162,7 +162,7 @@ void CSettingsDlg::OnFont()
     m_host.RefreshListLayout();
 }
 
-void CSettingsDlg::accept()
+void SettingsDialog::accept()
 {
     m_host.RegisterDocumentType(this);
     m_host.SetSfvAssociation(m_sfv->isChecked());
@@ -177,7 +177,7 @@ void CSettingsDlg::accept()
     QDialog::accept();
 }
 
-void CSettingsDlg::reject()
+void SettingsDialog::reject()
 {
     m_host.ApplyListFont(m_fontAtOpen);
     m_host.ApplyHeaderFont();

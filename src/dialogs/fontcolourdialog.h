@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QFont>
 
-class CColourPicker;
+class ColourPicker;
 class QFontDialog;
 
 // A font and the colour its text is drawn in.
@@ -15,15 +15,15 @@ struct FontChoice {
 
 // The font dialog of the checksum list: the platform's font chooser (family, style,
 // size, strike-out and underline effects) with a text colour below it, as one dialog.
-class CFontColourDlg final : public QDialog {
+class FontColourDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CFontColourDlg(const FontChoice& initial, QWidget* parent = nullptr);
+    explicit FontColourDialog(const FontChoice& initial, QWidget* parent = nullptr);
 
     [[nodiscard]] FontChoice Choice() const;
 
 private:
     QFontDialog* m_fonts;
-    CColourPicker* m_colour;
+    ColourPicker* m_colour;
 };

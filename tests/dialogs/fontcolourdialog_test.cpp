@@ -1,7 +1,7 @@
 // The list-font dialog: it starts from the font and colour it is given and answers with
 // what the user chose; Escape inside the font chooser ends the whole dialog.
 
-#include "fontcolourdlg.h"
+#include "fontcolourdialog.h"
 
 #include "colorref.h"
 #include "colourpicker.h"
@@ -23,7 +23,7 @@ FontChoice Initial()
 
 TEST(FontColourDialog, StartsFromTheGivenFontAndColourAndAnswersTheChoice)
 {
-    CFontColourDlg dialog(Initial());
+    FontColourDialog dialog(Initial());
     FontChoice choice = dialog.Choice();
     EXPECT_EQ(choice.font.pointSize(), 13);
     EXPECT_TRUE(choice.font.bold());
@@ -34,7 +34,7 @@ TEST(FontColourDialog, StartsFromTheGivenFontAndColourAndAnswersTheChoice)
     QFont larger = chooser->currentFont();
     larger.setPointSize(17);
     chooser->setCurrentFont(larger);
-    auto* picker = dialog.findChild<CColourPicker*>(QStringLiteral("fontColourPicker"));
+    auto* picker = dialog.findChild<ColourPicker*>(QStringLiteral("fontColourPicker"));
     ASSERT_NE(picker, nullptr);
     picker->SetBackgroundColour(ColorRefFromRgb(255, 0, 0));
     choice = dialog.Choice();
@@ -44,7 +44,7 @@ TEST(FontColourDialog, StartsFromTheGivenFontAndColourAndAnswersTheChoice)
 
 TEST(FontColourDialog, EscapeInTheChooserEndsTheDialog)
 {
-    CFontColourDlg dialog(Initial());
+    FontColourDialog dialog(Initial());
     dialog.show();
     auto* chooser = dialog.findChild<QFontDialog*>(QStringLiteral("fontChooser"));
     ASSERT_NE(chooser, nullptr);

@@ -1,7 +1,7 @@
 // The generation progress dialog driving a real run: what it shows, Cancel, close.
 
 #include "abortflag.h"
-#include "generatedlg.h"
+#include "generatedialog.h"
 #include "listendnotes.h"
 #include "sfvhead.h"
 #include "tempdir.h"
@@ -36,7 +36,7 @@ ChosenFiles Choose(const TempDir& dir, const std::vector<std::string>& names, co
 
 struct DialogFixture {
     QWidget owner;
-    CGenerateDlg* dialog = new CGenerateDlg(&owner);
+    GenerateDialog* dialog = new GenerateDialog(&owner);
     QStringList errors;
 
     DialogFixture()
@@ -56,7 +56,7 @@ TEST(GenerateDialog, ShowsKindFileCounterAndFullBarThenEnds)
     dir.WriteFile("c.txt", "abc");
     const std::string list = dir.Folder() + "new.md5";
     DialogFixture fixture;
-    QSignalSpy ended(fixture.dialog, &CGenerateDlg::generationEnded);
+    QSignalSpy ended(fixture.dialog, &GenerateDialog::generationEnded);
 
     fixture.dialog->Start({.outputPath = list, .kind = 2, .chosen = Choose(dir, {"a.txt", "b.bin", "c.txt"}, list)});
     EXPECT_TRUE(fixture.dialog->isVisible());
@@ -90,7 +90,7 @@ TEST(GenerateDialog, CancelSaysUserAbortedOnceAndKeepsTheLinesWrittenSoFar)
     ASSERT_TRUE(written.written);
     const std::string head = ReadBytes(written.temporaryPath);
     DialogFixture fixture;
-    QSignalSpy ended(fixture.dialog, &CGenerateDlg::generationEnded);
+    QSignalSpy ended(fixture.dialog, &GenerateDialog::generationEnded);
     auto* counter = fixture.dialog->findChild<QLabel*>("generateCounter");
 
     fixture.dialog->Start({.outputPath = list, .writePath = written.temporaryPath, .kind = 1, .chosen = chosen});

@@ -2,7 +2,7 @@
 // Enter confirms and Escape cancels.
 
 #include "recordinghost.h"
-#include "settingsdlg.h"
+#include "settingsdialog.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ public:
         return QTest::qWaitFor(condition, 5000);
     }
 
-    CSettingsDlg dialog;
+    SettingsDialog dialog;
 };
 
 TEST(SettingsDialogKeys, EachAcceleratorReachesItsControl)
@@ -64,7 +64,7 @@ TEST(SettingsDialogKeys, EachAcceleratorReachesItsControl)
     auto* size = active.dialog.findChild<QComboBox*>(QStringLiteral("sizeTypeBox"));
     EXPECT_EQ(QApplication::focusWidget(), size);
     QTest::keyClick(size, Qt::Key_Down);
-    EXPECT_EQ(size->currentIndex(), CSettingsDlg::kSizeKb);
+    EXPECT_EQ(size->currentIndex(), SettingsDialog::kSizeKb);
 
     active.Alt(Qt::Key_F);
     EXPECT_TRUE(

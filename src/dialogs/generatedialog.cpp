@@ -1,4 +1,4 @@
-#include "generatedlg.h"
+#include "generatedialog.h"
 
 #include "abortflag.h"
 #include "generationlines.h"
@@ -22,7 +22,7 @@ constexpr int kRefreshMilliseconds = 100;
 
 }  // namespace
 
-CGenerateDlg::CGenerateDlg(QWidget* owner)
+GenerateDialog::GenerateDialog(QWidget* owner)
     : QDialog(owner),
       m_group(new QGroupBox(QString::fromLatin1(kSfvGroupCaption), this)),
       m_fileName(new QLabel(m_group)),
@@ -63,23 +63,23 @@ CGenerateDlg::CGenerateDlg(QWidget* owner)
     outer->addWidget(m_group);
     setMinimumWidth(300);
 
-    connect(m_cancel, &QPushButton::clicked, this, &CGenerateDlg::OnCancel);
-    connect(m_refreshTimer, &QTimer::timeout, this, &CGenerateDlg::Refresh);
+    connect(m_cancel, &QPushButton::clicked, this, &GenerateDialog::OnCancel);
+    connect(m_refreshTimer, &QTimer::timeout, this, &GenerateDialog::Refresh);
 }
 
-CGenerateDlg::~CGenerateDlg()
+GenerateDialog::~GenerateDialog()
 {
     GenerationRun::Cancel();
     m_run.Wait();
 }
 
-void CGenerateDlg::Shutdown()
+void GenerateDialog::Shutdown()
 {
     GenerationRun::Cancel();
     m_run.Wait();
 }
 
-void CGenerateDlg::Start(GenerationJob job)
+void GenerateDialog::Start(GenerationJob job)
 {
     m_listPath = job.outputPath;
     m_running = true;
@@ -94,7 +94,7 @@ void CGenerateDlg::Start(GenerationJob job)
     m_run.Start(std::move(job), *this);
 }
 
-void CGenerateDlg::RunStarted(const std::string& groupCaption)
+void GenerateDialog::RunStarted(const std::string& groupCaption)
 {
     QMetaObject::invokeMethod(
         this,
@@ -105,7 +105,7 @@ void CGenerateDlg::RunStarted(const std::string& groupCaption)
         Qt::QueuedConnection);
 }
 
-void CGenerateDlg::FileStarted(const std::string& name, int, int, const std::string& counterText)
+void GenerateDialog::FileStarted(const std::string& name, int, int, const std::string& counterText)
 {
     const std::lock_guard lock(m_fileMutex);
     m_latestName = name;
@@ -113,12 +113,12 @@ void CGenerateDlg::FileStarted(const std::string& name, int, int, const std::str
     m_fileChanged = true;
 }
 
-void CGenerateDlg::RunEnded(const GenerationOutcome& outcome)
+void GenerateDialog::RunEnded(const GenerationOutcome& outcome)
 {
     QMetaObject::invokeMethod(this, [this, outcome] { Finish(outcome); }, Qt::QueuedConnection);
 }
 
-void CGenerateDlg::Refresh()
+void GenerateDialog::Refresh()
 {
     {
         const std::lock_guard lock(m_fileMutex);
@@ -136,7 +136,7 @@ void CGenerateDlg::Refresh()
     m_figures->setText(ProgressFiguresText(figures, m_running));
 }
 
-void CGenerateDlg::Finish(const GenerationOutcome& outcome)
+void GenerateDialog::Finish(const GenerationOutcome& outcome)
 {
     m_run.Wait();  // RunEnded was the worker's last call
     m_refreshTimer->stop();
@@ -153,7 +153,7 @@ void CGenerateDlg::Finish(const GenerationOutcome& outcome)
     emit generationEnded(outcome);
 }
 
-void CGenerateDlg::EndGeneration(int result)
+void GenerateDialog::EndGeneration(int result)
 {
     g_abort.store(1, std::memory_order_relaxed);
     if (isVisible()) {
@@ -161,7 +161,7 @@ void CGenerateDlg::EndGeneration(int result)
     }
 }
 
-void CGenerateDlg::OnCancel()
+void GenerateDialog::OnCancel()
 {
     if (!m_running || !isVisible()) {
         return;  // the run has ended, or a Cancel was already handled
@@ -170,13 +170,13 @@ void CGenerateDlg::OnCancel()
     m_showError(parentWidget(), QString::fromLatin1(kUserAbortedMessage));
 }
 
-void CGenerateDlg::reject()
+void GenerateDialog::reject()
 {
     // Escape: the same as Cancel.
     OnCancel();
 }
 
-void CGenerateDlg::closeEvent(QCloseEvent* event)
+void GenerateDialog::closeEvent(QCloseEvent* event)
 {
     EndGeneration(QDialog::Rejected);
     event->accept();

@@ -1,9 +1,9 @@
-#include "remarkdlg.h"
+#include "remarkdialog.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
-CRemarkDlg::CRemarkDlg(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint)
+RemarkDialog::RemarkDialog(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("remarkDialog"));
     auto* text = new QLabel(tr("Generate SFV Remark..."), this);
@@ -14,7 +14,7 @@ CRemarkDlg::CRemarkDlg(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::Framele
     setMinimumSize(160, 60);
 }
 
-void CRemarkDlg::showEvent(QShowEvent* event)
+void RemarkDialog::showEvent(QShowEvent* event)
 {
     if (const QWidget* owner = parentWidget(); owner != nullptr) {
         const QPoint centre = owner->mapToGlobal(owner->rect().center());

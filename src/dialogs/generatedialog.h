@@ -35,14 +35,14 @@ class QTimer;
 // block and ends normally. At the end the dialog shows the run's message (the list could
 // not be created or written, unknown kind) and names the files that were left out,
 // then emits generationEnded. Destroying the dialog cancels the run and waits for it.
-class CGenerateDlg final : public QDialog, private GenerationObserver, private ProgressSink {
+class GenerateDialog final : public QDialog, private GenerationObserver, private ProgressSink {
     Q_OBJECT
 
 public:
     using ShowError = std::function<void(QWidget* parent, const QString& text)>;
 
-    explicit CGenerateDlg(QWidget* owner);
-    ~CGenerateDlg() override;
+    explicit GenerateDialog(QWidget* owner);
+    ~GenerateDialog() override;
 
     // Replaces the message box (tests record the texts instead).
     void SetShowError(ShowError showError) { m_showError = std::move(showError); }

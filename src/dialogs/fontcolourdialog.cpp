@@ -1,4 +1,4 @@
-#include "fontcolourdlg.h"
+#include "fontcolourdialog.h"
 
 #include "colorref.h"
 #include "colourpicker.h"
@@ -9,8 +9,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-CFontColourDlg::CFontColourDlg(const FontChoice& initial, QWidget* parent)
-    : QDialog(parent), m_fonts(new QFontDialog(initial.font, this)), m_colour(new CColourPicker(this))
+FontColourDialog::FontColourDialog(const FontChoice& initial, QWidget* parent)
+    : QDialog(parent), m_fonts(new QFontDialog(initial.font, this)), m_colour(new ColourPicker(this))
 {
     setObjectName(QStringLiteral("fontDialog"));
     setWindowTitle(tr("Font"));
@@ -45,7 +45,7 @@ CFontColourDlg::CFontColourDlg(const FontChoice& initial, QWidget* parent)
     layout->addWidget(buttons);
 }
 
-FontChoice CFontColourDlg::Choice() const
+FontChoice FontColourDialog::Choice() const
 {
     return {m_fonts->currentFont(), ColourFromColorRef(m_colour->BackgroundColour())};
 }
