@@ -5,12 +5,14 @@
 #                                   list interop tests run (build and tests)
 #   scripts/install-deps.sh run     build + what running on a machine without a display needs
 #   scripts/install-deps.sh bench   build + Google Benchmark and the peer tools compared with
+#   scripts/install-deps.sh package build + what making and checking the Debian package needs
 set -euo pipefail
 
 build=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libsimpleini-dev libssl-dev
        fonts-dejavu-core xdg-utils libglib2.0-bin shared-mime-info desktop-file-utils rhash cksfv coreutils)
 run=(xvfb xauth imagemagick openbox xdotool)
 bench=(libbenchmark-dev rhash cksfv coreutils hashdeep)
+package=(dpkg-dev file lintian librsvg2-bin appstream desktop-file-utils)
 
 wanted=("${build[@]}")
 for group in "$@"; do
@@ -18,7 +20,8 @@ for group in "$@"; do
     build) ;;
     run) wanted+=("${run[@]}") ;;
     bench) wanted+=("${bench[@]}") ;;
-    *) echo "install-deps.sh: unknown group '$group' (build, run, bench)" >&2; exit 2 ;;
+    package) wanted+=("${package[@]}") ;;
+    *) echo "install-deps.sh: unknown group '$group' (build, run, bench, package)" >&2; exit 2 ;;
   esac
 done
 

@@ -68,5 +68,6 @@ std::string DesktopEntryText(const DesktopEntry& entry)
     }
     text += "\n";
     text += "Categories=Utility;\n";
+    text += "Keywords=checksum;verify;CRC32;SFV;MD5;SHA256;\n";
     return text;
 }
