@@ -1,6 +1,7 @@
 #include "tallyfoxapp.h"
 
 #include "iniplace.h"
+#include "installlocation.h"
 #include "mainwindow.h"
 #include "pathtext.h"
 #include "toolbaricons.h"
@@ -17,7 +18,7 @@ int TallyfoxApp::InitInstance()
 {
     MainWindowOptions options;
     const std::string program = NarrowPath(QCoreApplication::applicationFilePath());
-    const IniFiles settingsFiles = LocateIniFiles(program);
+    const IniFiles settingsFiles = LocateIniFiles(program, IsInstalledProgram(program, ConfiguredInstallLayout()));
     options.iniPath = WidePath(settingsFiles.writePath);
     options.iniReadPath = WidePath(settingsFiles.readPath);
     options.arguments = QCoreApplication::arguments();

@@ -3,6 +3,7 @@
 #include "desktopentry.h"
 #include "externaltool.h"
 #include "fileassociations.h"
+#include "installlocation.h"
 #include "keyfiletext.h"
 #include "mimeglobs.h"
 #include "mimepackage.h"
@@ -109,6 +110,9 @@ void XdgAssociationStore::WriteIcons() const
 
 bool XdgAssociationStore::WriteDocumentType()
 {
+    if (m_program.packaged) {
+        return true;  // the system's desktop entry and icons are the package's
+    }
     if (m_program.path.empty()) {
         return false;
     }
@@ -214,5 +218,7 @@ bool XdgAssociationStore::SetBackup(const std::string& extension, const std::str
 
 XdgAssociationStore UserAssociationStore(std::vector<IconImage> icons)
 {
-    return XdgAssociationStore(XdgFoldersFromEnvironment(), XdgProgram{RunningProgramPath(), std::move(icons)});
+    std::string program = RunningProgramPath();
+    const bool packaged = IsInstalledProgram(program, ConfiguredInstallLayout());
+    return XdgAssociationStore(XdgFoldersFromEnvironment(), XdgProgram{std::move(program), std::move(icons), packaged});
 }

@@ -15,6 +15,7 @@ struct IconImage {
 struct XdgProgram {
     std::string path;              // the executable the desktop entry starts
     std::vector<IconImage> icons;  // the program's icon; none: the entry has no icon
+    bool packaged = false;         // installed: its package provides the entry and icons
 };
 
 // The associations the freedesktop way, all under the user's own folders:
@@ -70,5 +71,6 @@ private:
     std::vector<ListType> m_types;
 };
 
-// The store of this process's user: folders from the environment, the running program.
+// The store of this process's user: folders from the environment, the running program
+// (packaged when it is the installed one, see installlocation.h).
 [[nodiscard]] XdgAssociationStore UserAssociationStore(std::vector<IconImage> icons);

@@ -116,10 +116,10 @@ IniFiles ChooseIniFiles(std::string_view programPath, bool besideProgramWritable
     return files;
 }
 
-IniFiles LocateIniFiles(std::string_view programPath)
+IniFiles LocateIniFiles(std::string_view programPath, bool installed)
 {
     const std::string beside = IniPathBesideProgram(programPath);
-    const bool writable = !programPath.empty() && IsWritablePlace(beside);
+    const bool writable = !installed && !programPath.empty() && IsWritablePlace(beside);
     const char* home = std::getenv("HOME");
     std::string homeFromDatabase;
     if (home == nullptr || home[0] == '\0') {

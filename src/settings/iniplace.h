@@ -39,5 +39,7 @@ struct IniFiles {
 
 // The settings file of the program at `programPath`, for this user and environment.
 [[nodiscard]] std::string LocateIniFile(std::string_view programPath);
-// Where the settings of the program at `programPath` are read from and saved to.
-[[nodiscard]] IniFiles LocateIniFiles(std::string_view programPath);
+// Where the settings of the program at `programPath` are read from and saved to. The
+// folder of an installed program belongs to its package: its settings are saved per
+// user even where that folder is writable (by root).
+[[nodiscard]] IniFiles LocateIniFiles(std::string_view programPath, bool installed = false);

@@ -54,6 +54,22 @@ TEST_F(XdgStoreTest, DocumentTypeIsTheDesktopEntryAndIconRewrittenForAMovedProgr
               std::string::npos);
 }
 
+TEST_F(XdgStoreTest, PackagedProgramLeavesEntryAndIconsToItsPackageAndEditsOnlyMimeapps)
+{
+    // The package's MIME types are the system's.
+    m_dir.WriteFile("system/mime/globs2", "50:text/x-sfv:*.sfv\n50:text/x-md5:*.md5\n");
+    XdgAssociationStore store(Folders(), XdgProgram{"/usr/bin/tallyfox", {{16, "png16"}}, true});
+    FileAssociations associations(store);
+    ASSERT_EQ(associations.RegisterDocumentType(), RegisterOutcome::Registered);
+    ASSERT_TRUE(associations.SetSfvAssociation(true));
+    ASSERT_TRUE(associations.SetMd5Association(true));
+
+    EXPECT_FALSE(std::filesystem::exists(Data("")));
+    EXPECT_EQ(ReadAll(Config("mimeapps.list")),
+              "[Default Applications]\ntext/x-sfv=tallyfox.desktop\ntext/x-md5=tallyfox.desktop\n");
+    EXPECT_TRUE(associations.IsAssociated(".sfv"));
+}
+
 TEST_F(XdgStoreTest, UsesTheSystemsTypeAndDefinesOnlyTheMissingOne)
 {
     m_dir.WriteFile("system/mime/globs2", "50:application/x-checksum-md5:*.md5\n");

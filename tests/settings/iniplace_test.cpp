@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -104,6 +105,22 @@ TEST(IniPlace, LocatesTheFileBesideAProgramInAWritableFolder)
 {
     TempDir dir;
     EXPECT_EQ(LocateIniFile(dir.Folder() + "tallyfox"), dir.Folder() + "tallyfox.ini");
+}
+
+// Root can write /usr/bin, but an installed program's folder is its package's.
+TEST(IniPlace, InstalledProgramKeepsItsSettingsPerUserInAWritableFolder)
+{
+    TempDir dir;
+    const char* before = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = before != nullptr ? before : "";
+    ::setenv("XDG_CONFIG_HOME", (dir.Folder() + "config").c_str(), 1);
+    const IniFiles files = LocateIniFiles(dir.Folder() + "tallyfox", true);
+    if (before != nullptr) {
+        ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+    EXPECT_EQ(files.writePath, dir.Folder() + "config/tallyfox/tallyfox.ini");
 }
 
 } // namespace
