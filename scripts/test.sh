@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
-# runs every test, then runs the threaded tests again under ThreadSanitizer.
+# runs every test, then runs the threaded tests again under ThreadSanitizer, then builds
+# and checks the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh build
@@ -21,6 +22,10 @@ cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYFOX_G
 cmake --build build/tsan -j "$jobs"
 TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1} \
   ctest --test-dir build/tsan --output-on-failure -j "$jobs" -L threads
+
+# The Debian package: built (Release), checked with lintian and the freedesktop
+# validators, unpacked into a scratch root and run from there.
+tests/package/package_test.sh
 
 # The fuzz targets, where clang is installed: each runs a fixed number of inputs from
 # its seed corpus (new inputs go to a scratch folder, not into the repository).
