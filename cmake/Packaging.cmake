@@ -13,6 +13,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tallyfox.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own German texts (standard buttons and dialogs), where the window is in German.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 # The long description; CPack puts the summary above it as the synopsis.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Tallyfox reads checksum lists (.sfv lists of CRC-32 values, .md5 lists and

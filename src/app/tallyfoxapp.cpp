@@ -7,7 +7,9 @@
 #include "toolbaricons.h"
 
 
-TallyfoxApp::TallyfoxApp(int& argc, char** argv) : m_application(argc, argv)
+TallyfoxApp::TallyfoxApp(int& argc, char** argv)
+    : m_application(argc, argv),
+      m_translations(QLocale::system(), TranslationFolders(QCoreApplication::applicationDirPath()))
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tallyfox"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tallyfox"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "uitranslations.h"
+
 #include <QApplication>
 
 // The application object: sets up Qt, builds the main window, shows it and runs the
@@ -15,4 +17,5 @@ public:
 
 private:
     QApplication m_application;
+    UiTranslations m_translations;
 };
