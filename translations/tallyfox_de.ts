@@ -229,6 +229,10 @@
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
+    <message>
+        <source>User aborted.</source>
+        <translation>Vom Benutzer abgebrochen.</translation>
+    </message>
 </context>
 <context>
     <name>ListFilterBar</name>
@@ -437,6 +441,26 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Finished</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>%1% · %2 of %3</source>
+        <translation>%1% · %2 von %3</translation>
+    </message>
+    <message>
+        <source>-- MB/s</source>
+        <translation>-- MB/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>-- left</source>
+        <translation>noch --</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <translation>%1 · %2 · %3</translation>
     </message>
 </context>
 <context>

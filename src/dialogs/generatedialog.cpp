@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <string_view>
+
 namespace {
 
 constexpr int kRefreshMilliseconds = 100;
@@ -167,7 +169,9 @@ void GenerateDialog::OnCancel()
         return;  // the run has ended, or a Cancel was already handled
     }
     EndGeneration(QDialog::Rejected);
-    m_showError(parentWidget(), QString::fromLatin1(kUserAbortedMessage));
+    // The run's own text, translated here; the marker lists it for lupdate.
+    static_assert(std::string_view(kUserAbortedMessage) == QT_TRANSLATE_NOOP("GenerateDialog", "User aborted."));
+    m_showError(parentWidget(), tr(kUserAbortedMessage));
 }
 
 void GenerateDialog::reject()

@@ -20,14 +20,17 @@ QString Translated(const char* text)
 
 QString ProgressFiguresText(const ProgressFigures& figures, bool running)
 {
-    const QString done = Translated("%1% · %2 of %3")
+    const QString done = Translated(QT_TRANSLATE_NOOP("ProgressPanel", "%1% · %2 of %3"))
                              .arg(figures.percent)
                              .arg(Text(ByteAmountText(figures.bytesDone)), Text(ByteAmountText(figures.totalBytes)));
     if (!running) {
         return done;
     }
-    const QString speed = figures.bytesPerSecond ? Text(SpeedText(*figures.bytesPerSecond)) : Translated("-- MB/s");
-    const QString left = figures.secondsLeft ? Translated("%1 left").arg(Text(DurationText(*figures.secondsLeft)))
-                                             : Translated("-- left");
-    return Translated("%1 · %2 · %3").arg(done, speed, left);
+    const QString speed = figures.bytesPerSecond ? Text(SpeedText(*figures.bytesPerSecond))
+                                                 : Translated(QT_TRANSLATE_NOOP("ProgressPanel", "-- MB/s"));
+    const QString left =
+        figures.secondsLeft
+            ? Translated(QT_TRANSLATE_NOOP("ProgressPanel", "%1 left")).arg(Text(DurationText(*figures.secondsLeft)))
+            : Translated(QT_TRANSLATE_NOOP("ProgressPanel", "-- left"));
+    return Translated(QT_TRANSLATE_NOOP("ProgressPanel", "%1 · %2 · %3")).arg(done, speed, left);
 }
