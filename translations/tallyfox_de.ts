@@ -78,6 +78,14 @@
         <source>Unchecked</source>
         <translation>Ungeprüft</translation>
     </message>
+    <message>
+        <source>Not Found.</source>
+        <translation>Nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
 </context>
 <context>
     <name>ChecksumListView</name>
@@ -373,6 +381,14 @@
     <message>
         <source>Tallyfox %1</source>
         <translation>Tallyfox %1</translation>
+    </message>
+    <message>
+        <source>No Files Selected.</source>
+        <translation>Keine Dateien ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Create [%s] failed.</source>
+        <translation>Erstellen von [%s] fehlgeschlagen.</translation>
     </message>
 </context>
 <context>

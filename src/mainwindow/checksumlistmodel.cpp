@@ -7,8 +7,28 @@
 #include "pathtext.h"
 
 
+#include "sizetext.h"
+
 #include <algorithm>
 #include <optional>
+#include <string_view>
+
+namespace {
+
+// A row's size text as the window shows it: the list's English words translated.
+QString ShownSizeText(const std::string& text)
+{
+    constexpr std::string_view kBytes = " bytes";
+    if (text == kNotFoundText) {
+        return ChecksumListModel::tr("Not Found.");
+    }
+    if (text.ends_with(kBytes)) {
+        return ChecksumListModel::tr("%1 bytes").arg(QString::fromStdString(text.substr(0, text.size() - kBytes.size())));
+    }
+    return QString::fromUtf8(text.c_str());
+}
+
+}  // namespace
 
 ChecksumListModel::ChecksumListModel(const ChecksumList& list, QObject* parent)
     : QAbstractTableModel(parent), m_list(list)
@@ -47,9 +67,9 @@ QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return filename ? WidePath(m_list.RowName(row))
-                        : QString::fromUtf8(m_list.SizeText(row).c_str());
+                        : ShownSizeText(m_list.SizeText(row));
     case Qt::ToolTipRole:
-        return filename ? RowToolTip(row) : QString::fromUtf8(m_list.SizeText(row).c_str());
+        return filename ? RowToolTip(row) : ShownSizeText(m_list.SizeText(row));
     case Qt::DecorationRole:
         if (filename) {
             return m_icons.Icon(m_list.RowStatus(row));
@@ -58,7 +78,7 @@ QVariant ChecksumListModel::data(const QModelIndex& index, int role) const
     case Qt::AccessibleTextRole:
         // Screen readers hear the state as a word, not only see it as a picture.
         return filename ? tr("%1, %2").arg(WidePath(m_list.RowName(row)), StatusWord(m_list.RowStatus(row)))
-                        : QString::fromUtf8(m_list.SizeText(row).c_str());
+                        : ShownSizeText(m_list.SizeText(row));
     case Qt::AccessibleDescriptionRole:
         return filename ? RowDetails(row) : QVariant();
     case Qt::TextAlignmentRole:

@@ -33,6 +33,11 @@ QString OpenFailedText(const QString& path)
     return FillIn(Translated(QT_TRANSLATE_NOOP("MainWindow", "Open [%s] failed.")), QLatin1StringView("%s"), path);
 }
 
+QString CreateFailedText(const QString& path)
+{
+    return FillIn(Translated(QT_TRANSLATE_NOOP("MainWindow", "Create [%s] failed.")), QLatin1StringView("%s"), path);
+}
+
 QString UnknownFileTypeText(const QString& path)
 {
     return FillIn(Translated(QT_TRANSLATE_NOOP("MainWindow", "Unknow file type: [%s].")), QLatin1StringView("%s"),

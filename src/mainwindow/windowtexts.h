@@ -16,3 +16,5 @@
 [[nodiscard]] QString OpenFailedText(const QString& path);
 // "Unknow file type: [%s]."
 [[nodiscard]] QString UnknownFileTypeText(const QString& path);
+// "Create [%s] failed."
+[[nodiscard]] QString CreateFailedText(const QString& path);

@@ -2,6 +2,7 @@
 // it keeps its own texts.
 
 #include "uitranslations.h"
+#include "checksumlistmodel.h"
 #include "statusbarparts.h"
 #include "windowharness.h"
 
@@ -13,6 +14,8 @@ struct WindowTexts {
     QString propertiesTip;
     QString badCounter;
     QString settingsTitle;
+    QString goodSize;     // good.txt: 9 bytes
+    QString missingSize;  // missing.txt
 };
 
 WindowTexts TextsUnder(const QLocale& locale, bool* translated)
@@ -26,6 +29,9 @@ WindowTexts TextsUnder(const QLocale& locale, bool* translated)
     EXPECT_TRUE(harness.WaitForRuns(1));
     texts.propertiesTip = harness.window->Toolbar()->Action(CommandId::Properties)->toolTip();
     texts.badCounter = window.StatusBar()->Text(1);
+    const ChecksumListModel& model = *window.ListModel();
+    texts.goodSize = model.index(0, ChecksumListModel::kSizeColumn).data().toString();
+    texts.missingSize = model.index(2, ChecksumListModel::kSizeColumn).data().toString();
     harness.Click(CommandId::Properties);
     return texts;
 }
@@ -38,6 +44,8 @@ TEST(GermanWindow, ToolbarStatusBarAndSettingsAreInGermanUnderAGermanLocale)
     EXPECT_TRUE(texts.propertiesTip.startsWith(QStringLiteral("Eigenschaften"))) << texts.propertiesTip.toStdString();
     EXPECT_EQ(texts.badCounter, QStringLiteral("Fehlerhaft: 1"));
     EXPECT_EQ(texts.settingsTitle, QStringLiteral("Tallyfox - Einstellungen"));
+    EXPECT_EQ(texts.goodSize, QStringLiteral("9 Bytes"));
+    EXPECT_EQ(texts.missingSize, QStringLiteral("Nicht gefunden."));
 }
 
 TEST(GermanWindow, EnglishLocaleKeepsTheWindowsOwnTexts)
@@ -48,6 +56,8 @@ TEST(GermanWindow, EnglishLocaleKeepsTheWindowsOwnTexts)
     EXPECT_TRUE(texts.propertiesTip.startsWith(QStringLiteral("Properties"))) << texts.propertiesTip.toStdString();
     EXPECT_EQ(texts.badCounter, QStringLiteral("Bad: 1"));
     EXPECT_EQ(texts.settingsTitle, QStringLiteral("Tallyfox - Settings"));
+    EXPECT_EQ(texts.goodSize, QStringLiteral("9 bytes"));
+    EXPECT_EQ(texts.missingSize, QStringLiteral("Not Found."));
 }
 
 }  // namespace
