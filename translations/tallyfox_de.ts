@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Not Found.</source>
-        <translation>Nicht gefunden.</translation>
+        <translation>Fehlt.</translation>
     </message>
     <message>
         <source>%1 bytes</source>

@@ -45,7 +45,7 @@ TEST(GermanWindow, ToolbarStatusBarAndSettingsAreInGermanUnderAGermanLocale)
     EXPECT_EQ(texts.badCounter, QStringLiteral("Fehlerhaft: 1"));
     EXPECT_EQ(texts.settingsTitle, QStringLiteral("Tallyfox - Einstellungen"));
     EXPECT_EQ(texts.goodSize, QStringLiteral("9 Bytes"));
-    EXPECT_EQ(texts.missingSize, QStringLiteral("Nicht gefunden."));
+    EXPECT_EQ(texts.missingSize, QStringLiteral("Fehlt."));
 }
 
 TEST(GermanWindow, EnglishLocaleKeepsTheWindowsOwnTexts)
