@@ -115,7 +115,7 @@ Blake3::Output Blake3::ChunkOutput() const noexcept
 
 void Blake3::HashSubtree(const unsigned char* data, std::size_t chunks, unsigned char* chainingValue) const noexcept
 {
-    const unsigned char* inputs[kMaxSubtreeChunks];
+    const unsigned char* inputs[kMaxSubtreeChunks] = {};
     unsigned char levels[2][kMaxSubtreeChunks * kBlake3CvBytes];
     for (std::size_t i = 0; i < chunks; ++i) {
         inputs[i] = data + i * kBlake3ChunkBytes;
