@@ -199,12 +199,30 @@ void Blake3::AppendSubtree(const std::array<unsigned char, 32>& chainingValue, s
     m_chunkCounter += chunks;
 }
 
+void Blake3::Adopt(const Blake3& subtree) noexcept
+{
+    if (subtree.ChunkBytes() == 0 && subtree.m_stackSize == 0) {
+        return;  // it took nothing
+    }
+    // Its bytes follow ours, so our newest entry may merge now; its entries all cover
+    // fewer chunks than any of ours and go on top.
+    m_stackSize = SettleStack(m_stack.data(), m_stackSize, SettledEntries());
+    std::memcpy(m_stack.data() + m_stackSize * kBlake3CvBytes, subtree.m_stack.data(),
+                subtree.m_stackSize * kBlake3CvBytes);
+    m_stackSize += subtree.m_stackSize;
+    m_chunkCv = subtree.m_chunkCv;
+    m_block = subtree.m_block;
+    m_blockLength = subtree.m_blockLength;
+    m_blocksCompressed = subtree.m_blocksCompressed;
+    m_chunkCounter = subtree.m_chunkCounter;
+}
+
 Blake3::Output Blake3::RootOutput() const noexcept
 {
     auto stack = m_stack;
     std::size_t entries = m_stackSize;
     Output output{};
-    if (ChunkBytes() > 0 || entries == 0) {
+    if (ChunkBytes() > 0 || entries < 2) {
         // The chunks before this one settle first: the last chunk is the right-most leaf.
         entries = SettleStack(stack.data(), entries, SettledEntries());
         output = ChunkOutput();

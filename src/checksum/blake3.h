@@ -35,6 +35,9 @@ public:
     // Takes the chaining value of the next `chunks` chunks (a power of two dividing the
     // chunks taken so far) in place of their bytes; only between whole chunks.
     void AppendSubtree(const std::array<unsigned char, 32>& chainingValue, std::uint64_t chunks) noexcept;
+    // Continues with what a subtree hasher took (all of its subtree or a start of it),
+    // when this hasher stands between whole chunks at that subtree's first chunk.
+    void Adopt(const Blake3& subtree) noexcept;
 
     [[nodiscard]] Blake3Path ActivePath() const noexcept { return m_path; }
 
