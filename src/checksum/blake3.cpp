@@ -113,7 +113,8 @@ Blake3::Output Blake3::ChunkOutput() const noexcept
     return output;
 }
 
-void Blake3::HashSubtree(const unsigned char* data, std::size_t chunks, unsigned char* chainingValue) const noexcept
+void Blake3::HashSubtree(const unsigned char* data, std::size_t chunks, bool children,
+                         unsigned char* out) const noexcept
 {
     const unsigned char* inputs[kMaxSubtreeChunks] = {};
     unsigned char levels[2][kMaxSubtreeChunks * kBlake3CvBytes];
@@ -123,14 +124,15 @@ void Blake3::HashSubtree(const unsigned char* data, std::size_t chunks, unsigned
     m_many(inputs, chunks, kBlake3BlocksPerChunk, m_chunkCounter, true, 0, kBlake3ChunkStart, kBlake3ChunkEnd,
            levels[0]);
     int level = 0;
-    for (std::size_t nodes = chunks; nodes > 1; nodes /= 2) {
+    const std::size_t keep = children ? 2 : 1;
+    for (std::size_t nodes = chunks; nodes > keep; nodes /= 2) {
         for (std::size_t i = 0; i < nodes / 2; ++i) {
             inputs[i] = levels[level] + 2 * kBlake3CvBytes * i;
         }
         m_many(inputs, nodes / 2, 1, 0, false, kBlake3Parent, 0, 0, levels[1 - level]);
         level = 1 - level;
     }
-    std::memcpy(chainingValue, levels[level], kBlake3CvBytes);
+    std::memcpy(out, levels[level], keep * kBlake3CvBytes);
 }
 
 namespace {
@@ -168,20 +170,26 @@ void Blake3::Update(const unsigned char* data, std::size_t length) noexcept
             continue;
         }
         if (inChunk == 0 && length > kBlake3ChunkBytes) {
-            // Whole chunks as one complete subtree, as large as its alignment allows. The
-            // input's first subtree must leave a byte after it, or it could be the root.
-            std::uint64_t allowed = length / kBlake3ChunkBytes;
-            if (m_chunkCounter == 0 && allowed * kBlake3ChunkBytes == length) {
-                --allowed;
-            }
-            auto chunks = static_cast<std::size_t>(std::bit_floor(std::min<std::uint64_t>(allowed, kMaxSubtreeChunks)));
+            // Whole chunks as one complete subtree, as large as its alignment allows.
+            const std::uint64_t whole = length / kBlake3ChunkBytes;
+            auto chunks = static_cast<std::size_t>(std::bit_floor(std::min<std::uint64_t>(whole, kMaxSubtreeChunks)));
             while ((m_chunkCounter - m_firstChunk) % chunks != 0) {
                 chunks /= 2;
             }
-            unsigned char chainingValue[kBlake3CvBytes];
-            HashSubtree(data, chunks, chainingValue);
-            PushChainingValue(chainingValue);
-            m_chunkCounter += chunks;
+            unsigned char chainingValues[2 * kBlake3CvBytes];
+            if (m_chunkCounter == 0 && chunks * kBlake3ChunkBytes == length) {
+                // Perhaps the whole input, its node the root: its two children go on the
+                // stack unmerged instead.
+                HashSubtree(data, chunks, true, chainingValues);
+                PushChainingValue(chainingValues);
+                m_chunkCounter += chunks / 2;
+                PushChainingValue(chainingValues + kBlake3CvBytes);
+                m_chunkCounter += chunks / 2;
+            } else {
+                HashSubtree(data, chunks, false, chainingValues);
+                PushChainingValue(chainingValues);
+                m_chunkCounter += chunks;
+            }
             data += chunks * kBlake3ChunkBytes;
             length -= chunks * kBlake3ChunkBytes;
             continue;

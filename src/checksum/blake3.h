@@ -56,8 +56,9 @@ private:
     void StartNextChunk() noexcept;
     [[nodiscard]] Output ChunkOutput() const noexcept;
     [[nodiscard]] Output RootOutput() const noexcept;
-    // Hashes `chunks` whole chunks (a power of two) starting at chunk `m_chunkCounter`.
-    void HashSubtree(const unsigned char* data, std::size_t chunks, unsigned char* chainingValue) const noexcept;
+    // Hashes `chunks` whole chunks (a power of two) starting at chunk `m_chunkCounter`
+    // to the subtree's chaining value, or with `children` to its two children's.
+    void HashSubtree(const unsigned char* data, std::size_t chunks, bool children, unsigned char* out) const noexcept;
     // Pushes the chaining value of `chunks` chunks that follow the `m_chunkCounter` before them.
     void PushChainingValue(const unsigned char* chainingValue) noexcept;
     // Stack entries once every merge is done that the chunks taken so far allow.

@@ -12,30 +12,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
 
 namespace {
-
-// Which message word each position takes in round r: the permutation applied r times.
-struct Blake3Schedule {
-    std::uint8_t word[7][16];
-};
-
-constexpr Blake3Schedule MakeBlake3Schedule() noexcept
-{
-    Blake3Schedule schedule{};
-    for (int i = 0; i < 16; ++i) {
-        schedule.word[0][i] = static_cast<std::uint8_t>(i);
-    }
-    for (int r = 1; r < 7; ++r) {
-        for (int i = 0; i < 16; ++i) {
-            schedule.word[r][i] = schedule.word[r - 1][kBlake3Permutation[i]];
-        }
-    }
-    return schedule;
-}
-
-inline constexpr Blake3Schedule kBlake3Schedule = MakeBlake3Schedule();
 
 template <typename Lanes, int A, int B, int C, int D>
 TALLYFOX_BLAKE3_TARGET inline void MixLanes(typename Lanes::Vector (&v)[16], typename Lanes::Vector x,
@@ -88,13 +68,7 @@ TALLYFOX_BLAKE3_TARGET void CompressLanes(const unsigned char* const* inputs, st
     for (std::size_t block = 0; block < blocks; ++block) {
         Vector m[16];
         Lanes::LoadMessage(inputs, block * kBlake3BlockBytes, m);
-        std::uint32_t blockFlags = flags;
-        if (block == 0) {
-            blockFlags |= flagsStart;
-        }
-        if (block + 1 == blocks) {
-            blockFlags |= flagsEnd;
-        }
+        const std::uint32_t blockFlags = flags | (block == 0 ? flagsStart : 0) | (block + 1 == blocks ? flagsEnd : 0);
         Vector v[16];
         for (int i = 0; i < 8; ++i) {
             v[i] = h[i];
@@ -129,7 +103,8 @@ TALLYFOX_BLAKE3_TARGET void CompressLanes(const unsigned char* const* inputs, st
     }
 }
 
-// Every full group of Lanes::kCount inputs here, the rest through `narrower`.
+// Every full group of Lanes::kCount inputs here, and a rest of at least Lanes::kPadFrom
+// in one more group padded with repeats of the last input; a smaller rest through `narrower`.
 template <typename Lanes>
 TALLYFOX_BLAKE3_TARGET void ManyInLanes(const unsigned char* const* inputs, std::size_t count, std::size_t blocks,
                                         std::uint64_t counter, bool incrementCounter, std::uint32_t flags,
@@ -141,7 +116,16 @@ TALLYFOX_BLAKE3_TARGET void ManyInLanes(const unsigned char* const* inputs, std:
         CompressLanes<Lanes>(inputs + done, blocks, incrementCounter ? counter + done : counter, incrementCounter,
                              flags, flagsStart, flagsEnd, out + done * kBlake3CvBytes);
     }
-    if (done < count) {
+    if (count - done >= Lanes::kPadFrom) {
+        const unsigned char* padded[Lanes::kCount];
+        for (std::size_t i = 0; i < Lanes::kCount; ++i) {
+            padded[i] = inputs[std::min(done + i, count - 1)];
+        }
+        unsigned char cvs[Lanes::kCount * kBlake3CvBytes];
+        CompressLanes<Lanes>(padded, blocks, incrementCounter ? counter + done : counter, incrementCounter, flags,
+                             flagsStart, flagsEnd, cvs);
+        std::memcpy(out + done * kBlake3CvBytes, cvs, (count - done) * kBlake3CvBytes);
+    } else if (done < count) {
         narrower(inputs + done, count - done, blocks, incrementCounter ? counter + done : counter, incrementCounter,
                  flags, flagsStart, flagsEnd, out + done * kBlake3CvBytes);
     }

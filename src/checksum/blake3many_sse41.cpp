@@ -13,6 +13,7 @@ namespace {
 struct Sse41Lanes {
     using Vector = __m128i;
     static constexpr std::size_t kCount = 4;
+    static constexpr std::size_t kPadFrom = 2;  // a padded group beats the narrower paths
 
     TALLYFOX_BLAKE3_TARGET static Vector Add(Vector a, Vector b) noexcept { return _mm_add_epi32(a, b); }
     TALLYFOX_BLAKE3_TARGET static Vector Xor(Vector a, Vector b) noexcept { return _mm_xor_si128(a, b); }
