@@ -182,5 +182,5 @@ int Blake3HashInRanges(ReadOnlyFile& file, int rangeCount, Blake3& hasher, Progr
     auto after = [&](std::size_t length) { return ReportInSteps(length, step); };
     const int error = ReadFileBlocks(rest, kBlake3FileSpan, hash, after);
     // The last segment had bytes when the size was taken; none now means the file shrank.
-    return error == 0 && tailBytes == 0 && !AbortRequested() ? FileChunks::kShrankError : error;
+    return error == 0 && size > 0 && tailBytes == 0 && !AbortRequested() ? FileChunks::kShrankError : error;
 }

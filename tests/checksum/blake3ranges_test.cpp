@@ -71,8 +71,8 @@ TEST_F(Blake3Ranges, SameDigestAndReportsOnOneTwoAndEightThreads)
 // of the last segment, straight through the range hashing.
 TEST_F(Blake3Ranges, AnyRangeCountJoinsToTheOneThreadDigest)
 {
-    for (const std::size_t size : {2 * kBlake3SegmentBytes + 1, 33 * kBlake3SegmentBytes, 33 * kBlake3SegmentBytes + 1,
-                                   40 * kBlake3SegmentBytes - 1}) {
+    for (const std::size_t size : {std::size_t{0}, std::size_t{100}, 2 * kBlake3SegmentBytes + 1,
+                                   33 * kBlake3SegmentBytes, 33 * kBlake3SegmentBytes + 1, 40 * kBlake3SegmentBytes - 1}) {
         const std::string bytes = PatternBytes(size, 32);
         const std::string path = m_dir.WriteFile("file.bin", bytes);
         for (const int ranges : {1, 2, 3, 8}) {
