@@ -1,13 +1,17 @@
 #include "verifyworkers.h"
 
 #include "checksumlist.h"
+#include "filebatchreader.h"
+#include "filesize.h"
 #include "filesinflight.h"
 #include "lanebatchverifier.h"
 #include "rowsinflight.h"
 #include "runobserver.h"
 #include "sharedprogress.h"
 
+#include <cstdint>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -43,7 +47,15 @@ void VerifyWorkers::WorkOnRows(RowsInFlight& rows, SharedProgress& shared)
     PrepareWorkerEngine(worker.engine, m_kind == ListKind::Sfv, m_workers);
     WorkerProgress progress(shared);
     worker.progress = &progress;
+    FileBatchReader reader(kBatchContentLimit);
     std::mutex& mutex = m_run.Mutex();
+    const auto eligible = [this](int candidate) { return m_run.Eligible(candidate); };
+    const auto joinsLanes = [this](int candidate) { return m_run.JoinsLanes(candidate); };
+    // Rows of small files (by their size at the list's load) are opened and read as a batch.
+    const auto joinsBatch = [this](int candidate) {
+        const std::uint64_t size = m_run.List().RowSize(candidate);
+        return !m_run.JoinsLanes(candidate) && size != kSizeNotFound && size <= kBatchContentLimit;
+    };
     for (;;) {
         std::vector<int> runOfRows;
         {
@@ -51,52 +63,75 @@ void VerifyWorkers::WorkOnRows(RowsInFlight& rows, SharedProgress& shared)
             if (m_run.Interrupted()) {
                 return;
             }
-            runOfRows = rows.TakeRun([this](int candidate) { return m_run.Eligible(candidate); },
-                                     [this](int candidate) { return m_run.JoinsLanes(candidate); },
-                                     m_run.LaneCount());
+            runOfRows = rows.TakeRun(eligible, joinsLanes, m_run.LaneCount());
             if (runOfRows.empty()) {
                 return;
             }
+            if (joinsBatch(runOfRows.front())) {
+                rows.Extend(runOfRows, eligible, joinsBatch, FileBatchReader::kMaxBatch);
+            }
             m_run.FollowLowestRow(rows);
         }
-        if (runOfRows.size() > 1) {
+        std::vector<std::string> paths;
+        std::vector<AnchoredPath> anchored;
+        paths.reserve(runOfRows.size());
+        for (const int row : runOfRows) {
+            paths.push_back(m_run.EntryPath(row));
+        }
+        for (const std::string& path : paths) {
+            anchored.push_back(m_run.Anchor().Anchor(path));
+        }
+        if (runOfRows.size() > 1 && m_run.JoinsLanes(runOfRows.front())) {
             std::vector<TakenRow> taken;
             taken.reserve(runOfRows.size());
-            for (const int row : runOfRows) {
-                taken.push_back({row, ReadOnlyFile(m_run.Anchor().Anchor(m_run.EntryPath(row)))});
+            for (std::size_t i = 0; i < runOfRows.size(); ++i) {
+                taken.push_back({runOfRows[i], ReadOnlyFile(anchored[i])});
             }
             if (!LaneBatchVerifier(m_run, worker, &progress, &rows).Verify(m_kind, taken)) {
                 return;
             }
             continue;
         }
-        const int row = runOfRows.front();
-        const std::string path = m_run.EntryPath(row);
-        ReadOnlyFile file(m_run.Anchor().Anchor(path));
-        bool present = false;
-        {
-            const std::lock_guard lock(mutex);
-            present = m_run.RefreshRowSize(row, file);
-            m_run.SetStatus(row, EntryStatus::Checking);
+        std::vector<ReadOnlyFile> files = reader.Open(anchored);
+        for (std::size_t i = 0; i < runOfRows.size(); ++i) {
+            if (!VerifyOne(runOfRows[i], files[i], worker, progress, rows)) {
+                return;
+            }
         }
-        const std::uint64_t before = worker.bytesDone;
-        const EntryStatus verdict = m_run.Check(row, m_kind, file, present, worker);
-        progress.Flush();
+    }
+}
 
+bool VerifyWorkers::VerifyOne(int row, ReadOnlyFile& file, RowWorker& worker, WorkerProgress& progress,
+                              RowsInFlight& rows)
+{
+    std::mutex& mutex = m_run.Mutex();
+    bool present = false;
+    {
         const std::lock_guard lock(mutex);
         if (m_run.Interrupted()) {
-            // Stays in flight: a resume verifies it again from its first byte.
-            m_run.SetStatus(row, EntryStatus::Checking);
-            return;
+            return false;  // the rows of the batch not begun stay in flight, as they were
         }
-        rows.Finish(row);
-        m_run.NoteFinished(row);
-        const std::uint64_t finishedBytes = m_run.AddFinishedBytes(worker.bytesDone - before);
-        if (m_run.Scope() == RowScope::All) {
-            m_run.List().SetBytesDone(finishedBytes);
-        }
-        m_run.SetStatus(row, verdict);
-        m_run.Count(verdict);
-        m_run.FollowLowestRow(rows);
+        present = m_run.RefreshRowSize(row, file);
+        m_run.SetStatus(row, EntryStatus::Checking);
     }
+    const std::uint64_t before = worker.bytesDone;
+    const EntryStatus verdict = m_run.Check(row, m_kind, file, present, worker);
+    progress.Flush();
+
+    const std::lock_guard lock(mutex);
+    if (m_run.Interrupted()) {
+        // Stays in flight: a resume verifies it again from its first byte.
+        m_run.SetStatus(row, EntryStatus::Checking);
+        return false;
+    }
+    rows.Finish(row);
+    m_run.NoteFinished(row);
+    const std::uint64_t finishedBytes = m_run.AddFinishedBytes(worker.bytesDone - before);
+    if (m_run.Scope() == RowScope::All) {
+        m_run.List().SetBytesDone(finishedBytes);
+    }
+    m_run.SetStatus(row, verdict);
+    m_run.Count(verdict);
+    m_run.FollowLowestRow(rows);
+    return true;
 }

@@ -3,8 +3,12 @@
 #include "listtypes.h"
 #include "verifyrunstate.h"
 
+#include <cstddef>
+
+class ReadOnlyFile;
 class RowsInFlight;
 class SharedProgress;
+class WorkerProgress;
 
 // Rows on several threads (the calling one and more), each taking the next row in list
 // order as it finishes one. Every row's verdict lands on its row; the resume point is
@@ -23,6 +27,11 @@ private:
     // One worker's loop: takes rows (a run of them for the MD5 lanes) until none is left
     // or the run is interrupted.
     void WorkOnRows(RowsInFlight& rows, SharedProgress& shared);
+    // One row from its opened file to its verdict; false when the run was interrupted.
+    bool VerifyOne(int row, ReadOnlyFile& file, RowWorker& worker, WorkerProgress& progress, RowsInFlight& rows);
+
+    // Files up to this size are read whole with the rest of their batch.
+    static constexpr std::size_t kBatchContentLimit = 64 * 1024;
 
     VerifyRunState& m_run;
     ListKind m_kind;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "folderanchor.h"
+#include "readonlyfile.h"
+
+#include <cstddef>
+#include <memory>
+#include <span>
+#include <vector>
+
+// Opens a batch of files, and reads the small ones whole, with few system calls: where
+// the kernel offers io_uring, each step for the whole batch is one submission (the look
+// at every path, the opens of the regular files, their status through the descriptor,
+// the reads with the closes); elsewhere one file after another. Either way each file
+// is as ReadOnlyFile(path) followed by PreRead(contentLimit) gives it: the kind is looked
+// at before the open, so a device, socket or FIFO is never opened, and checked again
+// through the descriptor. One reader belongs to one thread.
+class FileBatchReader {
+public:
+    static constexpr std::size_t kMaxBatch = 32;
+
+    // Files of 1 to `contentLimit` bytes are read whole; others are left open.
+    explicit FileBatchReader(std::size_t contentLimit);
+    ~FileBatchReader();
+    FileBatchReader(const FileBatchReader&) = delete;
+    FileBatchReader& operator=(const FileBatchReader&) = delete;
+
+    // The files at `paths` (at most kMaxBatch), in the same order.
+    [[nodiscard]] std::vector<ReadOnlyFile> Open(std::span<const AnchoredPath> paths);
+    // Whether the batches go through io_uring.
+    [[nodiscard]] bool UsesRing() const noexcept { return m_ring != nullptr; }
+    // Turns io_uring off for this reader (to compare the two ways).
+    void UseOneAtATime() noexcept;
+
+private:
+    class Ring;
+    std::vector<ReadOnlyFile> OpenOneAtATime(std::span<const AnchoredPath> paths) const;
+
+    std::size_t m_contentLimit;
+    std::unique_ptr<Ring> m_ring;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "filebatchreader.h"
+
+#include <cstddef>
+#include <memory>
+#include <span>
+#include <vector>
+
+// FileBatchReader's io_uring instance and the steps of a batch through it.
+class FileBatchReader::Ring {
+public:
+    // A ring with the operations a batch needs, or null where the kernel (or its
+    // configuration, or the build) offers none.
+    [[nodiscard]] static std::unique_ptr<Ring> Create();
+    ~Ring();
+    Ring(const Ring&) = delete;
+    Ring& operator=(const Ring&) = delete;
+
+    [[nodiscard]] std::vector<ReadOnlyFile> Open(std::span<const AnchoredPath> paths, std::size_t contentLimit);
+
+private:
+    struct State;
+    explicit Ring(std::unique_ptr<State> state) noexcept;
+
+    std::unique_ptr<State> m_state;
+};
