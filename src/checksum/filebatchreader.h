@@ -18,6 +18,9 @@
 class FileBatchReader {
 public:
     static constexpr std::size_t kMaxBatch = 32;
+    // The files the runs read as a batch: small enough that a batch's content costs
+    // little memory, and that reading it ahead of its turn delays nothing.
+    static constexpr std::size_t kSmallFileBytes = 64 * 1024;
 
     // Files of 1 to `contentLimit` bytes are read whole; others are left open.
     explicit FileBatchReader(std::size_t contentLimit);

@@ -47,14 +47,14 @@ void VerifyWorkers::WorkOnRows(RowsInFlight& rows, SharedProgress& shared)
     PrepareWorkerEngine(worker.engine, m_kind == ListKind::Sfv, m_workers);
     WorkerProgress progress(shared);
     worker.progress = &progress;
-    FileBatchReader reader(kBatchContentLimit);
+    FileBatchReader reader(FileBatchReader::kSmallFileBytes);
     std::mutex& mutex = m_run.Mutex();
     const auto eligible = [this](int candidate) { return m_run.Eligible(candidate); };
     const auto joinsLanes = [this](int candidate) { return m_run.JoinsLanes(candidate); };
     // Rows of small files (by their size at the list's load) are opened and read as a batch.
     const auto joinsBatch = [this](int candidate) {
         const std::uint64_t size = m_run.List().RowSize(candidate);
-        return !m_run.JoinsLanes(candidate) && size != kSizeNotFound && size <= kBatchContentLimit;
+        return !m_run.JoinsLanes(candidate) && size != kSizeNotFound && size <= FileBatchReader::kSmallFileBytes;
     };
     for (;;) {
         std::vector<int> runOfRows;

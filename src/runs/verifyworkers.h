@@ -3,8 +3,6 @@
 #include "listtypes.h"
 #include "verifyrunstate.h"
 
-#include <cstddef>
-
 class ReadOnlyFile;
 class RowsInFlight;
 class SharedProgress;
@@ -29,9 +27,6 @@ private:
     void WorkOnRows(RowsInFlight& rows, SharedProgress& shared);
     // One row from its opened file to its verdict; false when the run was interrupted.
     bool VerifyOne(int row, ReadOnlyFile& file, RowWorker& worker, WorkerProgress& progress, RowsInFlight& rows);
-
-    // Files up to this size are read whole with the rest of their batch.
-    static constexpr std::size_t kBatchContentLimit = 64 * 1024;
 
     VerifyRunState& m_run;
     ListKind m_kind;
