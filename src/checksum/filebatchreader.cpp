@@ -1,6 +1,9 @@
 #include "filebatchreader.h"
 
 #include "filebatchring.h"
+#include "filesize.h"
+
+#include <optional>
 
 FileBatchReader::FileBatchReader(std::size_t contentLimit) : m_contentLimit(contentLimit), m_ring(Ring::Create()) {}
 
@@ -28,4 +31,19 @@ std::vector<ReadOnlyFile> FileBatchReader::OpenOneAtATime(std::span<const Anchor
         (void)files.back().PreRead(m_contentLimit);
     }
     return files;
+}
+
+void FileBatchReader::QuerySizes(std::span<const AnchoredPath> paths, std::span<std::uint64_t> sizes,
+                                 std::uint64_t absent)
+{
+    std::vector<std::optional<struct stat>> looks;
+    if (m_ring != nullptr && paths.size() <= kMaxBatch) {
+        looks = m_ring->Look(paths);
+    }
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        std::uint64_t size = 0;
+        const bool found = looks.empty() ? QueryFileSize(paths[i], size)
+                                         : looks[i] && ReadableFileSize(paths[i], *looks[i], size);
+        sizes[i] = found ? size : absent;
+    }
 }

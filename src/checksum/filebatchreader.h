@@ -4,6 +4,7 @@
 #include "readonlyfile.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <vector>
@@ -30,6 +31,9 @@ public:
 
     // The files at `paths` (at most kMaxBatch), in the same order.
     [[nodiscard]] std::vector<ReadOnlyFile> Open(std::span<const AnchoredPath> paths);
+    // QueryFileSize for each of `paths` (at most kMaxBatch): `sizes[i]` is the file's
+    // size, or `absent` when the test fails. The looks are one submission through io_uring.
+    void QuerySizes(std::span<const AnchoredPath> paths, std::span<std::uint64_t> sizes, std::uint64_t absent);
     // Whether the batches go through io_uring.
     [[nodiscard]] bool UsesRing() const noexcept { return m_ring != nullptr; }
     // Turns io_uring off for this reader (to compare the two ways).

@@ -39,6 +39,7 @@ struct stat StatusOf(const struct statx& from) noexcept
     to.st_size = static_cast<off_t>(from.stx_size);
     to.st_dev = makedev(from.stx_dev_major, from.stx_dev_minor);
     to.st_ino = from.stx_ino;
+    to.st_uid = from.stx_uid;
     to.st_ctim.tv_sec = from.stx_ctime.tv_sec;
     to.st_ctim.tv_nsec = from.stx_ctime.tv_nsec;
     return to;
@@ -80,7 +81,7 @@ struct FileBatchReader::Ring::State {
         for (unsigned reaped = 0; reaped < count;) {
             io_uring_cqe* cqe = nullptr;
             const int waited = io_uring_wait_cqe(&ring, &cqe);
-            if (waited == -EINTR) {
+            if (waited == -EINTR || waited == -EAGAIN || waited == -ETIME) {
                 continue;
             }
             if (waited < 0) {
@@ -119,6 +120,32 @@ FileBatchReader::Ring::Ring(std::unique_ptr<State> state) noexcept : m_state(std
 FileBatchReader::Ring::~Ring()
 {
     io_uring_queue_exit(&m_state->ring);
+}
+
+std::vector<std::optional<struct stat>> FileBatchReader::Ring::Look(std::span<const AnchoredPath> paths)
+{
+    std::array<struct statx, kMaxBatch> looks{};
+    std::vector<std::optional<struct stat>> statuses(paths.size());
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        io_uring_prep_statx(m_state->Next(i), paths[i].folderFd, paths[i].path, 0,
+                            STATX_TYPE | STATX_MODE | STATX_UID | STATX_SIZE, &looks[i]);
+    }
+    const bool done = m_state->Complete(static_cast<unsigned>(paths.size()), [&](std::uint64_t tag, int result) {
+        if (result == 0) {
+            statuses[tag] = StatusOf(looks[tag]);
+        }
+    });
+    if (!done) {
+        // Nothing was looked at: each path the usual way.
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            struct stat status {};
+            statuses[i].reset();
+            if (::fstatat(paths[i].folderFd, paths[i].path, &status, 0) == 0) {
+                statuses[i] = status;
+            }
+        }
+    }
+    return statuses;
 }
 
 std::vector<ReadOnlyFile> FileBatchReader::Ring::Open(std::span<const AnchoredPath> paths, std::size_t contentLimit)
@@ -232,6 +259,11 @@ std::unique_ptr<FileBatchReader::Ring> FileBatchReader::Ring::Create()
 }
 
 struct FileBatchReader::Ring::State {};
+
+std::vector<std::optional<struct stat>> FileBatchReader::Ring::Look(std::span<const AnchoredPath> /*paths*/)
+{
+    return {};
+}
 FileBatchReader::Ring::Ring(std::unique_ptr<State> state) noexcept : m_state(std::move(state)) {}
 FileBatchReader::Ring::~Ring() = default;
 

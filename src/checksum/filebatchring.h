@@ -4,8 +4,11 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
+
+#include <sys/stat.h>
 
 // FileBatchReader's io_uring instance and the steps of a batch through it.
 class FileBatchReader::Ring {
@@ -17,6 +20,8 @@ public:
     Ring(const Ring&) = delete;
     Ring& operator=(const Ring&) = delete;
 
+    // Each path's status as fstatat gives it (the fields a size query needs), or none.
+    [[nodiscard]] std::vector<std::optional<struct stat>> Look(std::span<const AnchoredPath> paths);
     [[nodiscard]] std::vector<ReadOnlyFile> Open(std::span<const AnchoredPath> paths, std::size_t contentLimit);
 
 private:

@@ -3,6 +3,7 @@
 // one file at a time alike.
 
 #include "filebatchreader.h"
+#include "filesize.h"
 #include "readonlyfile.h"
 #include "tempdir.h"
 
@@ -94,6 +95,30 @@ TEST(FileBatchReader, EveryEntryComesOutAsOpeningItAloneWould)
             EXPECT_EQ(batch[i].Size(), alone.Size()) << name;
             EXPECT_EQ(batch[i].Descriptor() < 0, !alone.IsOpen() || readAhead) << name;
             EXPECT_EQ(Drain(batch[i]), Drain(alone)) << name;
+        }
+    }
+}
+
+TEST(FileBatchReader, SizesAreAsQueryFileSizeGivesThem)
+{
+    TempDir dir;
+    const std::vector<Entry> entries = MakeEntries(dir);
+    std::vector<AnchoredPath> paths;
+    for (const Entry& entry : entries) {
+        paths.push_back({AT_FDCWD, entry.path.c_str()});
+    }
+    constexpr std::uint64_t kAbsent = ~std::uint64_t{0};
+    for (const bool ring : {true, false}) {
+        FileBatchReader reader(0);
+        if (!ring) {
+            reader.UseOneAtATime();
+        }
+        std::vector<std::uint64_t> sizes(entries.size(), 0);
+        reader.QuerySizes(paths, sizes, kAbsent);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            std::uint64_t size = 0;
+            const bool found = QueryFileSize(entries[i].path, size);
+            EXPECT_EQ(sizes[i], found ? size : kAbsent) << entries[i].name << (ring ? ", io_uring" : "");
         }
     }
 }
