@@ -104,7 +104,7 @@ private:
             }
             if (inLanes || length > 1) {
                 const std::span<const ChosenFile> chosen = std::span(files).subspan(index, length);
-                std::vector<FileResult> results = inLanes ? ChecksumInLanes(chosen, progress, bytesDone)
+                std::vector<FileResult> results = inLanes ? ChecksumInLanes(chosen, reader, progress, bytesDone)
                                                           : ChecksumBatch(chosen, reader, engine, progress, bytesDone);
                 progress.Flush();
                 const std::lock_guard lock(m_mutex);
@@ -181,14 +181,14 @@ private:
     }
 
     // Small MD5 files hashed side by side, each result as Checksum gives it.
-    std::vector<FileResult> ChecksumInLanes(std::span<const ChosenFile> chosen, ProgressSink& progress,
-                                            std::uint64_t& bytesDone)
+    std::vector<FileResult> ChecksumInLanes(std::span<const ChosenFile> chosen, FileBatchReader& reader,
+                                            ProgressSink& progress, std::uint64_t& bytesDone)
     {
-        std::vector<ReadOnlyFile> files;
-        files.reserve(chosen.size());
+        std::vector<AnchoredPath> paths;
         for (const ChosenFile& each : chosen) {
-            files.emplace_back(each.path);
+            paths.push_back({AT_FDCWD, each.path.c_str()});
         }
+        std::vector<ReadOnlyFile> files = reader.Open(paths);
         const std::vector<LaneEntryLine> lines =
             Md5EntryLinesInLanes(chosen, files, progress, TotalBytesOf(m_job), bytesDone);
         std::vector<FileResult> results(chosen.size());

@@ -81,18 +81,18 @@ void VerifyWorkers::WorkOnRows(RowsInFlight& rows, SharedProgress& shared)
         for (const std::string& path : paths) {
             anchored.push_back(m_run.Anchor().Anchor(path));
         }
+        std::vector<ReadOnlyFile> files = reader.Open(anchored);
         if (runOfRows.size() > 1 && m_run.JoinsLanes(runOfRows.front())) {
             std::vector<TakenRow> taken;
             taken.reserve(runOfRows.size());
             for (std::size_t i = 0; i < runOfRows.size(); ++i) {
-                taken.push_back({runOfRows[i], ReadOnlyFile(anchored[i])});
+                taken.push_back({runOfRows[i], std::move(files[i])});
             }
             if (!LaneBatchVerifier(m_run, worker, &progress, &rows).Verify(m_kind, taken)) {
                 return;
             }
             continue;
         }
-        std::vector<ReadOnlyFile> files = reader.Open(anchored);
         for (std::size_t i = 0; i < runOfRows.size(); ++i) {
             if (!VerifyOne(runOfRows[i], files[i], worker, progress, rows)) {
                 return;
