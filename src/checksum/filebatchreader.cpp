@@ -19,7 +19,11 @@ std::vector<ReadOnlyFile> FileBatchReader::Open(std::span<const AnchoredPath> pa
     if (m_ring == nullptr || paths.size() > kMaxBatch) {
         return OpenOneAtATime(paths);
     }
-    return m_ring->Open(paths, m_contentLimit);
+    std::vector<ReadOnlyFile> files = m_ring->Open(paths, m_contentLimit);
+    if (m_ring->Broken()) {
+        m_ring.reset();
+    }
+    return files;
 }
 
 std::vector<ReadOnlyFile> FileBatchReader::OpenOneAtATime(std::span<const AnchoredPath> paths) const
@@ -39,6 +43,9 @@ void FileBatchReader::QuerySizes(std::span<const AnchoredPath> paths, std::span<
     std::vector<std::optional<struct stat>> looks;
     if (m_ring != nullptr && paths.size() <= kMaxBatch) {
         looks = m_ring->Look(paths);
+        if (m_ring->Broken()) {
+            m_ring.reset();
+        }
     }
     for (std::size_t i = 0; i < paths.size(); ++i) {
         std::uint64_t size = 0;

@@ -63,42 +63,44 @@ struct FileBatchReader::Ring::State {
     }
 
     // Submits the queued operations and hands each result to `done(tag, result)`; every
-    // one has completed when it returns (a step owns its buffers until then). False when
-    // the kernel refused the submission, which then started nothing.
+    // operation submitted has completed when it returns (a step owns its buffers until
+    // then). False, and the ring no longer used, when the kernel took fewer than `count`.
     template <typename Done>
     bool Complete(unsigned count, const Done& done) noexcept
     {
-        if (count == 0) {
-            return true;
-        }
-        int submitted = 0;
-        do {
-            submitted = io_uring_submit_and_wait(&ring, count);
-        } while (submitted == -EINTR);
-        if (submitted < 0) {
-            return false;
-        }
-        for (unsigned reaped = 0; reaped < count;) {
-            io_uring_cqe* cqe = nullptr;
-            const int waited = io_uring_wait_cqe(&ring, &cqe);
-            if (waited == -EINTR || waited == -EAGAIN || waited == -ETIME) {
+        unsigned submitted = 0;
+        while (submitted < count) {
+            const int taken = io_uring_submit(&ring);
+            if (taken == -EINTR || taken == -EAGAIN) {
                 continue;
             }
+            if (taken <= 0) {
+                break;
+            }
+            submitted += static_cast<unsigned>(taken);
+        }
+        for (unsigned reaped = 0; reaped < submitted;) {
+            io_uring_cqe* cqe = nullptr;
+            const int waited = io_uring_wait_cqe(&ring, &cqe);
             if (waited < 0) {
-                return false;
+                continue;  // interrupted: the operation is still running and owns its buffers
             }
             done(io_uring_cqe_get_data64(cqe), cqe->res);
             io_uring_cqe_seen(&ring, cqe);
             ++reaped;
         }
-        return true;
+        broken = broken || submitted < count;
+        return !broken;
     }
+
+    bool broken = false;
 };
 
 std::unique_ptr<FileBatchReader::Ring> FileBatchReader::Ring::Create()
 {
     auto state = std::make_unique<State>();
-    if (io_uring_queue_init(kQueueDepth, &state->ring, IORING_SETUP_COOP_TASKRUN) != 0 &&
+    // SUBMIT_ALL: an operation the kernel refuses still lets the others of its step run.
+    if (io_uring_queue_init(kQueueDepth, &state->ring, IORING_SETUP_SUBMIT_ALL | IORING_SETUP_COOP_TASKRUN) != 0 &&
         io_uring_queue_init(kQueueDepth, &state->ring, 0) != 0) {
         return nullptr;
     }
@@ -116,6 +118,11 @@ std::unique_ptr<FileBatchReader::Ring> FileBatchReader::Ring::Create()
 }
 
 FileBatchReader::Ring::Ring(std::unique_ptr<State> state) noexcept : m_state(std::move(state)) {}
+
+bool FileBatchReader::Ring::Broken() const noexcept
+{
+    return m_state->broken;
+}
 
 FileBatchReader::Ring::~Ring()
 {
@@ -136,7 +143,7 @@ std::vector<std::optional<struct stat>> FileBatchReader::Ring::Look(std::span<co
         }
     });
     if (!done) {
-        // Nothing was looked at: each path the usual way.
+        // Not every path was looked at: each the usual way.
         for (std::size_t i = 0; i < paths.size(); ++i) {
             struct stat status {};
             statuses[i].reset();
@@ -259,6 +266,11 @@ std::unique_ptr<FileBatchReader::Ring> FileBatchReader::Ring::Create()
 }
 
 struct FileBatchReader::Ring::State {};
+
+bool FileBatchReader::Ring::Broken() const noexcept
+{
+    return false;
+}
 
 std::vector<std::optional<struct stat>> FileBatchReader::Ring::Look(std::span<const AnchoredPath> /*paths*/)
 {
