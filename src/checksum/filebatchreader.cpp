@@ -37,8 +37,7 @@ std::vector<ReadOnlyFile> FileBatchReader::OpenOneAtATime(std::span<const Anchor
     return files;
 }
 
-void FileBatchReader::QuerySizes(std::span<const AnchoredPath> paths, std::span<std::uint64_t> sizes,
-                                 std::uint64_t absent)
+std::vector<std::optional<struct stat>> FileBatchReader::Look(std::span<const AnchoredPath> paths)
 {
     std::vector<std::optional<struct stat>> looks;
     if (m_ring != nullptr && paths.size() <= kMaxBatch) {
@@ -46,11 +45,31 @@ void FileBatchReader::QuerySizes(std::span<const AnchoredPath> paths, std::span<
         if (m_ring->Broken()) {
             m_ring.reset();
         }
+        return looks;
     }
+    looks.resize(paths.size());
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        struct stat status {};
+        if (::fstatat(paths[i].folderFd, paths[i].path, &status, 0) == 0) {
+            looks[i] = status;
+        }
+    }
+    return looks;
+}
+
+void FileBatchReader::QuerySizes(std::span<const AnchoredPath> paths, std::span<std::uint64_t> sizes,
+                                 std::uint64_t absent)
+{
+    if (m_ring == nullptr) {
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            std::uint64_t size = 0;
+            sizes[i] = QueryFileSize(paths[i], size) ? size : absent;
+        }
+        return;
+    }
+    const std::vector<std::optional<struct stat>> looks = Look(paths);
     for (std::size_t i = 0; i < paths.size(); ++i) {
         std::uint64_t size = 0;
-        const bool found = looks.empty() ? QueryFileSize(paths[i], size)
-                                         : looks[i] && ReadableFileSize(paths[i], *looks[i], size);
-        sizes[i] = found ? size : absent;
+        sizes[i] = looks[i] && ReadableFileSize(paths[i], *looks[i], size) ? size : absent;
     }
 }

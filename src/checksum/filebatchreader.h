@@ -6,8 +6,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
+
+#include <sys/stat.h>
 
 // Opens a batch of files, and reads the small ones whole, with few system calls: where
 // the kernel offers io_uring, each step for the whole batch is one submission (the look
@@ -31,6 +34,10 @@ public:
 
     // The files at `paths` (at most kMaxBatch), in the same order.
     [[nodiscard]] std::vector<ReadOnlyFile> Open(std::span<const AnchoredPath> paths);
+    // Each path's status as stat gives it (links followed; no time of last access), or
+    // none where stat fails;
+    // for up to kMaxBatch paths one submission through io_uring.
+    [[nodiscard]] std::vector<std::optional<struct stat>> Look(std::span<const AnchoredPath> paths);
     // QueryFileSize for each of `paths` (at most kMaxBatch): `sizes[i]` is the file's
     // size, or `absent` when the test fails. The looks are one submission through io_uring.
     void QuerySizes(std::span<const AnchoredPath> paths, std::span<std::uint64_t> sizes, std::uint64_t absent);

@@ -40,6 +40,10 @@ struct stat StatusOf(const struct statx& from) noexcept
     to.st_dev = makedev(from.stx_dev_major, from.stx_dev_minor);
     to.st_ino = from.stx_ino;
     to.st_uid = from.stx_uid;
+    to.st_gid = from.stx_gid;
+    to.st_nlink = from.stx_nlink;
+    to.st_mtim.tv_sec = from.stx_mtime.tv_sec;
+    to.st_mtim.tv_nsec = from.stx_mtime.tv_nsec;
     to.st_ctim.tv_sec = from.stx_ctime.tv_sec;
     to.st_ctim.tv_nsec = from.stx_ctime.tv_nsec;
     return to;
@@ -135,7 +139,7 @@ std::vector<std::optional<struct stat>> FileBatchReader::Ring::Look(std::span<co
     std::vector<std::optional<struct stat>> statuses(paths.size());
     for (std::size_t i = 0; i < paths.size(); ++i) {
         io_uring_prep_statx(m_state->Next(i), paths[i].folderFd, paths[i].path, 0,
-                            STATX_TYPE | STATX_MODE | STATX_UID | STATX_SIZE, &looks[i]);
+                            STATX_BASIC_STATS, &looks[i]);
     }
     const bool done = m_state->Complete(static_cast<unsigned>(paths.size()), [&](std::uint64_t tag, int result) {
         if (result == 0) {

@@ -22,7 +22,7 @@ public:
 
     // True once the kernel refused a submission: the reader then goes on without the ring.
     [[nodiscard]] bool Broken() const noexcept;
-    // Each path's status as fstatat gives it (the fields a size query needs), or none.
+    // Each path's status as fstatat gives it (without the time of last access), or none.
     [[nodiscard]] std::vector<std::optional<struct stat>> Look(std::span<const AnchoredPath> paths);
     [[nodiscard]] std::vector<ReadOnlyFile> Open(std::span<const AnchoredPath> paths, std::size_t contentLimit);
 

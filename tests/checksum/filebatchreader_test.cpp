@@ -123,6 +123,37 @@ TEST(FileBatchReader, SizesAreAsQueryFileSizeGivesThem)
     }
 }
 
+TEST(FileBatchReader, LooksAreAsStatGivesThem)
+{
+    TempDir dir;
+    const std::vector<Entry> entries = MakeEntries(dir);
+    std::vector<AnchoredPath> paths;
+    for (const Entry& entry : entries) {
+        paths.push_back({AT_FDCWD, entry.path.c_str()});
+    }
+    for (const bool ring : {true, false}) {
+        FileBatchReader reader(0);
+        if (!ring) {
+            reader.UseOneAtATime();
+        }
+        const std::vector<std::optional<struct stat>> looks = reader.Look(paths);
+        ASSERT_EQ(looks.size(), entries.size());
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const std::string name = entries[i].name + (ring ? ", io_uring" : "");
+            struct stat expected {};
+            ASSERT_EQ(looks[i].has_value(), ::stat(entries[i].path.c_str(), &expected) == 0) << name;
+            if (looks[i]) {
+                EXPECT_EQ(looks[i]->st_mode, expected.st_mode) << name;
+                EXPECT_EQ(looks[i]->st_size, expected.st_size) << name;
+                EXPECT_EQ(looks[i]->st_dev, expected.st_dev) << name;
+                EXPECT_EQ(looks[i]->st_ino, expected.st_ino) << name;
+                EXPECT_EQ(looks[i]->st_mtim.tv_sec, expected.st_mtim.tv_sec) << name;
+                EXPECT_EQ(looks[i]->st_mtim.tv_nsec, expected.st_mtim.tv_nsec) << name;
+            }
+        }
+    }
+}
+
 TEST(FileBatchReader, AFullBatchKeepsItsOrder)
 {
     TempDir dir;
