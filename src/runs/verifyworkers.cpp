@@ -95,6 +95,11 @@ void VerifyWorkers::WorkOnRows(RowsInFlight& rows, SharedProgress& shared)
         }
         for (std::size_t i = 0; i < runOfRows.size(); ++i) {
             if (!VerifyOne(runOfRows[i], files[i], worker, progress, rows)) {
+                // The rest of the batch stays in flight and shows it, as every file in flight does.
+                const std::lock_guard lock(mutex);
+                for (std::size_t rest = i + 1; rest < runOfRows.size(); ++rest) {
+                    m_run.SetStatus(runOfRows[rest], EntryStatus::Checking);
+                }
                 return;
             }
         }
@@ -108,9 +113,6 @@ bool VerifyWorkers::VerifyOne(int row, ReadOnlyFile& file, RowWorker& worker, Wo
     bool present = false;
     {
         const std::lock_guard lock(mutex);
-        if (m_run.Interrupted()) {
-            return false;  // the rows of the batch not begun stay in flight, as they were
-        }
         present = m_run.RefreshRowSize(row, file);
         m_run.SetStatus(row, EntryStatus::Checking);
     }
