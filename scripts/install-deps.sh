@@ -7,7 +7,7 @@
 #   scripts/install-deps.sh bench   build + Google Benchmark and the peer tools compared with
 set -euo pipefail
 
-build=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libsimpleini-dev libssl-dev
+build=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libsimpleini-dev libssl-dev liburing-dev
        fonts-dejavu-core xdg-utils libglib2.0-bin shared-mime-info desktop-file-utils rhash cksfv coreutils b3sum)
 run=(xvfb xauth imagemagick openbox xdotool)
 bench=(libbenchmark-dev rhash cksfv coreutils hashdeep b3sum)
