@@ -9,8 +9,8 @@
 set -euo pipefail
 
 build=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libgtest-dev libgmock-dev
-       libsimpleini-dev libssl-dev fonts-dejavu-core xdg-utils libglib2.0-bin shared-mime-info desktop-file-utils rhash
-       cksfv coreutils b3sum)
+       libsimpleini-dev libssl-dev liburing-dev fonts-dejavu-core xdg-utils libglib2.0-bin shared-mime-info
+       desktop-file-utils rhash cksfv coreutils b3sum)
 run=(xvfb xauth imagemagick openbox xdotool qt6-translations-l10n)
 bench=(libbenchmark-dev rhash cksfv coreutils hashdeep b3sum)
 package=(dpkg-dev file lintian librsvg2-bin appstream desktop-file-utils)
