@@ -14,9 +14,13 @@ std::string DigestFile(ReadOnlyFile& file, const std::string& path, DigestAlgori
     case DigestAlgorithm::Sha1:
     case DigestAlgorithm::Sha256:
     case DigestAlgorithm::Sha512:
+    case DigestAlgorithm::Blake2b:
+    case DigestAlgorithm::Sha3_256:
+    case DigestAlgorithm::Sha3_512:
         return ShaFile(file, path, algorithm, progress, totalBytes, bytesDone);
+    case DigestAlgorithm::Blake3:
     case DigestAlgorithm::Crc32:
         break;
     }
-    throw std::invalid_argument("DigestFile: CRC-32 has its own engine");
+    throw std::invalid_argument("DigestFile: no file digest for this algorithm");
 }

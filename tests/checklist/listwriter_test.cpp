@@ -137,6 +137,38 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 #undef D
 
+struct DigestLineRow {
+    std::string name;
+    ListKind kind;
+    bool tagged;
+    std::string entryName;
+    std::string line;  // as md5sum, sha*sum, b2sum (--tag) write it (coreutils 9.1)
+};
+
+class DigestListLine : public testing::TestWithParam<DigestLineRow> {};
+
+TEST_P(DigestListLine, IsWhatTheKindsOwnToolWrites)
+{
+    const DigestLineRow& row = GetParam();
+    EXPECT_EQ(DigestListEntryLine(row.kind, row.tagged, "0123ABCDEF", row.entryName), row.line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, DigestListLine,
+    testing::Values(
+        DigestLineRow{"Md5PlainKeepsUpperCase", ListKind::Md5, false, "a b", "0123ABCDEF  a b\n"},
+        DigestLineRow{"Md5TaggedInLowerCase", ListKind::Md5, true, "a b", "MD5 (a b) = 0123abcdef\n"},
+        DigestLineRow{"Sha1Plain", ListKind::Sha1, false, "a", "0123abcdef  a\n"},
+        DigestLineRow{"Sha256Plain", ListKind::Sha256, false, "sub/a b", "0123abcdef  sub/a b\n"},
+        DigestLineRow{"Sha256Tagged", ListKind::Sha256, true, "f (1).txt", "SHA256 (f (1).txt) = 0123abcdef\n"},
+        DigestLineRow{"Sha512Tagged", ListKind::Sha512, true, "a", "SHA512 (a) = 0123abcdef\n"},
+        DigestLineRow{"Blake2bPlain", ListKind::Blake2b, false, "a", "0123abcdef  a\n"},
+        DigestLineRow{"Blake2bTagged", ListKind::Blake2b, true, "a", "BLAKE2b (a) = 0123abcdef\n"},
+        DigestLineRow{"EscapedPlain", ListKind::Sha256, false, "b\\s\nl\r", "\\0123abcdef  b\\\\s\\nl\\r\n"},
+        DigestLineRow{"EscapedTagged", ListKind::Blake2b, true, "b\\s\nl", "\\BLAKE2b (b\\\\s\\nl) = 0123abcdef\n"},
+        DigestLineRow{"NonAsciiIsNotEscaped", ListKind::Sha1, false, "\xC3\xBCml", "0123abcdef  \xC3\xBCml\n"}),
+    RowName());
+
 TEST(EndNotes, AreCommentsOfTheKindAndOnlyTheMarkerReadsAsIncomplete)
 {
     EXPECT_EQ(IncompleteListMarkerLine(ListKind::Sfv), std::string("; ") + kIncompleteListText + "\r\n");
