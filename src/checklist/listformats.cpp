@@ -78,8 +78,10 @@ std::string Md5EntryLine(const std::string& digest, const std::string& name)
 std::string DigestListEntryLine(ListKind kind, bool tagged, const std::string& digest, const std::string& name)
 {
     // md5sum's escapes: a line whose name holds '\', LF or CR starts with '\', and the
-    // name has "\\", "\n" and "\r" in their place.
-    const bool escaped = name.find_first_of("\\\n\r") != std::string::npos;
+    // name has "\\", "\n" and "\r" in their place. b3sum escapes no CR (and refuses "\r"
+    // when it checks): a BLAKE3 line keeps it as it is, which its reader expects.
+    const bool keepCarriageReturn = kind == ListKind::Blake3;
+    const bool escaped = name.find_first_of(keepCarriageReturn ? "\\\n" : "\\\n\r") != std::string::npos;
     const std::string hex = kind == ListKind::Md5 && !tagged ? digest : AsciiLowerCopy(digest);
     std::string line;
     line.reserve(hex.size() + name.size() + 24);
@@ -100,7 +102,7 @@ std::string DigestListEntryLine(ListKind kind, bool tagged, const std::string& d
             switch (c) {
             case '\\': line += "\\\\"; break;
             case '\n': line += "\\n"; break;
-            case '\r': line += "\\r"; break;
+            case '\r': line += keepCarriageReturn ? "\r" : "\\r"; break;
             default: line += c; break;
             }
         }
@@ -121,7 +123,8 @@ bool IsCreatableListKind(ListKind kind) noexcept
     case ListKind::Sha1:
     case ListKind::Sha256:
     case ListKind::Sha512:
-    case ListKind::Blake2b: return true;
+    case ListKind::Blake2b:
+    case ListKind::Blake3: return true;
     default: return false;
     }
 }

@@ -45,7 +45,8 @@ struct DateTimeFields {
 [[nodiscard]] std::string Md5EntryLine(const std::string& digest, const std::string& name);
 // The line of a list of `kind` (any kind but Sfv) for a file whose digest the engine
 // gave in upper case: plain ("hex  name") or tagged ("SHA256 (name) = hex", the tag
-// being the algorithm's name), escaped as Md5EntryLine escapes. A plain MD5 line keeps
+// being the algorithm's name), escaped as Md5EntryLine escapes, except that a BLAKE3
+// line keeps a CR as it is, as b3sum does. A plain MD5 line keeps
 // the engine's upper case, as this program has always written it; every other line
 // has lower-case hex, byte for byte what the kind's own tool writes.
 [[nodiscard]] std::string DigestListEntryLine(ListKind kind, bool tagged, const std::string& digest,

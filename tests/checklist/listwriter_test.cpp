@@ -166,6 +166,9 @@ INSTANTIATE_TEST_SUITE_P(
         DigestLineRow{"Blake2bTagged", ListKind::Blake2b, true, "a", "BLAKE2b (a) = 0123abcdef\n"},
         DigestLineRow{"EscapedPlain", ListKind::Sha256, false, "b\\s\nl\r", "\\0123abcdef  b\\\\s\\nl\\r\n"},
         DigestLineRow{"EscapedTagged", ListKind::Blake2b, true, "b\\s\nl", "\\BLAKE2b (b\\\\s\\nl) = 0123abcdef\n"},
+        DigestLineRow{"Blake3Tagged", ListKind::Blake3, true, "a", "BLAKE3 (a) = 0123abcdef\n"},
+        DigestLineRow{"Blake3KeepsCarriageReturn", ListKind::Blake3, false, "c\r", "0123abcdef  c\r\n"},
+        DigestLineRow{"Blake3EscapesTheRest", ListKind::Blake3, false, "b\\\r\n", "\\0123abcdef  b\\\\\r\\n\n"},
         DigestLineRow{"NonAsciiIsNotEscaped", ListKind::Sha1, false, "\xC3\xBCml", "0123abcdef  \xC3\xBCml\n"}),
     RowName());
 

@@ -173,6 +173,8 @@ TEST_F(ShaFileTest, DigestFileDispatchesByAlgorithm)
     EXPECT_EQ(digest(DigestAlgorithm::Blake2b).substr(0, 8), "BA80A53F");  // RFC 7693
     EXPECT_EQ(digest(DigestAlgorithm::Sha3_256).substr(0, 8), "3A985DA7");  // FIPS 202
     EXPECT_EQ(digest(DigestAlgorithm::Sha3_512).substr(0, 8), "B751850B");
+    // BLAKE3 "abc" as b3sum gives it.
+    EXPECT_EQ(digest(DigestAlgorithm::Blake3).substr(0, 8), "6437B3AC");
     EXPECT_THROW((void)digest(DigestAlgorithm::Crc32), std::invalid_argument);
 }
 
