@@ -237,7 +237,14 @@ INSTANTIATE_TEST_SUITE_P(
                     ExtensionRow{"BareNameSfv", "/d/list", ListKind::Sfv, "/d/list.sfv"},
                     ExtensionRow{"BareNameMd5", "/d/list", ListKind::Md5, "/d/list.md5"},
                     ExtensionRow{"MixedCaseMd5Stays", "/d/a.Md5", ListKind::Md5, "/d/a.Md5"},
-                    ExtensionRow{"ShortName", "x", ListKind::Sfv, "x.sfv"}),
+                    ExtensionRow{"ShortName", "x", ListKind::Sfv, "x.sfv"},
+                    ExtensionRow{"BareNameSha256", "/d/list", ListKind::Sha256, "/d/list.sha256"},
+                    ExtensionRow{"UpperCaseB3Stays", "/d/LIST.B3", ListKind::Blake3, "/d/LIST.B3"},
+                    ExtensionRow{"Sha1NameWithSha512Kind", "/d/l.sha1", ListKind::Sha512, "/d/l.sha1.sha512"},
+                    ExtensionRow{"Sha256SumsStays", "/d/SHA256SUMS", ListKind::Sha256, "/d/SHA256SUMS"},
+                    ExtensionRow{"B2SumsStays", "/d/B2SUMS", ListKind::Blake2b, "/d/B2SUMS"},
+                    ExtensionRow{"SumsOfAnotherKind", "/d/SHA1SUMS", ListKind::Blake3, "/d/SHA1SUMS.b3"},
+                    ExtensionRow{"Md5SumsAsBefore", "/d/MD5SUMS", ListKind::Md5, "/d/MD5SUMS.md5"}),
     RowName());
 
 TEST(OutputChoice, CommandsFiltersAndChosenKind)
@@ -245,20 +252,33 @@ TEST(OutputChoice, CommandsFiltersAndChosenKind)
     EXPECT_EQ(RequestedKindOfCommand(5003), ListKind::None);
     EXPECT_EQ(RequestedKindOfCommand(32788), ListKind::Sfv);
     EXPECT_EQ(RequestedKindOfCommand(32787), ListKind::Md5);
+    EXPECT_EQ(RequestedKindOfCommand(32800), ListKind::Sha1);
+    EXPECT_EQ(RequestedKindOfCommand(32804), ListKind::Blake3);
+    EXPECT_EQ(RequestedKindOfCommand(32790), ListKind::None);
+    EXPECT_EQ(GenerateCommandOf(ListKind::Sha256), 32801);
+    EXPECT_EQ(GenerateCommandOf(ListKind::Sha3_256), 0);
 
     EXPECT_EQ(NormalizeRequestedKind(-1), ListKind::None);
-    EXPECT_EQ(NormalizeRequestedKind(3), ListKind::None);
+    EXPECT_EQ(NormalizeRequestedKind(3), ListKind::Sha1);
     EXPECT_EQ(NormalizeRequestedKind(2), ListKind::Md5);
+    EXPECT_EQ(NormalizeRequestedKind(static_cast<int>(ListKind::Sha3_512)), ListKind::None);
 
-    EXPECT_EQ(OutputFilter(ListKind::None), "Simple File Verification(*.sfv)|*.sfv|MD5 (*.md5)|*.md5||");
+    EXPECT_EQ(OutputFilter(ListKind::None),
+              "Simple File Verification(*.sfv)|*.sfv|MD5 (*.md5)|*.md5|SHA-1 (*.sha1)|*.sha1|"
+              "SHA-256 (*.sha256)|*.sha256|SHA-512 (*.sha512)|*.sha512|BLAKE2b (*.b2)|*.b2|BLAKE3 (*.b3)|*.b3||");
     EXPECT_EQ(OutputFilter(ListKind::Sfv), "Simple File Verification(*.sfv)|*.sfv||");
     EXPECT_EQ(OutputFilter(ListKind::Md5), "MD5 (*.md5)|*.md5||");
+    EXPECT_EQ(OutputFilter(ListKind::Blake2b), "BLAKE2b (*.b2)|*.b2||");
 
     // Asked: the selected filter decides; fixed: the filter does not matter.
     EXPECT_EQ(ChosenOutputKind(ListKind::None, 1), ListKind::Sfv);
     EXPECT_EQ(ChosenOutputKind(ListKind::None, 2), ListKind::Md5);
+    EXPECT_EQ(ChosenOutputKind(ListKind::None, 4), ListKind::Sha256);
+    EXPECT_EQ(ChosenOutputKind(ListKind::None, 7), ListKind::Blake3);
+    EXPECT_EQ(ChosenOutputKind(ListKind::None, 8), ListKind::Sfv);
     EXPECT_EQ(ChosenOutputKind(ListKind::Md5, 1), ListKind::Md5);
     EXPECT_EQ(ChosenOutputKind(ListKind::Sfv, 2), ListKind::Sfv);
+    EXPECT_EQ(ChosenOutputKind(ListKind::Sha512, 1), ListKind::Sha512);
 }
 
 struct RelativeRow {
