@@ -7,6 +7,7 @@ cd "$(dirname "$0")"
 ./verify.sh
 ./create.sh
 ./verify_sha.sh
+./digests.sh
 ./openahead.sh
 ./window.sh
 ./folders.sh
