@@ -17,9 +17,6 @@ check=$PWD/$build/src/cli/tallyfox-check
 
 small=$(small_files)
 big=$(big_file)
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
-
 # option tool extension, one kind a line
 kinds="sha1 sha1sum .sha1
 sha256 sha256sum .sha256
@@ -51,8 +48,8 @@ report() {
 }
 
 # compare DIR AMOUNT UNIT FILE...: for each kind, makes a list of FILE... in DIR with
-# both tools (lists go outside DIR), then verifies the peer's list (kept in DIR as
-# list.EXT) with both; AMOUNT units make one run.
+# both tools (and says when the two lists differ), then verifies the peer's list (kept
+# in DIR as list.EXT) with both; AMOUNT units make one run.
 compare() (
   local dir=$1 amount=$2 unit=$3
   shift 3
@@ -61,12 +58,14 @@ compare() (
     [ -f "list$extension" ] || "$tool" "$@" > "list$extension"
     local made="" theirsMade="" checked="" theirsChecked=""
     for _ in $(seq "$rounds"); do
-      made=$(better "$made" "$(wall_cpu "$create" --"$option" -o "$out/ours$extension" "$@")")
-      theirsMade=$(better "$theirsMade" "$(wall_cpu sh -c 'tool=$1; shift; "$tool" "$@" > "$0"' "$out/theirs$extension" "$tool" "$@")")
+      made=$(better "$made" "$(wall_cpu "$create" --"$option" -o "$dir/made-by-tallyfox$extension" "$@")")
+      theirsMade=$(better "$theirsMade" \
+        "$(wall_cpu sh -c 'tool=$1; shift; "$tool" "$@" > "$0"' "$dir/made-by-peer$extension" "$tool" "$@")")
       checked=$(better "$checked" "$(wall_cpu "$check" "list$extension")")
       theirsChecked=$(better "$theirsChecked" "$(wall_cpu "$tool" --check --quiet "list$extension")")
     done
-    cmp -s "$out/ours$extension" "$out/theirs$extension" || echo "  (the $option lists differ)" >&2
+    cmp -s "made-by-tallyfox$extension" "made-by-peer$extension" || echo "  (the $option lists differ)" >&2
+    rm -f "made-by-tallyfox$extension" "made-by-peer$extension"
     report create "$option" "$unit" "$amount" "$made" "$theirsMade" "$tool"
     report check "$option" "$unit" "$amount" "$checked" "$theirsChecked" "$tool -c"
   done <<< "$kinds"
