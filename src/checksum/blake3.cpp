@@ -113,9 +113,10 @@ Blake3::Output Blake3::ChunkOutput() const noexcept
     return output;
 }
 
-void Blake3::HashSubtree(const unsigned char* data, std::size_t chunks, unsigned char* chainingValue) const noexcept
+void Blake3::HashSubtree(const unsigned char* data, std::size_t chunks, bool children,
+                         unsigned char* out) const noexcept
 {
-    const unsigned char* inputs[kMaxSubtreeChunks];
+    const unsigned char* inputs[kMaxSubtreeChunks] = {};
     unsigned char levels[2][kMaxSubtreeChunks * kBlake3CvBytes];
     for (std::size_t i = 0; i < chunks; ++i) {
         inputs[i] = data + i * kBlake3ChunkBytes;
@@ -123,14 +124,15 @@ void Blake3::HashSubtree(const unsigned char* data, std::size_t chunks, unsigned
     m_many(inputs, chunks, kBlake3BlocksPerChunk, m_chunkCounter, true, 0, kBlake3ChunkStart, kBlake3ChunkEnd,
            levels[0]);
     int level = 0;
-    for (std::size_t nodes = chunks; nodes > 1; nodes /= 2) {
+    const std::size_t keep = children ? 2 : 1;
+    for (std::size_t nodes = chunks; nodes > keep; nodes /= 2) {
         for (std::size_t i = 0; i < nodes / 2; ++i) {
             inputs[i] = levels[level] + 2 * kBlake3CvBytes * i;
         }
         m_many(inputs, nodes / 2, 1, 0, false, kBlake3Parent, 0, 0, levels[1 - level]);
         level = 1 - level;
     }
-    std::memcpy(chainingValue, levels[level], kBlake3CvBytes);
+    std::memcpy(out, levels[level], keep * kBlake3CvBytes);
 }
 
 namespace {
@@ -168,20 +170,26 @@ void Blake3::Update(const unsigned char* data, std::size_t length) noexcept
             continue;
         }
         if (inChunk == 0 && length > kBlake3ChunkBytes) {
-            // Whole chunks as one complete subtree, as large as its alignment allows. The
-            // input's first subtree must leave a byte after it, or it could be the root.
-            std::uint64_t allowed = length / kBlake3ChunkBytes;
-            if (m_chunkCounter == 0 && allowed * kBlake3ChunkBytes == length) {
-                --allowed;
-            }
-            auto chunks = static_cast<std::size_t>(std::bit_floor(std::min<std::uint64_t>(allowed, kMaxSubtreeChunks)));
+            // Whole chunks as one complete subtree, as large as its alignment allows.
+            const std::uint64_t whole = length / kBlake3ChunkBytes;
+            auto chunks = static_cast<std::size_t>(std::bit_floor(std::min<std::uint64_t>(whole, kMaxSubtreeChunks)));
             while ((m_chunkCounter - m_firstChunk) % chunks != 0) {
                 chunks /= 2;
             }
-            unsigned char chainingValue[kBlake3CvBytes];
-            HashSubtree(data, chunks, chainingValue);
-            PushChainingValue(chainingValue);
-            m_chunkCounter += chunks;
+            unsigned char chainingValues[2 * kBlake3CvBytes];
+            if (m_chunkCounter == 0 && chunks * kBlake3ChunkBytes == length) {
+                // Perhaps the whole input, its node the root: its two children go on the
+                // stack unmerged instead.
+                HashSubtree(data, chunks, true, chainingValues);
+                PushChainingValue(chainingValues);
+                m_chunkCounter += chunks / 2;
+                PushChainingValue(chainingValues + kBlake3CvBytes);
+                m_chunkCounter += chunks / 2;
+            } else {
+                HashSubtree(data, chunks, false, chainingValues);
+                PushChainingValue(chainingValues);
+                m_chunkCounter += chunks;
+            }
             data += chunks * kBlake3ChunkBytes;
             length -= chunks * kBlake3ChunkBytes;
             continue;
@@ -199,12 +207,30 @@ void Blake3::AppendSubtree(const std::array<unsigned char, 32>& chainingValue, s
     m_chunkCounter += chunks;
 }
 
+void Blake3::Adopt(const Blake3& subtree) noexcept
+{
+    if (subtree.ChunkBytes() == 0 && subtree.m_stackSize == 0) {
+        return;  // it took nothing
+    }
+    // Its bytes follow ours, so our newest entry may merge now; its entries all cover
+    // fewer chunks than any of ours and go on top.
+    m_stackSize = SettleStack(m_stack.data(), m_stackSize, SettledEntries());
+    std::memcpy(m_stack.data() + m_stackSize * kBlake3CvBytes, subtree.m_stack.data(),
+                subtree.m_stackSize * kBlake3CvBytes);
+    m_stackSize += subtree.m_stackSize;
+    m_chunkCv = subtree.m_chunkCv;
+    m_block = subtree.m_block;
+    m_blockLength = subtree.m_blockLength;
+    m_blocksCompressed = subtree.m_blocksCompressed;
+    m_chunkCounter = subtree.m_chunkCounter;
+}
+
 Blake3::Output Blake3::RootOutput() const noexcept
 {
     auto stack = m_stack;
     std::size_t entries = m_stackSize;
     Output output{};
-    if (ChunkBytes() > 0 || entries == 0) {
+    if (ChunkBytes() > 0 || entries < 2) {
         // The chunks before this one settle first: the last chunk is the right-most leaf.
         entries = SettleStack(stack.data(), entries, SettledEntries());
         output = ChunkOutput();

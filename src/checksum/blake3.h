@@ -35,6 +35,9 @@ public:
     // Takes the chaining value of the next `chunks` chunks (a power of two dividing the
     // chunks taken so far) in place of their bytes; only between whole chunks.
     void AppendSubtree(const std::array<unsigned char, 32>& chainingValue, std::uint64_t chunks) noexcept;
+    // Continues with what a subtree hasher took (all of its subtree or a start of it),
+    // when this hasher stands between whole chunks at that subtree's first chunk.
+    void Adopt(const Blake3& subtree) noexcept;
 
     [[nodiscard]] Blake3Path ActivePath() const noexcept { return m_path; }
 
@@ -53,8 +56,9 @@ private:
     void StartNextChunk() noexcept;
     [[nodiscard]] Output ChunkOutput() const noexcept;
     [[nodiscard]] Output RootOutput() const noexcept;
-    // Hashes `chunks` whole chunks (a power of two) starting at chunk `m_chunkCounter`.
-    void HashSubtree(const unsigned char* data, std::size_t chunks, unsigned char* chainingValue) const noexcept;
+    // Hashes `chunks` whole chunks (a power of two) starting at chunk `m_chunkCounter`
+    // to the subtree's chaining value, or with `children` to its two children's.
+    void HashSubtree(const unsigned char* data, std::size_t chunks, bool children, unsigned char* out) const noexcept;
     // Pushes the chaining value of `chunks` chunks that follow the `m_chunkCounter` before them.
     void PushChainingValue(const unsigned char* chainingValue) noexcept;
     // Stack entries once every merge is done that the chunks taken so far allow.

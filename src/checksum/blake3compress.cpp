@@ -16,19 +16,21 @@ inline void Mix(std::uint32_t (&v)[16], int a, int b, int c, int d, std::uint32_
     v[b] = std::rotr(v[b] ^ v[c], 7);
 }
 
+template <int R>
 inline void Round(std::uint32_t (&v)[16], const std::uint32_t (&m)[16]) noexcept
 {
-    Mix(v, 0, 4, 8, 12, m[0], m[1]);
-    Mix(v, 1, 5, 9, 13, m[2], m[3]);
-    Mix(v, 2, 6, 10, 14, m[4], m[5]);
-    Mix(v, 3, 7, 11, 15, m[6], m[7]);
-    Mix(v, 0, 5, 10, 15, m[8], m[9]);
-    Mix(v, 1, 6, 11, 12, m[10], m[11]);
-    Mix(v, 2, 7, 8, 13, m[12], m[13]);
-    Mix(v, 3, 4, 9, 14, m[14], m[15]);
+    constexpr const std::uint8_t* s = kBlake3Schedule.word[R];
+    Mix(v, 0, 4, 8, 12, m[s[0]], m[s[1]]);
+    Mix(v, 1, 5, 9, 13, m[s[2]], m[s[3]]);
+    Mix(v, 2, 6, 10, 14, m[s[4]], m[s[5]]);
+    Mix(v, 3, 7, 11, 15, m[s[6]], m[s[7]]);
+    Mix(v, 0, 5, 10, 15, m[s[8]], m[s[9]]);
+    Mix(v, 1, 6, 11, 12, m[s[10]], m[s[11]]);
+    Mix(v, 2, 7, 8, 13, m[s[12]], m[s[13]]);
+    Mix(v, 3, 4, 9, 14, m[s[14]], m[s[15]]);
 }
 
-// The seven rounds on the state `v`, the message permuted between rounds.
+// The seven rounds on the state `v`, each taking the message words in its own order.
 void Permute(std::uint32_t (&v)[16], const std::uint32_t cv[8], const unsigned char* block, std::uint64_t counter,
              std::uint32_t blockLength, std::uint32_t flags) noexcept
 {
@@ -46,18 +48,13 @@ void Permute(std::uint32_t (&v)[16], const std::uint32_t cv[8], const unsigned c
     v[13] = static_cast<std::uint32_t>(counter >> 32);
     v[14] = blockLength;
     v[15] = flags;
-    for (int round = 0; round < 7; ++round) {
-        Round(v, m);
-        if (round < 6) {
-            std::uint32_t next[16];
-            for (int i = 0; i < 16; ++i) {
-                next[i] = m[kBlake3Permutation[i]];
-            }
-            for (int i = 0; i < 16; ++i) {
-                m[i] = next[i];
-            }
-        }
-    }
+    Round<0>(v, m);
+    Round<1>(v, m);
+    Round<2>(v, m);
+    Round<3>(v, m);
+    Round<4>(v, m);
+    Round<5>(v, m);
+    Round<6>(v, m);
 }
 
 }  // namespace

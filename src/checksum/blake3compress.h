@@ -22,6 +22,27 @@ inline constexpr std::uint32_t kBlake3Iv[8] = {0x6A09E667u, 0xBB67AE85u, 0x3C6EF
 // The message word each position takes in the next round.
 inline constexpr std::uint8_t kBlake3Permutation[16] = {2, 6, 3, 10, 7, 0, 4, 13, 1, 11, 12, 5, 9, 14, 15, 8};
 
+// Which message word each position takes in round r: the permutation applied r times.
+struct Blake3Schedule {
+    std::uint8_t word[7][16];
+};
+
+constexpr Blake3Schedule MakeBlake3Schedule() noexcept
+{
+    Blake3Schedule schedule{};
+    for (int i = 0; i < 16; ++i) {
+        schedule.word[0][i] = static_cast<std::uint8_t>(i);
+    }
+    for (int r = 1; r < 7; ++r) {
+        for (int i = 0; i < 16; ++i) {
+            schedule.word[r][i] = schedule.word[r - 1][kBlake3Permutation[i]];
+        }
+    }
+    return schedule;
+}
+
+inline constexpr Blake3Schedule kBlake3Schedule = MakeBlake3Schedule();
+
 [[nodiscard]] inline std::uint32_t LoadLittleEndian32(const unsigned char* bytes) noexcept
 {
     return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |

@@ -2,6 +2,7 @@
 
 #include "abortflag.h"
 #include "blake3.h"
+#include "blake3ranges.h"
 #include "filechunks.h"
 #include "md5file.h"
 #include "progresssink.h"
@@ -10,13 +11,11 @@
 
 #include <algorithm>
 
-std::string Blake3File(ReadOnlyFile& file, const std::string& path, ProgressSink& progress, std::int64_t totalBytes,
-                       std::uint64_t& bytesDone)
+namespace {
+
+int HashOnThisThread(ReadOnlyFile& file, Blake3& hasher, ProgressSink& progress, std::int64_t totalBytes,
+                     std::uint64_t& bytesDone)
 {
-    if (!file.IsOpen()) {
-        throw FileError(path, file.OpenError());
-    }
-    Blake3 hasher;
     FileChunks chunks(file);
     auto hash = [&hasher](const unsigned char* data, std::size_t length) noexcept { hasher.Update(data, length); };
     auto after = [&](std::size_t length) {
@@ -24,10 +23,34 @@ std::string Blake3File(ReadOnlyFile& file, const std::string& path, ProgressSink
             PumpMessages();
             bytesDone += std::min(kBlake3ProgressStep, length - reported);
             progress.Report(bytesDone, totalBytes);
+            if (AbortRequested()) {
+                return false;
+            }
         }
-        return !AbortRequested();
+        return true;
     };
-    if (const int error = ReadFileBlocks(chunks, kBlake3FileSpan, hash, after); error != 0) {
+    return ReadFileBlocks(chunks, kBlake3FileSpan, hash, after);
+}
+
+}  // namespace
+
+std::string Blake3File(ReadOnlyFile& file, const std::string& path, ProgressSink& progress, std::int64_t totalBytes,
+                       std::uint64_t& bytesDone)
+{
+    return Blake3File(file, path, Blake3DefaultThreads(), progress, totalBytes, bytesDone);
+}
+
+std::string Blake3File(ReadOnlyFile& file, const std::string& path, int threads, ProgressSink& progress,
+                       std::int64_t totalBytes, std::uint64_t& bytesDone)
+{
+    if (!file.IsOpen()) {
+        throw FileError(path, file.OpenError());
+    }
+    Blake3 hasher;
+    const int ranges = Blake3RangeCount(file, threads);
+    const int error = ranges > 1 ? Blake3HashInRanges(file, ranges, hasher, progress, totalBytes, bytesDone)
+                                 : HashOnThisThread(file, hasher, progress, totalBytes, bytesDone);
+    if (error != 0) {
         throw FileError(path, error);
     }
     return hasher.FinalHex();

@@ -17,3 +17,16 @@ using Blake3ManyFunction = void (*)(const unsigned char* const* inputs, std::siz
 void Blake3ManyPortable(const unsigned char* const* inputs, std::size_t count, std::size_t blocks,
                         std::uint64_t counter, bool incrementCounter, std::uint32_t flags, std::uint32_t flagsStart,
                         std::uint32_t flagsEnd, unsigned char* out);
+#if defined(__x86_64__)
+// 4 (SSE4.1), 8 (AVX2) or 16 (AVX-512F) inputs at once; a rest of fewer goes through
+// the next narrower function. The CPU must have the instruction set (Blake3PathSupported).
+void Blake3ManySse41(const unsigned char* const* inputs, std::size_t count, std::size_t blocks, std::uint64_t counter,
+                     bool incrementCounter, std::uint32_t flags, std::uint32_t flagsStart, std::uint32_t flagsEnd,
+                     unsigned char* out);
+void Blake3ManyAvx2(const unsigned char* const* inputs, std::size_t count, std::size_t blocks, std::uint64_t counter,
+                    bool incrementCounter, std::uint32_t flags, std::uint32_t flagsStart, std::uint32_t flagsEnd,
+                    unsigned char* out);
+void Blake3ManyAvx512(const unsigned char* const* inputs, std::size_t count, std::size_t blocks,
+                      std::uint64_t counter, bool incrementCounter, std::uint32_t flags, std::uint32_t flagsStart,
+                      std::uint32_t flagsEnd, unsigned char* out);
+#endif

@@ -37,10 +37,20 @@ bool Blake3PathSupported(Blake3Path path) noexcept
     case Blake3Path::Auto:
     case Blake3Path::Portable:
         return true;
+#if defined(__x86_64__)
+    case Blake3Path::Sse41:
+        return __builtin_cpu_supports("sse4.1");
+    case Blake3Path::Avx2:
+        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("sse4.1");
+    case Blake3Path::Avx512:
+        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx2") &&
+               __builtin_cpu_supports("sse4.1");
+#else
     case Blake3Path::Sse41:
     case Blake3Path::Avx2:
     case Blake3Path::Avx512:
         return false;
+#endif
     }
     return false;
 }
@@ -78,6 +88,14 @@ Blake3Path Blake3ResolvePath(Blake3Path path) noexcept
 Blake3ManyFunction Blake3ManyFor(Blake3Path path) noexcept
 {
     switch (Blake3ResolvePath(path)) {
+#if defined(__x86_64__)
+    case Blake3Path::Sse41:
+        return Blake3ManySse41;
+    case Blake3Path::Avx2:
+        return Blake3ManyAvx2;
+    case Blake3Path::Avx512:
+        return Blake3ManyAvx512;
+#endif
     default:
         return Blake3ManyPortable;
     }

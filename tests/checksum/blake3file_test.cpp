@@ -58,12 +58,14 @@ TEST_F(Blake3FileTest, DigestOfTheFileAndOneReportPer4096Bytes)
     }
 }
 
-TEST_F(Blake3FileTest, AbortStopsAfterTheCurrentSpanWithADigestOfWhatWasRead)
+TEST_F(Blake3FileTest, AbortStopsTheReportsAtOnceWithADigestOfTheSpanHashed)
 {
     const std::string path = m_dir.WritePatternFile("large.bin", 10 * kBlake3FileSpan);
     m_sink.onReport = [](std::size_t) { g_abort.store(1); };
-    EXPECT_EQ(HashFile(path), UpperBlake3(ReadBytes(path).substr(0, kBlake3FileSpan)));
-    EXPECT_EQ(m_done, kBlake3FileSpan);
+    ReadOnlyFile file(path);
+    EXPECT_EQ(Blake3File(file, path, 1, m_sink, 0, m_done), UpperBlake3(ReadBytes(path).substr(0, kBlake3FileSpan)));
+    EXPECT_EQ(m_sink.positions.size(), 1u);
+    EXPECT_EQ(m_done, kBlake3ProgressStep);
 }
 
 TEST_F(Blake3FileTest, FileThatDidNotOpenRaisesFileError)

@@ -2,7 +2,6 @@
 
 #include "blake3.h"
 
-#include <cctype>
 #include <cstddef>
 #include <string>
 
@@ -21,6 +20,25 @@ inline const unsigned char* Bytes(const std::string& text)
     return reinterpret_cast<const unsigned char*>(text.data());
 }
 
+// Bytes as lower-case hex (b3sum's form).
+inline std::string LowerHex(const unsigned char* bytes, std::size_t length)
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text;
+    for (std::size_t i = 0; i < length; ++i) {
+        text += kDigits[bytes[i] >> 4];
+        text += kDigits[bytes[i] & 15];
+    }
+    return text;
+}
+
+inline std::string LowerHex(const Blake3& hasher)
+{
+    unsigned char digest[32];
+    hasher.Finalize(digest, sizeof digest);
+    return LowerHex(digest, sizeof digest);
+}
+
 // `length` output bytes of `bytes` hashed in one update, as lower-case hex (b3sum's form).
 inline std::string Blake3Hex(const std::string& bytes, std::size_t length = 32,
                              Blake3Path path = Blake3Path::Auto)
@@ -29,12 +47,5 @@ inline std::string Blake3Hex(const std::string& bytes, std::size_t length = 32,
     hasher.Update(Bytes(bytes), bytes.size());
     std::string out(length, '\0');
     hasher.Finalize(reinterpret_cast<unsigned char*>(out.data()), length);
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string text;
-    for (const char c : out) {
-        const auto byte = static_cast<unsigned char>(c);
-        text += kDigits[byte >> 4];
-        text += kDigits[byte & 15];
-    }
-    return text;
+    return LowerHex(Bytes(out), length);
 }
