@@ -8,6 +8,7 @@ cd "$(dirname "$0")"
 ./create.sh
 ./verify_sha.sh
 ./blake3.sh
+./digests.sh
 ./openahead.sh
 ./window.sh
 ./folders.sh

@@ -9,6 +9,10 @@ DigestAlgorithm KindAlgorithm(ListKind kind) noexcept
     case ListKind::Sha1: return DigestAlgorithm::Sha1;
     case ListKind::Sha256: return DigestAlgorithm::Sha256;
     case ListKind::Sha512: return DigestAlgorithm::Sha512;
+    case ListKind::Blake2b: return DigestAlgorithm::Blake2b;
+    case ListKind::Blake3: return DigestAlgorithm::Blake3;
+    case ListKind::Sha3_256: return DigestAlgorithm::Sha3_256;
+    case ListKind::Sha3_512: return DigestAlgorithm::Sha3_512;
     case ListKind::None:
     case ListKind::Sfv: break;
     }
@@ -22,6 +26,10 @@ ListKind KindOfAlgorithm(DigestAlgorithm algorithm) noexcept
     case DigestAlgorithm::Sha1: return ListKind::Sha1;
     case DigestAlgorithm::Sha256: return ListKind::Sha256;
     case DigestAlgorithm::Sha512: return ListKind::Sha512;
+    case DigestAlgorithm::Blake2b: return ListKind::Blake2b;
+    case DigestAlgorithm::Blake3: return ListKind::Blake3;
+    case DigestAlgorithm::Sha3_256: return ListKind::Sha3_256;
+    case DigestAlgorithm::Sha3_512: return ListKind::Sha3_512;
     case DigestAlgorithm::Crc32: break;
     }
     return ListKind::None;

@@ -19,7 +19,7 @@ class ChecksumList;
 
 // True when the list's kind was guessed and a whole run found every file it could
 // read bad (none OK, none left unchecked; missing files say nothing either way): far
-// more likely a list of another algorithm with digests as long (SHA3-256, BLAKE2)
+// more likely a list of another algorithm with digests as long (BLAKE3, BLAKE2b, SHA3)
 // than a folder of corrupt files.
 [[nodiscard]] bool ProbablyAnotherKind(const ChecksumList& list);
 

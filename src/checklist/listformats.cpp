@@ -1,5 +1,9 @@
 #include "listformats.h"
 
+#include "asciitext.h"
+#include "digestalgorithm.h"
+#include "entrytraits.h"
+
 #include <cinttypes>
 #include <cstdio>
 #include <string_view>
@@ -68,14 +72,29 @@ std::string SfvEntryLine(const std::string& name, std::uint32_t crc)
 
 std::string Md5EntryLine(const std::string& digest, const std::string& name)
 {
-    const bool escaped = name.find_first_of("\\\n\r") != std::string::npos;
+    return DigestListEntryLine(ListKind::Md5, false, digest, name);
+}
+
+std::string DigestListEntryLine(ListKind kind, bool tagged, const std::string& digest, const std::string& name)
+{
+    // md5sum's escapes: a line whose name holds '\', LF or CR starts with '\', and the
+    // name has "\\", "\n" and "\r" in their place. b3sum escapes no CR (and refuses "\r"
+    // when it checks): a BLAKE3 line keeps it as it is, which its reader expects.
+    const bool keepCarriageReturn = kind == ListKind::Blake3;
+    const bool escaped = name.find_first_of(keepCarriageReturn ? "\\\n" : "\\\n\r") != std::string::npos;
+    const std::string hex = kind == ListKind::Md5 && !tagged ? digest : AsciiLowerCopy(digest);
     std::string line;
-    line.reserve(digest.size() + name.size() + 4);
+    line.reserve(hex.size() + name.size() + 24);
     if (escaped) {
         line += '\\';
     }
-    line += digest;
-    line += "  ";
+    if (tagged) {
+        line += AlgorithmInfo(KindAlgorithm(kind)).name;
+        line += " (";
+    } else {
+        line += hex;
+        line += "  ";
+    }
     if (!escaped) {
         line += name;
     } else {
@@ -83,13 +102,31 @@ std::string Md5EntryLine(const std::string& digest, const std::string& name)
             switch (c) {
             case '\\': line += "\\\\"; break;
             case '\n': line += "\\n"; break;
-            case '\r': line += "\\r"; break;
+            case '\r': line += keepCarriageReturn ? "\r" : "\\r"; break;
             default: line += c; break;
             }
         }
     }
+    if (tagged) {
+        line += ") = ";
+        line += hex;
+    }
     line += '\n';
     return line;
+}
+
+bool IsCreatableListKind(ListKind kind) noexcept
+{
+    switch (kind) {
+    case ListKind::Sfv:
+    case ListKind::Md5:
+    case ListKind::Sha1:
+    case ListKind::Sha256:
+    case ListKind::Sha512:
+    case ListKind::Blake2b:
+    case ListKind::Blake3: return true;
+    default: return false;
+    }
 }
 
 std::optional<std::string> EntryNameProblem(ListKind kind, const std::string& name)

@@ -2,7 +2,9 @@
 
 // The bytes of the lists this program writes. An SFV list is its head (three header
 // lines and one comment line per chosen file), then one entry line per finished file;
-// every line ends in CR LF. An MD5 list is entry lines only, each ending in LF alone.
+// every line ends in CR LF. Every other kind (MD5, SHA-1/256/512, BLAKE2b, BLAKE3) is
+// entry lines only, each ending in LF alone, as md5sum, sha*sum, b2sum and b3sum write
+// them, plain or (--tag) tagged.
 // A list cut short, or one that leaves files out, ends with comment lines saying so
 // (see listendnotes.h). Nothing else is written: no byte-order mark, no blank line at
 // the end.
@@ -41,10 +43,21 @@ struct DateTimeFields {
 // as md5sum writes it. A name holding '\', LF or CR is written escaped, as md5sum
 // does: the line starts with '\' and the name has "\\", "\n" and "\r" in their place.
 [[nodiscard]] std::string Md5EntryLine(const std::string& digest, const std::string& name);
+// The line of a list of `kind` (any kind but Sfv) for a file whose digest the engine
+// gave in upper case: plain ("hex  name") or tagged ("SHA256 (name) = hex", the tag
+// being the algorithm's name), escaped as Md5EntryLine escapes, except that a BLAKE3
+// line keeps a CR as it is, as b3sum does. A plain MD5 line keeps
+// the engine's upper case, as this program has always written it; every other line
+// has lower-case hex, byte for byte what the kind's own tool writes.
+[[nodiscard]] std::string DigestListEntryLine(ListKind kind, bool tagged, const std::string& digest,
+                                              const std::string& name);
+
+// True for the kinds this program writes: SFV, MD5, SHA-1/256/512, BLAKE2b, BLAKE3.
+[[nodiscard]] bool IsCreatableListKind(ListKind kind) noexcept;
 
 // Why a list of `kind` cannot hold the entry name `name` so that our reader and the
-// format's peers read it back as the same name; nothing when it can. An MD5 list holds
-// every name (escaped where needed). An SFV list has no escapes: a name with a line
+// format's peers read it back as the same name; nothing when it can. A list of the
+// md5sum family holds every name (escaped where needed). An SFV list has no escapes: a name with a line
 // break, a leading or trailing blank, a leading ';', '#' or '*', or a '\' would come
 // back as a comment or another name.
 [[nodiscard]] std::optional<std::string> EntryNameProblem(ListKind kind, const std::string& name);

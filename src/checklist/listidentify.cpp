@@ -22,12 +22,18 @@ struct NamedKind {
     ListKind kind;
 };
 
-constexpr std::array<NamedKind, 4> kExtensions{{
-    {".sha1", ListKind::Sha1}, {".sha256", ListKind::Sha256}, {".sha512", ListKind::Sha512}, {".md5", ListKind::Md5}}};
-constexpr std::array<NamedKind, 4> kFileNames{{{"md5sums", ListKind::Md5},
+constexpr std::array<NamedKind, 6> kExtensions{{{".sha1", ListKind::Sha1},
+                                                 {".sha256", ListKind::Sha256},
+                                                 {".sha512", ListKind::Sha512},
+                                                 {".md5", ListKind::Md5},
+                                                 {".b2", ListKind::Blake2b},
+                                                 {".b3", ListKind::Blake3}}};
+constexpr std::array<NamedKind, 6> kFileNames{{{"md5sums", ListKind::Md5},
                                                 {"sha1sums", ListKind::Sha1},
                                                 {"sha256sums", ListKind::Sha256},
-                                                {"sha512sums", ListKind::Sha512}}};
+                                                {"sha512sums", ListKind::Sha512},
+                                                {"b2sums", ListKind::Blake2b},
+                                                {"b3sums", ListKind::Blake3}}};
 
 struct FileCloser {
     void operator()(std::FILE* file) const noexcept { std::fclose(file); }

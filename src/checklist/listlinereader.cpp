@@ -11,8 +11,8 @@ bool IsBreakByte(int byte) noexcept
 
 }  // namespace
 
-ListLineReader::ListLineReader(std::FILE* stream, std::size_t limit)
-    : m_stream(stream), m_limit(std::max<std::size_t>(limit, 1))
+ListLineReader::ListLineReader(std::FILE* stream, std::size_t limit, LineBreaks breaks)
+    : m_stream(stream), m_limit(std::max<std::size_t>(limit, 1)), m_breaks(breaks)
 {
 }
 
@@ -83,7 +83,10 @@ bool ListLineReader::ReadListLine(std::string& line)
             m_eofNoticed = true;
             break;
         }
-        if (IsBreakByte(byte)) {
+        if (m_breaks == LineBreaks::LfOnly && byte == '\n') {
+            break;
+        }
+        if (m_breaks == LineBreaks::CrOrLf && IsBreakByte(byte)) {
             const int next = NextByte();
             if (next == EOF) {
                 m_eofNoticed = true;

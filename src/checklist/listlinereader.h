@@ -18,10 +18,16 @@ inline constexpr std::size_t kListLineLimit = 4096 + 256;
 // yields one more, empty, line and an empty file yields one empty line; a leading
 // UTF-8 byte-order mark is skipped; a line's text ends at its first NUL.
 //
+// With LineBreaks::LfOnly a break is LF alone and a CR is part of the line, as b3sum
+// reads its lists (it writes a CR in a name as it is).
+//
 // The stream is read byte by byte through its own buffer; the reader does not own it.
 class ListLineReader {
 public:
-    explicit ListLineReader(std::FILE* stream, std::size_t limit = kListLineLimit);
+    enum class LineBreaks { CrOrLf, LfOnly };
+
+    explicit ListLineReader(std::FILE* stream, std::size_t limit = kListLineLimit,
+                            LineBreaks breaks = LineBreaks::CrOrLf);
     // Next line into `line`; false (and `line` empty) once end of file was met
     // before this call.
     bool ReadListLine(std::string& line);
@@ -36,6 +42,7 @@ private:
 
     std::FILE* m_stream;
     std::size_t m_limit;
+    LineBreaks m_breaks;
     std::array<int, 3> m_givenBack{};  // bytes read ahead and given back, last in first out
     std::size_t m_givenBackCount = 0;
     bool m_streamEnded = false;  // the stream reported end of file or an error

@@ -87,7 +87,10 @@ LoadOutcome LoadChecksumList(const std::string& path, const std::string& baseFol
         ReserveRows(content, static_cast<std::uint64_t>(status.st_size));
     }
 
-    ListLineReader reader(file.get());
+    // b3sum writes a CR in a name as it is, and reads only LF as a line's end.
+    ListLineReader reader(file.get(), kListLineLimit,
+                          kind == ListKind::Blake3 ? ListLineReader::LineBreaks::LfOnly
+                                                   : ListLineReader::LineBreaks::CrOrLf);
     std::string line;
     line.reserve(kListLineLimit);
     while (reader.ReadListLine(line)) {

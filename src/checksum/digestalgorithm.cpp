@@ -6,20 +6,36 @@
 
 namespace {
 
-constexpr std::array<DigestAlgorithmInfo, 5> kAlgorithms{{
+// In value order; by length the first of a length wins.
+constexpr std::array<DigestAlgorithmInfo, 9> kAlgorithms{{
     {DigestAlgorithm::Crc32, "CRC32", 8},
     {DigestAlgorithm::Md5, "MD5", 32},
     {DigestAlgorithm::Sha1, "SHA1", 40},
     {DigestAlgorithm::Sha256, "SHA256", 64},
     {DigestAlgorithm::Sha512, "SHA512", 128},
+    {DigestAlgorithm::Blake2b, "BLAKE2b", 128},
+    {DigestAlgorithm::Blake3, "BLAKE3", 64},
+    {DigestAlgorithm::Sha3_256, "SHA3-256", 64},
+    {DigestAlgorithm::Sha3_512, "SHA3-512", 128},
 }};
+
+constexpr bool InValueOrder() noexcept
+{
+    for (std::size_t i = 0; i < kAlgorithms.size(); ++i) {
+        if (static_cast<std::size_t>(kAlgorithms[i].algorithm) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(InValueOrder(), "AlgorithmInfo looks an algorithm up by its value");
 
 struct TagSpelling {
     std::string_view tag;
     DigestAlgorithm algorithm;
 };
 
-constexpr std::array<TagSpelling, 7> kTags{{
+constexpr std::array<TagSpelling, 13> kTags{{
     {"MD5", DigestAlgorithm::Md5},
     {"SHA1", DigestAlgorithm::Sha1},
     {"SHA-1", DigestAlgorithm::Sha1},
@@ -27,6 +43,12 @@ constexpr std::array<TagSpelling, 7> kTags{{
     {"SHA2-256", DigestAlgorithm::Sha256},
     {"SHA512", DigestAlgorithm::Sha512},
     {"SHA2-512", DigestAlgorithm::Sha512},
+    {"BLAKE2b", DigestAlgorithm::Blake2b},
+    {"BLAKE2b-512", DigestAlgorithm::Blake2b},
+    {"BLAKE2b512", DigestAlgorithm::Blake2b},
+    {"BLAKE3", DigestAlgorithm::Blake3},
+    {"SHA3-256", DigestAlgorithm::Sha3_256},
+    {"SHA3-512", DigestAlgorithm::Sha3_512},
 }};
 
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) noexcept

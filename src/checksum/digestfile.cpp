@@ -1,5 +1,6 @@
 #include "digestfile.h"
 
+#include "blake3file.h"
 #include "md5file.h"
 #include "shafile.h"
 
@@ -14,7 +15,12 @@ std::string DigestFile(ReadOnlyFile& file, const std::string& path, DigestAlgori
     case DigestAlgorithm::Sha1:
     case DigestAlgorithm::Sha256:
     case DigestAlgorithm::Sha512:
+    case DigestAlgorithm::Blake2b:
+    case DigestAlgorithm::Sha3_256:
+    case DigestAlgorithm::Sha3_512:
         return ShaFile(file, path, algorithm, progress, totalBytes, bytesDone);
+    case DigestAlgorithm::Blake3:
+        return Blake3File(file, path, progress, totalBytes, bytesDone);
     case DigestAlgorithm::Crc32:
         break;
     }

@@ -9,7 +9,8 @@ class ProgressSink;
 class ReadOnlyFile;
 
 // The digest of an opened file by the algorithm a list entry names: MD5 through
-// Md5File, SHA-1/256/512 through ShaFile (same block, progress and abort rules).
+// Md5File, SHA-1/256/512, BLAKE2b and SHA3 through ShaFile, BLAKE3 through Blake3File
+// (same progress and abort rules).
 // Raises FileError as they do. Not for CRC-32, whose engine returns result codes.
 [[nodiscard]] std::string DigestFile(ReadOnlyFile& file, const std::string& path, DigestAlgorithm algorithm,
                                      ProgressSink& progress, std::int64_t totalBytes, std::uint64_t& bytesDone);

@@ -17,10 +17,16 @@ const EVP_MD* FetchedDigest(DigestAlgorithm algorithm)
     static const DigestPointer sha1(EVP_MD_fetch(nullptr, "SHA1", nullptr));
     static const DigestPointer sha256(EVP_MD_fetch(nullptr, "SHA256", nullptr));
     static const DigestPointer sha512(EVP_MD_fetch(nullptr, "SHA512", nullptr));
+    static const DigestPointer blake2b(EVP_MD_fetch(nullptr, "BLAKE2B-512", nullptr));
+    static const DigestPointer sha3With256(EVP_MD_fetch(nullptr, "SHA3-256", nullptr));
+    static const DigestPointer sha3With512(EVP_MD_fetch(nullptr, "SHA3-512", nullptr));
     switch (algorithm) {
     case DigestAlgorithm::Sha1: return sha1.get();
     case DigestAlgorithm::Sha256: return sha256.get();
     case DigestAlgorithm::Sha512: return sha512.get();
+    case DigestAlgorithm::Blake2b: return blake2b.get();
+    case DigestAlgorithm::Sha3_256: return sha3With256.get();
+    case DigestAlgorithm::Sha3_512: return sha3With512.get();
     default: return nullptr;
     }
 }
@@ -34,15 +40,22 @@ void ShaContext::ContextFree::operator()(evp_md_ctx_st* context) const noexcept
 
 bool ShaContext::SupportsAlgorithm(DigestAlgorithm algorithm) noexcept
 {
-    return algorithm == DigestAlgorithm::Sha1 || algorithm == DigestAlgorithm::Sha256 ||
-           algorithm == DigestAlgorithm::Sha512;
+    switch (algorithm) {
+    case DigestAlgorithm::Sha1:
+    case DigestAlgorithm::Sha256:
+    case DigestAlgorithm::Sha512:
+    case DigestAlgorithm::Blake2b:
+    case DigestAlgorithm::Sha3_256:
+    case DigestAlgorithm::Sha3_512: return true;
+    default: return false;
+    }
 }
 
 ShaContext::ShaContext(DigestAlgorithm algorithm) : m_context(EVP_MD_CTX_new())
 {
     const EVP_MD* digest = SupportsAlgorithm(algorithm) ? FetchedDigest(algorithm) : nullptr;
     if (!m_context || digest == nullptr || EVP_DigestInit_ex2(m_context.get(), digest, nullptr) != 1) {
-        throw std::runtime_error("libcrypto cannot provide the SHA digest");
+        throw std::runtime_error("libcrypto cannot provide the digest");
     }
 }
 

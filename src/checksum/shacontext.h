@@ -8,11 +8,12 @@
 
 struct evp_md_ctx_st;
 
-// SHA-1, SHA-256 or SHA-512 through OpenSSL's libcrypto, which picks the fastest code
-// the CPU allows (SHA extensions, AVX2) at run time. One context hashes one stream.
+// SHA-1, SHA-256, SHA-512, BLAKE2b-512, SHA3-256 or SHA3-512 through OpenSSL's
+// libcrypto, which picks the fastest code the CPU allows (SHA extensions, AVX2) at run
+// time. One context hashes one stream.
 class ShaContext {
 public:
-    // `algorithm` must be Sha1, Sha256 or Sha512; SupportsAlgorithm tells.
+    // `algorithm` must be one libcrypto provides; SupportsAlgorithm tells.
     explicit ShaContext(DigestAlgorithm algorithm);
     ~ShaContext();
     ShaContext(const ShaContext&) = delete;

@@ -12,7 +12,8 @@ class ReadOnlyFile;
 // The logical block of ShaFile: update, progress, pump and abort check once per block.
 inline constexpr std::size_t kShaBlockSize = 4096;
 
-// SHA-1, SHA-256 or SHA-512 of an opened file as upper-case hex digits, read through
+// The libcrypto digest (SHA-1/256/512, BLAKE2b, SHA3; see ShaContext) of an opened
+// file as upper-case hex digits, read through
 // the engines' read buffer. Works as Md5File does, block by block: it updates,
 // reports progress, pumps and checks g_abort once per 4096-byte block, and an abort
 // returns the digest of the bytes read so far. A file that is not open or a read

@@ -2,7 +2,37 @@
 
 #include "jobsoption.h"
 
+#include <array>
 #include <string_view>
+
+namespace {
+
+struct KindOption {
+    std::string_view option;
+    ListKind kind;
+};
+
+constexpr std::array<KindOption, 7> kKindOptions{{{"--sfv", ListKind::Sfv},
+                                                   {"--md5", ListKind::Md5},
+                                                   {"--sha1", ListKind::Sha1},
+                                                   {"--sha256", ListKind::Sha256},
+                                                   {"--sha512", ListKind::Sha512},
+                                                   {"--blake2b", ListKind::Blake2b},
+                                                   {"--blake3", ListKind::Blake3}}};
+
+constexpr char kOneKind[] = "give one of --sfv, --md5, --sha1, --sha256, --sha512, --blake2b, --blake3";
+
+ListKind KindOfOption(std::string_view arg) noexcept
+{
+    for (const KindOption& each : kKindOptions) {
+        if (arg == each.option) {
+            return each.kind;
+        }
+    }
+    return ListKind::None;
+}
+
+}  // namespace
 
 CreateArguments ParseCreateArguments(int argc, const char* const* argv)
 {
@@ -16,12 +46,13 @@ CreateArguments ParseCreateArguments(int argc, const char* const* argv)
             optionsEnded = true;
         } else if (arg == "-h" || arg == "--help") {
             arguments.help = true;
-        } else if (arg == "--sfv" || arg == "--md5") {
-            const ListKind kind = arg == "--sfv" ? ListKind::Sfv : ListKind::Md5;
+        } else if (const ListKind kind = KindOfOption(arg); kind != ListKind::None) {
             if (arguments.kind != ListKind::None && arguments.kind != kind) {
-                arguments.error = "give either --sfv or --md5";
+                arguments.error = kOneKind;
             }
             arguments.kind = kind;
+        } else if (arg == "--tag") {
+            arguments.tagged = true;
         } else if (arg == "-o" || arg == "--output") {
             if (i + 1 >= argc) {
                 arguments.error = "-o needs the path of the list to write";
@@ -53,7 +84,9 @@ CreateArguments ParseCreateArguments(int argc, const char* const* argv)
         return arguments;
     }
     if (arguments.kind == ListKind::None) {
-        arguments.error = "give --sfv or --md5";
+        arguments.error = kOneKind;
+    } else if (arguments.tagged && arguments.kind == ListKind::Sfv) {
+        arguments.error = "--tag is for the digest lists: an SFV list has no tagged lines";
     } else if (arguments.listPath.empty()) {
         arguments.error = "give the list to write with -o LIST";
     } else if (arguments.inputs.empty()) {

@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
-// The command line of tallyfox-create: --sfv|--md5 -o LIST [--jobs N|auto] FILE|FOLDER...
+// The command line of tallyfox-create:
+//   --sfv|--md5|--sha1|--sha256|--sha512|--blake2b|--blake3 [--tag] -o LIST [--jobs N|auto]
+//   FILE|FOLDER...
 struct CreateArguments {
     bool help = false;
     ListKind kind = ListKind::None;
+    bool tagged = false;  // --tag: "SHA256 (name) = hex" lines; not for SFV
     std::string listPath;
     std::vector<std::string> inputs;
     int filesInFlight = 0;  // --jobs: 0 auto, else 1 to 8

@@ -1,5 +1,5 @@
-// tallyfox-create: writes an .sfv (CRC-32) or .md5 list of files from the command line
-// with the same writer and generation run as the window.
+// tallyfox-create: writes an .sfv (CRC-32), .md5, SHA, BLAKE2b or BLAKE3 list of files
+// from the command line with the same writer and generation run as the window.
 
 #include "abortflag.h"
 #include "createarguments.h"
@@ -36,8 +36,9 @@ extern "C" void OnInterrupt(int signal)
 
 void PrintHelp(std::FILE* out)
 {
-    std::fputs("Usage: tallyfox-create --sfv|--md5 -o LIST FILE|FOLDER...\n"
-               "Write a new .sfv (CRC-32) or .md5 list of the given files.\n"
+    std::fputs("Usage: tallyfox-create KIND [--tag] -o LIST FILE|FOLDER...\n"
+               "Write a new checksum list of the given files: .sfv (CRC-32), .md5, .sha1,\n"
+               ".sha256, .sha512, .b2 (BLAKE2b) or .b3 (BLAKE3).\n"
                "\n"
                "Each file is named relative to the list's folder (bare when it lies beside the\n"
                "list, sub/a.bin or ../data/a.bin otherwise), so the list verifies where it is\n"
@@ -46,10 +47,11 @@ void PrintHelp(std::FILE* out)
                "written is never listed. Files are listed in the order given. An existing list\n"
                "at LIST is replaced when the new one is complete; LIST is never written over a\n"
                "file to list or over a file that is no checksum list. An SFV list starts with\n"
-               "header lines and one comment line per file (size, last write time, name); an\n"
-               "MD5 list holds entry lines only (md5sum's escaped form for names with '\\' or\n"
-               "line breaks). Files an SFV list cannot name (a leading ';', '#', '*' or blank,\n"
-               "a trailing blank, a '\\' or a line break) are left out.\n"
+               "header lines and one comment line per file (size, last write time, name); the\n"
+               "other lists hold entry lines only, byte for byte as md5sum, sha256sum, b2sum\n"
+               "and b3sum write them (their escaped form for names with '\\' or line breaks),\n"
+               "so that their --check accepts them. Files an SFV list cannot name (a leading\n"
+               "';', '#', '*' or blank, a trailing blank, a '\\' or a line break) are left out.\n"
                "Several files are read at once (see --jobs); the lines are written in the\n"
                "order of the files all the same.\n"
                "\n"
@@ -60,9 +62,15 @@ void PrintHelp(std::FILE* out)
                "or SIGTERM stops at the current block and keeps the lines written so far, in a\n"
                "list that ends with a comment saying it is incomplete).\n"
                "\n"
-               "Options:\n"
+               "KIND, one of:\n"
                "  --sfv          write a CRC-32 list (.sfv)\n"
                "  --md5          write an MD5 list (.md5)\n"
+               "  --sha1, --sha256, --sha512\n"
+               "                 write a SHA-1, SHA-256 or SHA-512 list (as sha*sum write)\n"
+               "  --blake2b      write a BLAKE2b-512 list (as b2sum writes, .b2)\n"
+               "  --blake3       write a BLAKE3 list (as b3sum writes, .b3)\n"
+               "Options:\n"
+               "  --tag          tagged lines, \"SHA256 (name) = hex\", as --tag writes them\n"
                "  -o, --output LIST   the list to write\n",
                out);
     std::fputs(kJobsHelp, out);
@@ -125,7 +133,7 @@ int main(int argc, char** argv)
     {
         GenerationRun run;
         run.Start({arguments.listPath, headPath, static_cast<std::int32_t>(arguments.kind), std::move(input.chosen),
-                   input.missing, false, arguments.filesInFlight},
+                   input.missing, false, arguments.filesInFlight, arguments.tagged},
                   reporter);
         if (g_interrupted != 0) {
             GenerationRun::Cancel();  // interrupted before the run cleared the flag

@@ -48,8 +48,11 @@ void PrintHelp(std::FILE* out)
 {
     std::fputs("Usage: tallyfox-check LIST\n"
                "       tallyfox-check --report FILE LIST\n"
-               "Verify every file named in an .sfv (CRC-32), .md5, .sha1, .sha256 or .sha512\n"
-               "list, or in MD5SUMS, SHA1SUMS, SHA256SUMS or SHA512SUMS (plain or --tag lines).\n"
+               "Verify every file named in an .sfv (CRC-32), .md5, .sha1, .sha256, .sha512,\n"
+               ".b2 (BLAKE2b) or .b3 (BLAKE3) list, or in MD5SUMS, SHA1SUMS, SHA256SUMS,\n"
+               "SHA512SUMS, B2SUMS or B3SUMS (plain or --tag lines; tagged SHA3-256 and\n"
+               "SHA3-512 lines too). A list of another name takes its kind from its tags, or\n"
+               "guesses it from its digests' length (SHA-256, SHA-512) and says so.\n"
                "\n"
                "Prints one line per entry in list order (name: OK, name: BAD or name: MISSING)\n"
                "and then the totals. Names are relative to the list's folder. Several files\n"

@@ -1,7 +1,7 @@
 #pragma once
 
 // Identifiers of the main window's commands: the twelve toolbar positions (5000-5011,
-// four of them separators) and the drop-down menu items (32771-32788). Every toolbar
+// four of them separators) and the drop-down menu items (32771-32790, 32800-32804). Every toolbar
 // and menu action carries its id, so one dispatcher handles them all.
 enum class CommandId : int {
     Open = 5000,
@@ -22,6 +22,12 @@ enum class CommandId : int {
     RecentFile9 = 32781,
     GenerateMd5 = 32787,
     GenerateSfv = 32788,
+    // The drop-down's items for the newer list kinds, after the two above.
+    GenerateSha1 = 32800,
+    GenerateSha256 = 32801,
+    GenerateSha512 = 32802,
+    GenerateBlake2b = 32803,
+    GenerateBlake3 = 32804,
 
     // Saves the results of the last run as a text or CSV report (Ctrl+S, and the
     // status bar's context menu).

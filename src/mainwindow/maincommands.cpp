@@ -57,6 +57,11 @@ void MainWindow::OnCommand(CommandId id)
     case CommandId::Generate:
     case CommandId::GenerateSfv:
     case CommandId::GenerateMd5:
+    case CommandId::GenerateSha1:
+    case CommandId::GenerateSha256:
+    case CommandId::GenerateSha512:
+    case CommandId::GenerateBlake2b:
+    case CommandId::GenerateBlake3:
         CreateChecksumFile(static_cast<int>(RequestedKindOfCommand(value)));
         break;
     case CommandId::SaveReport:

@@ -85,9 +85,15 @@ MainToolbar::MainToolbar(QWidget* parent)
             }
         });
     }
-    // The generate menu's two items; the recent-files menu is filled when it opens.
+    // The generate menu's items, one per kind a list can be; the recent-files menu is
+    // filled when it opens.
     m_generateMenu->addAction(tr("Generate With &SFV"))->setData(static_cast<int>(CommandId::GenerateSfv));
     m_generateMenu->addAction(tr("Generate With &MD5"))->setData(static_cast<int>(CommandId::GenerateMd5));
+    m_generateMenu->addAction(tr("Generate With SHA-&1"))->setData(static_cast<int>(CommandId::GenerateSha1));
+    m_generateMenu->addAction(tr("Generate With SHA-&256"))->setData(static_cast<int>(CommandId::GenerateSha256));
+    m_generateMenu->addAction(tr("Generate With SHA-&512"))->setData(static_cast<int>(CommandId::GenerateSha512));
+    m_generateMenu->addAction(tr("Generate With &BLAKE2b"))->setData(static_cast<int>(CommandId::GenerateBlake2b));
+    m_generateMenu->addAction(tr("Generate With BLAKE&3"))->setData(static_cast<int>(CommandId::GenerateBlake3));
     m_recentMenu->setAccessibleName(tr("Recent files"));
     m_generateMenu->setAccessibleName(tr("Generate"));
 }

@@ -2,7 +2,7 @@
 
 // The main window. How its pieces fit together:
 //   mainwindow.cpp      start-up in its fixed order, the command-line timer, close
-//   maincommands.cpp    the command dispatcher (4999-5011, 32771-32788) and commands
+//   maincommands.cpp    the command dispatcher (4999-5011, 32771-32804) and commands
 //   maincreate.cpp      creating a list from the browser's selection (its run on a worker)
 //   mainopen.cpp        opening a list (read off the GUI thread), recent files, drops
 //   mainreport.cpp      saving the last run's results as a text or CSV report

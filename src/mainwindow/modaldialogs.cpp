@@ -13,6 +13,7 @@ QString OpenListFilters()
                                                        "Simple File Verification(*.sfv);;"
                                                        "MD5 (*.md5);;"
                                                        "SHA-1, SHA-256, SHA-512 (*.sha1 *.sha256 *.sha512 *SUMS);;"
+                                                       "BLAKE2b, BLAKE3 (*.b2 *.b3 *SUMS);;"
                                                        "All files (*)");
 }
 

@@ -170,7 +170,7 @@ private:
         }
         int readError = 0;
         std::optional<std::string> line =
-            ChecksumEntryLine(chosen, file, m_kind, engine, progress, TotalBytesOf(m_job), bytesDone, readError);
+            ChecksumEntryLine(chosen, file, m_kind, m_job.taggedLines, engine, progress, TotalBytesOf(m_job), bytesDone, readError);
         if (AbortRequested()) {
             return {FileResult::Kind::Aborted, {}};
         }
@@ -190,7 +190,7 @@ private:
         }
         std::vector<ReadOnlyFile> files = reader.Open(paths);
         const std::vector<LaneEntryLine> lines =
-            Md5EntryLinesInLanes(chosen, files, progress, TotalBytesOf(m_job), bytesDone);
+            Md5EntryLinesInLanes(chosen, files, m_job.taggedLines, progress, TotalBytesOf(m_job), bytesDone);
         std::vector<FileResult> results(chosen.size());
         for (std::size_t i = 0; i < chosen.size(); ++i) {
             if (AbortRequested()) {

@@ -15,7 +15,8 @@ struct GenerationJob {
     // The temporary file holding the SFV head (WriteSfvHead gives it); empty: the run
     // creates one beside outputPath.
     std::string writePath{};
-    std::int32_t kind = 0;  // ListKind: 1 Sfv, 2 Md5; anything else is reported as unknown
+    // ListKind: a kind IsCreatableListKind accepts; anything else is reported as unknown.
+    std::int32_t kind = 0;
     ChosenFiles chosen{};
     // Files meant for the list that could not even be reached before the run (named in
     // the comments at the list's end, with the files the run leaves out).
@@ -28,4 +29,7 @@ struct GenerationJob {
     // Files read at once: 1 to 8 forces that many, 0 decides by the disk of the first
     // file. The lines are written in the chosen order either way.
     int filesInFlight = 0;
+    // Lines of the md5sum family in the tagged form ("SHA256 (name) = hex", as --tag
+    // writes them) rather than plain; ignored for SFV.
+    bool taggedLines = false;
 };

@@ -3,11 +3,13 @@
 #include "chosenfiles.h"
 #include "crc32engine.h"
 #include "listformats.h"
+#include "digestfile.h"
+#include "entrytraits.h"
 #include "md5file.h"
 #include "readonlyfile.h"
 
 std::optional<std::string> ChecksumEntryLine(const ChosenFile& chosen, ReadOnlyFile& file, ListKind kind,
-                                             const Crc32Engine& engine, ProgressSink& progress,
+                                             bool tagged, const Crc32Engine& engine, ProgressSink& progress,
                                              std::int64_t totalBytes, std::uint64_t& bytesDone, int& readError)
 {
     if (!file.IsOpen()) {
@@ -24,7 +26,9 @@ std::optional<std::string> ChecksumEntryLine(const ChosenFile& chosen, ReadOnlyF
         return SfvEntryLine(chosen.entryName, crc);
     }
     try {
-        return Md5EntryLine(Md5File(file, chosen.path, progress, totalBytes, bytesDone), chosen.entryName);
+        const std::string digest =
+            DigestFile(file, chosen.path, KindAlgorithm(kind), progress, totalBytes, bytesDone);
+        return DigestListEntryLine(kind, tagged, digest, chosen.entryName);
     } catch (const FileError& error) {
         readError = error.ErrorCode();
         return std::nullopt;

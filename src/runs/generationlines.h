@@ -25,10 +25,11 @@ inline constexpr std::uint64_t kLongReadSize = 1024 * 1024;
 }
 
 // The entry line of one chosen file, `file` opened for it: its CRC-32 (SFV, through
-// `engine`, whose table is built) or its MD5. Nothing, and `readError` holds the errno,
+// `engine`, whose table is built) or the digest of the kind's algorithm, plain or
+// `tagged` (see DigestListEntryLine). Nothing, and `readError` holds the errno,
 // when the file could not be opened or read whole. Reports progress per block like the
 // engines: `bytesDone` is the running count they report.
 [[nodiscard]] std::optional<std::string> ChecksumEntryLine(const ChosenFile& chosen, ReadOnlyFile& file, ListKind kind,
-                                                           const Crc32Engine& engine, ProgressSink& progress,
+                                                           bool tagged, const Crc32Engine& engine, ProgressSink& progress,
                                                            std::int64_t totalBytes, std::uint64_t& bytesDone,
                                                            int& readError);

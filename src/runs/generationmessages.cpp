@@ -1,5 +1,20 @@
 #include "generationmessages.h"
 
+#include "digestalgorithm.h"
+#include "entrytraits.h"
+#include "listformats.h"
+
+std::string GroupCaption(ListKind kind)
+{
+    if (kind == ListKind::Sfv) {
+        return kSfvGroupCaption;
+    }
+    if (!IsCreatableListKind(kind)) {
+        return kUnknownGroupCaption;
+    }
+    return "-= [" + std::string(AlgorithmInfo(KindAlgorithm(kind)).name) + "] =-";
+}
+
 std::string GenerationCounterText(int number, int count)
 {
     return std::to_string(number) + "/" + std::to_string(count);

@@ -35,8 +35,9 @@ std::string FolderOf(const std::string& path)
     return slash == 0 ? std::string("/") : path.substr(0, slash);
 }
 
-// Small files are read whole ahead where hashing is the slower part (MD5).
-constexpr std::size_t kMd5PreReadLimit = 64 * 1024;
+// Small files are read whole ahead where hashing is the slower part (every digest but
+// CRC-32).
+constexpr std::size_t kDigestPreReadLimit = 64 * 1024;
 
 class GenerationLoop {
 public:
@@ -51,7 +52,7 @@ public:
         const int count = static_cast<int>(files.size());
         PrepareWorkerEngine(m_engine, kind == ListKind::Sfv, 1);  // once per run
         FileOpenAhead openAhead([&files](int row) { return files[static_cast<std::size_t>(row)].path; }, 0, count,
-                                kind == ListKind::Md5 ? kMd5PreReadLimit : 0);
+                                kind != ListKind::Sfv ? kDigestPreReadLimit : 0);
         const std::size_t laneCount = kind == ListKind::Md5 ? Md5LaneCountThatPays() : 0;
         for (int row = 0; row < count; ++row) {
             const std::size_t batch =
@@ -76,7 +77,7 @@ public:
                 outcome.filesDone = row + 1;
                 continue;
             }
-            const std::optional<std::string> line = ChecksumEntryLine(chosen, file, kind, m_engine, m_observer.Progress(),
+            const std::optional<std::string> line = ChecksumEntryLine(chosen, file, kind, m_job.taggedLines, m_engine, m_observer.Progress(),
                                                                       TotalBytesOf(m_job), m_bytesDone, readError);
             if (AbortRequested()) {
                 outcome.status = GenerationStatus::Aborted;
@@ -124,7 +125,7 @@ private:
             files.push_back(openAhead.Take(row));
         }
         const std::vector<LaneEntryLine> lines =
-            Md5EntryLinesInLanes(chosen, files, m_observer.Progress(), TotalBytesOf(m_job), m_bytesDone);
+            Md5EntryLinesInLanes(chosen, files, m_job.taggedLines, m_observer.Progress(), TotalBytesOf(m_job), m_bytesDone);
         if (AbortRequested()) {
             outcome.status = GenerationStatus::Aborted;
             return false;
@@ -207,13 +208,13 @@ void GenerateInto(const GenerationJob& job, GenerationObserver& observer, ListFi
 {
     const auto kind = static_cast<ListKind>(job.kind);
     observer.Progress().SetPosition(0);
-    if (kind != ListKind::Sfv && kind != ListKind::Md5) {
+    if (!IsCreatableListKind(kind)) {
         observer.RunStarted(kUnknownGroupCaption);
         outcome.status = GenerationStatus::UnknownKind;
         outcome.message = UnknownOutputTypeMessage(job.kind);
         return;
     }
-    observer.RunStarted(kind == ListKind::Sfv ? kSfvGroupCaption : kMd5GroupCaption);
+    observer.RunStarted(GroupCaption(kind));
     const std::vector<ChosenFile>& files = job.chosen.files;
     const int workers = FilesInFlight(job.filesInFlight, files.empty() ? std::string() : FolderOf(files[0].path),
                                       static_cast<int>(files.size()),

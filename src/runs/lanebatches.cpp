@@ -28,7 +28,7 @@ std::size_t LaneBatchLength(std::span<const ChosenFile> files, std::size_t laneC
 }
 
 std::vector<LaneEntryLine> Md5EntryLinesInLanes(std::span<const ChosenFile> chosen, std::span<ReadOnlyFile> files,
-                                                ProgressSink& progress, std::int64_t totalBytes,
+                                                bool tagged, ProgressSink& progress, std::int64_t totalBytes,
                                                 std::uint64_t& bytesDone)
 {
     std::vector<ReadOnlyFile*> pointers;
@@ -40,7 +40,7 @@ std::vector<LaneEntryLine> Md5EntryLinesInLanes(std::span<const ChosenFile> chos
     std::vector<LaneEntryLine> lines(chosen.size());
     for (std::size_t i = 0; i < chosen.size(); ++i) {
         if (digests[i].Finished()) {
-            lines[i].line = Md5EntryLine(digests[i].digest, chosen[i].entryName);
+            lines[i].line = DigestListEntryLine(ListKind::Md5, tagged, digests[i].digest, chosen[i].entryName);
         } else {
             lines[i].readError = digests[i].error;
         }

@@ -34,9 +34,10 @@ struct LaneEntryLine {
     int readError = 0;
 };
 
-// The MD5 entry lines of `chosen`, each opened as `files` (same order), hashed side by
-// side; each line equal to ChecksumEntryLine's. Progress and abort as HashFilesInLanes:
+// The MD5 entry lines of `chosen` (plain or `tagged`), each opened as `files` (same
+// order), hashed side by side; each line equal to ChecksumEntryLine's. Progress and abort as HashFilesInLanes:
 // after an abort (AbortRequested) the results mean nothing.
 [[nodiscard]] std::vector<LaneEntryLine> Md5EntryLinesInLanes(std::span<const ChosenFile> chosen,
-                                                              std::span<ReadOnlyFile> files, ProgressSink& progress,
-                                                              std::int64_t totalBytes, std::uint64_t& bytesDone);
+                                                              std::span<ReadOnlyFile> files, bool tagged,
+                                                              ProgressSink& progress, std::int64_t totalBytes,
+                                                              std::uint64_t& bytesDone);

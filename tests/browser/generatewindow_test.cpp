@@ -13,6 +13,8 @@
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QFontMetrics>
+#include <QImage>
 #include <QMenu>
 #include <QToolButton>
 #include <QPushButton>
@@ -240,15 +242,33 @@ struct ExtensionCase {
     int filterIndex;
     const char* typed;
     const char* written;
-    bool sfv;
+    const char* lastLine;   // the entry line of data/a.txt ("abc")
+    const char* suggested;  // the name the Save dialog offers
 };
 
+constexpr const char* kSfvLine = "../data/a.txt 352441C2\r\n";
+constexpr const char* kMd5Line = "900150983CD24FB0D6963F7D28E17F72  ../data/a.txt\n";
+// FIPS 180-4, RFC 7693 and b3sum's digests of "abc", as sha256sum, b2sum and b3sum write them.
+constexpr const char* kSha256Line = "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad  ../data/a.txt\n";
+constexpr const char* kSha1Line = "a9993e364706816aba3e25717850c26c9cd0d89d  ../data/a.txt\n";
+constexpr const char* kBlake2bLine =
+    "ba80a53f981c4d0d6a2797b69f12f6e94c212f14685ac4b74b12bb6fdbffa2d17d87c5392aab792dc252d5de4533cc9518d38aa8dbf1925ab9"
+    "2386edd4009923  ../data/a.txt\n";
+constexpr const char* kBlake3Line = "6437b3ac38465133ffb63b75273a8db548c558465d79db03fd359c6cd5bd9d85  ../data/a.txt\n";
+
 const ExtensionCase kExtensionCases[] = {
-    {"SfvFilterAddsSfv", CommandId::Generate, 1, "lists/new", "lists/new.sfv", true},
-    {"Md5FilterAddsMd5", CommandId::Generate, 2, "lists/new", "lists/new.md5", false},
-    {"UpperCaseExtensionStays", CommandId::GenerateSfv, 1, "lists/NEW.SFV", "lists/NEW.SFV", true},
-    {"OtherExtensionGetsOneMore", CommandId::GenerateSfv, 1, "lists/new.md5", "lists/new.md5.sfv", true},
-    {"Md5CommandIgnoresTheFilter", CommandId::GenerateMd5, 1, "lists/new", "lists/new.md5", false},
+    {"SfvFilterAddsSfv", CommandId::Generate, 1, "lists/new", "lists/new.sfv", kSfvLine, "data.sfv"},
+    {"Md5FilterAddsMd5", CommandId::Generate, 2, "lists/new", "lists/new.md5", kMd5Line, "data.sfv"},
+    {"Sha256FilterAddsSha256", CommandId::Generate, 4, "lists/new", "lists/new.sha256", kSha256Line, "data.sfv"},
+    {"UpperCaseExtensionStays", CommandId::GenerateSfv, 1, "lists/NEW.SFV", "lists/NEW.SFV", kSfvLine, "data.sfv"},
+    {"OtherExtensionGetsOneMore", CommandId::GenerateSfv, 1, "lists/new.md5", "lists/new.md5.sfv", kSfvLine,
+     "data.sfv"},
+    {"Md5CommandIgnoresTheFilter", CommandId::GenerateMd5, 1, "lists/new", "lists/new.md5", kMd5Line, "data.md5"},
+    {"Sha1CommandAddsSha1", CommandId::GenerateSha1, 2, "lists/new", "lists/new.sha1", kSha1Line, "data.sha1"},
+    {"Sha256SumsNameStays", CommandId::GenerateSha256, 1, "lists/SHA256SUMS", "lists/SHA256SUMS", kSha256Line,
+     "data.sha256"},
+    {"Blake2bCommandAddsB2", CommandId::GenerateBlake2b, 1, "lists/new", "lists/new.b2", kBlake2bLine, "data.b2"},
+    {"Blake3CommandKeepsB3", CommandId::GenerateBlake3, 1, "lists/new.B3", "lists/new.B3", kBlake3Line, "data.b3"},
 };
 
 class SaveAnswer : public ::testing::TestWithParam<ExtensionCase> {};
@@ -264,18 +284,60 @@ TEST_P(SaveAnswer, DecidesKindAndName)
     ASSERT_TRUE(WaitForGenerations(harness, 1));
 
     const std::string bytes = ReadBytes(harness.Dir().Path() / row.written);
-    const std::string lastLine = row.sfv ? "../data/a.txt 352441C2\r\n" : "900150983CD24FB0D6963F7D28E17F72  ../data/a.txt\n";
-    EXPECT_EQ(bytes.rfind(';', 0) == 0, row.sfv) << bytes;
+    const std::string lastLine = row.lastLine;
+    EXPECT_EQ(bytes.rfind(';', 0) == 0, lastLine == kSfvLine) << bytes;  // only SFV lists have a head
     ASSERT_GE(bytes.size(), lastLine.size());
     EXPECT_EQ(bytes.substr(bytes.size() - lastLine.size()), lastLine);
     ASSERT_EQ(harness.dialogs.saveFilters.size(), 1U);
-    EXPECT_EQ(harness.dialogs.saveFilters[0].size(), row.command == CommandId::Generate ? 2 : 1);
+    EXPECT_EQ(harness.dialogs.saveFilters[0].size(), row.command == CommandId::Generate ? 7 : 1);
     // The folder's own name with the kind's extension; the first filter's when the user picks.
-    EXPECT_EQ(harness.dialogs.saveNames,
-              QStringList{QString::fromLatin1(row.command == CommandId::GenerateMd5 ? "data.md5" : "data.sfv")});
+    EXPECT_EQ(harness.dialogs.saveNames, QStringList{QString::fromLatin1(row.suggested)});
 }
 
 INSTANTIATE_TEST_SUITE_P(GenerateWindow, SaveAnswer, ::testing::ValuesIn(kExtensionCases), RowName());
+
+// The drop-down offers every kind a list can be made of: SFV and MD5 first as they were,
+// then one item per newer kind, each carrying its command.
+TEST(GenerateWindow, TheDropDownOffersEveryKindAfterSfvAndMd5)
+{
+    WindowHarness harness;
+    StartInData(harness, {{"a.txt", "abc"}});
+    const QMenu* menu = harness.window->Toolbar()->Button(CommandId::Generate)->menu();
+    ASSERT_NE(menu, nullptr);
+    QStringList texts;
+    std::vector<int> ids;
+    for (const QAction* item : menu->actions()) {
+        texts.append(item->text());
+        ids.push_back(item->data().toInt());
+    }
+    EXPECT_EQ(texts, (QStringList{"Generate With &SFV", "Generate With &MD5", "Generate With SHA-&1",
+                                  "Generate With SHA-&256", "Generate With SHA-&512", "Generate With &BLAKE2b",
+                                  "Generate With BLAKE&3"}));
+    EXPECT_EQ(ids, (std::vector<int>{32788, 32787, 32800, 32801, 32802, 32803, 32804}));
+}
+
+// The open drop-down as the user sees it, saved only when TALLYFOX_SCREENSHOT_DIR names
+// a folder, e.g. TALLYFOX_SCREENSHOT_DIR=build/shots ctest -R tallyfox_browser_tests
+TEST(GenerateWindow, ScreenshotOfTheOpenDropDown)
+{
+    const QString folder = qEnvironmentVariable("TALLYFOX_SCREENSHOT_DIR");
+    if (folder.isEmpty()) {
+        GTEST_SKIP() << "TALLYFOX_SCREENSHOT_DIR is not set";
+    }
+    WindowHarness harness;
+    MainWindow& window = StartInData(harness, {{"a.txt", "abc"}});
+    SelectRows(window, {0});
+    QToolButton* button = harness.window->Toolbar()->Button(CommandId::Generate);
+    QMenu* menu = button->menu();
+    menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 5000));
+    menu->setActiveAction(menu->actions().at(3));
+    const QImage shot = menu->grab().toImage();
+    menu->close();
+    EXPECT_GT(shot.height(), 7 * QFontMetrics(menu->font()).height());
+    fs::create_directories(folder.toStdString());
+    EXPECT_TRUE(shot.save(folder + QStringLiteral("/generate-menu.png")));
+}
 
 // A list that cannot be created is reported with the system's reason, for either kind.
 TEST(GenerateWindow, AListThatCannotBeCreatedSaysWhy)

@@ -103,6 +103,20 @@ INSTANTIATE_TEST_SUITE_P(
                     LineCase{"LoneFirstByteAtEnd", "\xEF", {"\xEF"}}),
     RowName{});
 
+// b3sum's lists: LF alone ends a line; a CR anywhere is part of it (a name may hold one).
+TEST(ListLineReaderTest, LfOnlyBreaksKeepEveryCarriageReturnInTheLine)
+{
+    const FilePointer stream = StreamOf("a\rb\nend\r\n\rc\n\nd");
+    ASSERT_TRUE(stream);
+    ListLineReader reader(stream.get(), kListLineLimit, ListLineReader::LineBreaks::LfOnly);
+    Lines lines;
+    std::string line;
+    while (lines.size() < 10 && reader.ReadListLine(line)) {
+        lines.push_back(line);
+    }
+    EXPECT_EQ(lines, (Lines{"a\rb", "end\r", "\rc", "", "d"}));
+}
+
 std::string Pattern(std::size_t length)
 {
     std::string text(length, ' ');

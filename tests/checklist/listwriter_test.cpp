@@ -137,6 +137,41 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 #undef D
 
+struct DigestLineRow {
+    std::string name;
+    ListKind kind;
+    bool tagged;
+    std::string entryName;
+    std::string line;  // as md5sum, sha*sum, b2sum (--tag) write it (coreutils 9.1)
+};
+
+class DigestListLine : public testing::TestWithParam<DigestLineRow> {};
+
+TEST_P(DigestListLine, IsWhatTheKindsOwnToolWrites)
+{
+    const DigestLineRow& row = GetParam();
+    EXPECT_EQ(DigestListEntryLine(row.kind, row.tagged, "0123ABCDEF", row.entryName), row.line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, DigestListLine,
+    testing::Values(
+        DigestLineRow{"Md5PlainKeepsUpperCase", ListKind::Md5, false, "a b", "0123ABCDEF  a b\n"},
+        DigestLineRow{"Md5TaggedInLowerCase", ListKind::Md5, true, "a b", "MD5 (a b) = 0123abcdef\n"},
+        DigestLineRow{"Sha1Plain", ListKind::Sha1, false, "a", "0123abcdef  a\n"},
+        DigestLineRow{"Sha256Plain", ListKind::Sha256, false, "sub/a b", "0123abcdef  sub/a b\n"},
+        DigestLineRow{"Sha256Tagged", ListKind::Sha256, true, "f (1).txt", "SHA256 (f (1).txt) = 0123abcdef\n"},
+        DigestLineRow{"Sha512Tagged", ListKind::Sha512, true, "a", "SHA512 (a) = 0123abcdef\n"},
+        DigestLineRow{"Blake2bPlain", ListKind::Blake2b, false, "a", "0123abcdef  a\n"},
+        DigestLineRow{"Blake2bTagged", ListKind::Blake2b, true, "a", "BLAKE2b (a) = 0123abcdef\n"},
+        DigestLineRow{"EscapedPlain", ListKind::Sha256, false, "b\\s\nl\r", "\\0123abcdef  b\\\\s\\nl\\r\n"},
+        DigestLineRow{"EscapedTagged", ListKind::Blake2b, true, "b\\s\nl", "\\BLAKE2b (b\\\\s\\nl) = 0123abcdef\n"},
+        DigestLineRow{"Blake3Tagged", ListKind::Blake3, true, "a", "BLAKE3 (a) = 0123abcdef\n"},
+        DigestLineRow{"Blake3KeepsCarriageReturn", ListKind::Blake3, false, "c\r", "0123abcdef  c\r\n"},
+        DigestLineRow{"Blake3EscapesTheRest", ListKind::Blake3, false, "b\\\r\n", "\\0123abcdef  b\\\\\r\\n\n"},
+        DigestLineRow{"NonAsciiIsNotEscaped", ListKind::Sha1, false, "\xC3\xBCml", "0123abcdef  \xC3\xBCml\n"}),
+    RowName());
+
 TEST(EndNotes, AreCommentsOfTheKindAndOnlyTheMarkerReadsAsIncomplete)
 {
     EXPECT_EQ(IncompleteListMarkerLine(ListKind::Sfv), std::string("; ") + kIncompleteListText + "\r\n");
@@ -202,7 +237,14 @@ INSTANTIATE_TEST_SUITE_P(
                     ExtensionRow{"BareNameSfv", "/d/list", ListKind::Sfv, "/d/list.sfv"},
                     ExtensionRow{"BareNameMd5", "/d/list", ListKind::Md5, "/d/list.md5"},
                     ExtensionRow{"MixedCaseMd5Stays", "/d/a.Md5", ListKind::Md5, "/d/a.Md5"},
-                    ExtensionRow{"ShortName", "x", ListKind::Sfv, "x.sfv"}),
+                    ExtensionRow{"ShortName", "x", ListKind::Sfv, "x.sfv"},
+                    ExtensionRow{"BareNameSha256", "/d/list", ListKind::Sha256, "/d/list.sha256"},
+                    ExtensionRow{"UpperCaseB3Stays", "/d/LIST.B3", ListKind::Blake3, "/d/LIST.B3"},
+                    ExtensionRow{"Sha1NameWithSha512Kind", "/d/l.sha1", ListKind::Sha512, "/d/l.sha1.sha512"},
+                    ExtensionRow{"Sha256SumsStays", "/d/SHA256SUMS", ListKind::Sha256, "/d/SHA256SUMS"},
+                    ExtensionRow{"B2SumsStays", "/d/B2SUMS", ListKind::Blake2b, "/d/B2SUMS"},
+                    ExtensionRow{"SumsOfAnotherKind", "/d/SHA1SUMS", ListKind::Blake3, "/d/SHA1SUMS.b3"},
+                    ExtensionRow{"Md5SumsAsBefore", "/d/MD5SUMS", ListKind::Md5, "/d/MD5SUMS.md5"}),
     RowName());
 
 TEST(OutputChoice, CommandsFiltersAndChosenKind)
@@ -210,20 +252,33 @@ TEST(OutputChoice, CommandsFiltersAndChosenKind)
     EXPECT_EQ(RequestedKindOfCommand(5003), ListKind::None);
     EXPECT_EQ(RequestedKindOfCommand(32788), ListKind::Sfv);
     EXPECT_EQ(RequestedKindOfCommand(32787), ListKind::Md5);
+    EXPECT_EQ(RequestedKindOfCommand(32800), ListKind::Sha1);
+    EXPECT_EQ(RequestedKindOfCommand(32804), ListKind::Blake3);
+    EXPECT_EQ(RequestedKindOfCommand(32790), ListKind::None);
+    EXPECT_EQ(GenerateCommandOf(ListKind::Sha256), 32801);
+    EXPECT_EQ(GenerateCommandOf(ListKind::Sha3_256), 0);
 
     EXPECT_EQ(NormalizeRequestedKind(-1), ListKind::None);
-    EXPECT_EQ(NormalizeRequestedKind(3), ListKind::None);
+    EXPECT_EQ(NormalizeRequestedKind(3), ListKind::Sha1);
     EXPECT_EQ(NormalizeRequestedKind(2), ListKind::Md5);
+    EXPECT_EQ(NormalizeRequestedKind(static_cast<int>(ListKind::Sha3_512)), ListKind::None);
 
-    EXPECT_EQ(OutputFilter(ListKind::None), "Simple File Verification(*.sfv)|*.sfv|MD5 (*.md5)|*.md5||");
+    EXPECT_EQ(OutputFilter(ListKind::None),
+              "Simple File Verification(*.sfv)|*.sfv|MD5 (*.md5)|*.md5|SHA-1 (*.sha1)|*.sha1|"
+              "SHA-256 (*.sha256)|*.sha256|SHA-512 (*.sha512)|*.sha512|BLAKE2b (*.b2)|*.b2|BLAKE3 (*.b3)|*.b3||");
     EXPECT_EQ(OutputFilter(ListKind::Sfv), "Simple File Verification(*.sfv)|*.sfv||");
     EXPECT_EQ(OutputFilter(ListKind::Md5), "MD5 (*.md5)|*.md5||");
+    EXPECT_EQ(OutputFilter(ListKind::Blake2b), "BLAKE2b (*.b2)|*.b2||");
 
     // Asked: the selected filter decides; fixed: the filter does not matter.
     EXPECT_EQ(ChosenOutputKind(ListKind::None, 1), ListKind::Sfv);
     EXPECT_EQ(ChosenOutputKind(ListKind::None, 2), ListKind::Md5);
+    EXPECT_EQ(ChosenOutputKind(ListKind::None, 4), ListKind::Sha256);
+    EXPECT_EQ(ChosenOutputKind(ListKind::None, 7), ListKind::Blake3);
+    EXPECT_EQ(ChosenOutputKind(ListKind::None, 8), ListKind::Sfv);
     EXPECT_EQ(ChosenOutputKind(ListKind::Md5, 1), ListKind::Md5);
     EXPECT_EQ(ChosenOutputKind(ListKind::Sfv, 2), ListKind::Sfv);
+    EXPECT_EQ(ChosenOutputKind(ListKind::Sha512, 1), ListKind::Sha512);
 }
 
 struct RelativeRow {

@@ -65,6 +65,18 @@ const KnownAnswer kKnownAnswers[] = {
     {"Sha512Empty", DigestAlgorithm::Sha512, "",
      "CF83E1357EEFB8BDF1542850D66D8007D620E4050B5715DC83F4A921D36CE9CE"
      "47D0D13C5D85F2B0FF8318D2877EEC2F63B931BD47417A81A538327AF927DA3E"},
+    // RFC 7693 Appendix A: BLAKE2b-512 of "abc".
+    {"Blake2bAbc", DigestAlgorithm::Blake2b, "abc",
+     "BA80A53F981C4D0D6A2797B69F12F6E94C212F14685AC4B74B12BB6FDBFFA2D1"
+     "7D87C5392AAB792DC252D5DE4533CC9518D38AA8DBF1925AB92386EDD4009923"},
+    // FIPS 202 examples (NIST CSRC "SHA3-256_Msg0", "SHA3-256_Msg24", "SHA3-512_Msg24").
+    {"Sha3With256Empty", DigestAlgorithm::Sha3_256, "",
+     "A7FFC6F8BF1ED76651C14756A061D662F580FF4DE43B49FA82D80A4B80F8434A"},
+    {"Sha3With256Abc", DigestAlgorithm::Sha3_256, "abc",
+     "3A985DA74FE225B2045C172D6BD390BD855F086E3E9D525B46BFE24511431532"},
+    {"Sha3With512Abc", DigestAlgorithm::Sha3_512, "abc",
+     "B751850B1A57168A5693CD924B6B096E08F621827444F70D884F5D0240D2712E"
+     "10E116E9192AF3C91A7EC57647E3934057340B4CF408D5A56592F8274EEC53F0"},
 };
 
 class ShaFileTest : public AbortFlagTest {
@@ -158,6 +170,11 @@ TEST_F(ShaFileTest, DigestFileDispatchesByAlgorithm)
     EXPECT_EQ(digest(DigestAlgorithm::Sha1), "A9993E364706816ABA3E25717850C26C9CD0D89D");
     EXPECT_EQ(digest(DigestAlgorithm::Sha256).size(), 64u);
     EXPECT_EQ(digest(DigestAlgorithm::Sha512).size(), 128u);
+    EXPECT_EQ(digest(DigestAlgorithm::Blake2b).substr(0, 8), "BA80A53F");  // RFC 7693
+    EXPECT_EQ(digest(DigestAlgorithm::Sha3_256).substr(0, 8), "3A985DA7");  // FIPS 202
+    EXPECT_EQ(digest(DigestAlgorithm::Sha3_512).substr(0, 8), "B751850B");
+    // BLAKE3 "abc" as b3sum gives it.
+    EXPECT_EQ(digest(DigestAlgorithm::Blake3).substr(0, 8), "6437B3AC");
     EXPECT_THROW((void)digest(DigestAlgorithm::Crc32), std::invalid_argument);
 }
 

@@ -119,6 +119,8 @@ TEST(CreateCommand, BadUsageOrAListThatCannotBeWrittenExitsTwo)
         {"--sfv", file},
         {"--sfv", "-o", list},
         {"--sfv", "--md5", "-o", list, file},
+        {"--sha256", "--blake2b", "-o", list, file},
+        {"--sfv", "--tag", "-o", list, file},
         {"--bogus", "--sfv", "-o", list, file},
         {"--sfv", "-o"},
     };

@@ -146,6 +146,89 @@ INSTANTIATE_TEST_SUITE_P(Names, CreateAwkwardName,
                                          AwkwardNameRow{"CarriageReturn", "cr\rname", false}),
                          RowName());
 
+struct DigestKindRow {
+    std::string name;
+    std::string option;  // tallyfox-create's kind option
+    std::string peer;    // the tool that writes and checks this kind
+    bool tagged;
+    std::string extension;  // the kind's usual one: a plain list of 64 or 128 hex digits says no more
+};
+
+class CreateDigestList : public testing::TestWithParam<DigestKindRow> {};
+
+bool PeerInstalled(const std::string& peer)
+{
+    return std::system(("command -v " + peer + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// The peer's strictest check of `list` (b3sum has no --strict: it fails any bad line).
+std::vector<std::string> PeerCheck(const std::string& peer, const std::string& list)
+{
+    if (peer == "b3sum") {
+        return {peer, "--check", list};
+    }
+    return {peer, "--strict", "--check", list};
+}
+
+// Awkward names (blanks, '\', line breaks, non-ASCII, marker-like starts): our list is
+// byte for byte the peer's own for the same files, passes the peer's strict check and
+// ours, the peer's list passes ours, and a file changed afterwards is caught by both.
+TEST_P(CreateDigestList, IsThePeersListAndVerifiesBothWays)
+{
+    const DigestKindRow& row = GetParam();
+    if (!PeerInstalled(row.peer)) {
+        GTEST_SKIP() << row.peer << " is not installed";
+    }
+    TempDir dir;
+    const std::string ours = "ours" + row.extension;
+    const std::string theirs = "theirs" + row.extension;
+    const std::vector<std::string> names = {"a  b.txt", "back\\slash", "new\nline", "cr\rret", "\xC3\xBCml\xC3\xA4ut",
+                                            "*star", " lead", "MD5 (x) = y"};
+    std::vector<std::string> args = {row.option, "-o", dir.Folder() + ours};
+    std::vector<std::string> peerArgs = {row.peer};
+    if (row.tagged) {
+        args.push_back("--tag");
+        peerArgs.push_back("--tag");
+    }
+    peerArgs.push_back("--");
+    for (const std::string& name : names) {
+        dir.WriteFile(name, "content of " + name);
+        args.push_back(dir.Folder() + name);
+        peerArgs.push_back(name);
+    }
+    const Outcome created = RunCreate(dir, args);
+    ASSERT_EQ(created.exitCode, 0) << created.err;
+    ASSERT_EQ(RunPeerIn(dir.Folder(), peerArgs, dir.Folder() + theirs), 0);
+    EXPECT_EQ(ReadAll(dir.Folder() + ours), ReadAll(dir.Folder() + theirs));
+
+    EXPECT_EQ(RunPeerIn(dir.Folder(), PeerCheck(row.peer, ours)), 0);
+    for (const std::string& list : {ours, theirs}) {
+        const Outcome check = RunCheck(dir, dir.Folder() + list);
+        EXPECT_EQ(check.exitCode, 0) << list << ": " << check.out << check.err;
+        EXPECT_NE(check.out.find("OK: 8, Bad: 0, Missing: 0"), std::string::npos) << list << ": " << check.out;
+    }
+
+    dir.WriteFile("new\nline", "content changed");
+    EXPECT_EQ(RunPeerIn(dir.Folder(), PeerCheck(row.peer, ours)), 1);
+    const Outcome corrupt = RunCheck(dir, dir.Folder() + ours);
+    EXPECT_EQ(corrupt.exitCode, 1);
+    EXPECT_NE(corrupt.out.find("\\new\\nline: BAD\n"), std::string::npos) << corrupt.out;
+    EXPECT_NE(corrupt.out.find("OK: 7, Bad: 1, Missing: 0"), std::string::npos) << corrupt.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, CreateDigestList,
+                         testing::Values(DigestKindRow{"Sha1", "--sha1", "sha1sum", false, ".sha1"},
+                                         DigestKindRow{"Sha256", "--sha256", "sha256sum", false, ".sha256"},
+                                         DigestKindRow{"Sha512", "--sha512", "sha512sum", false, ".sha512"},
+                                         DigestKindRow{"Blake2b", "--blake2b", "b2sum", false, ".b2"},
+                                         DigestKindRow{"Blake3", "--blake3", "b3sum", false, ".b3"},
+                                         DigestKindRow{"Md5Tagged", "--md5", "md5sum", true, ".md5"},
+                                         DigestKindRow{"Sha1Tagged", "--sha1", "sha1sum", true, ".sha1"},
+                                         DigestKindRow{"Sha256Tagged", "--sha256", "sha256sum", true, ".sha256"},
+                                         DigestKindRow{"Sha512Tagged", "--sha512", "sha512sum", true, ".sha512"},
+                                         DigestKindRow{"Blake2bTagged", "--blake2b", "b2sum", true, ".txt"}),
+                         RowName());
+
 struct RefusedRow {
     std::string name;
     std::vector<std::string> files;  // created with data; the first is given to -o

@@ -112,7 +112,10 @@ TEST(CheckShaLists, TaggedListsOfEachAlgorithmVerify)
                           {"sha1sum --tag", "tagged.sha1"},
                           {"sha256sum --tag", "tagged.sha256"},
                           {"sha512sum --tag", "tagged.sha512"},
-                          {"sha512sum --tag", "tagged-list.txt"}};
+                          {"sha512sum --tag", "tagged-list.txt"},
+                          {"b2sum --tag", "tagged-list.txt"},
+                          {"b2sum", "B2SUMS"},
+                          {"b2sum", "plain.b2"}};
     for (const Case& c : cases) {
         const TempDir dir;
         WriteAwkwardFiles(dir);
@@ -122,6 +125,26 @@ TEST(CheckShaLists, TaggedListsOfEachAlgorithmVerify)
             << c.list << ":\n" << outcome.out;
         EXPECT_EQ(outcome.exitCode, 0) << c.list;
     }
+}
+
+// SHA3 lists come tagged (openssl dgst, rhash --bsd): the tag alone names the kind.
+TEST(CheckShaLists, TaggedSha3LinesVerifyAndCatchABadFile)
+{
+    const TempDir dir;
+    dir.WriteFile("abc.txt", "abc");
+    dir.WriteFile("other.txt", "abd");
+    // FIPS 202 examples: SHA3-256 and SHA3-512 of "abc".
+    const std::string sha3With256 = "3a985da74fe225b2045c172d6bd390bd855f086e3e9d525b46bfe24511431532";
+    const std::string sha3With512 =
+        "b751850b1a57168a5693cd924b6b096e08f621827444f70d884f5d0240d2712e"
+        "10e116e9192af3c91a7ec57647e3934057340b4cf408d5a56592f8274eec53f0";
+    const std::string list = dir.WriteFile("sums.txt", "SHA3-256 (abc.txt) = " + sha3With256 +
+                                                           "\nSHA3-512(abc.txt)= " + sha3With512 +
+                                                           "\nSHA3-256 (other.txt) = " + sha3With256 + "\n");
+    const Outcome outcome = RunCheck(dir, list);
+    EXPECT_EQ(outcome.out, "abc.txt: OK\nabc.txt: OK\nother.txt: BAD\nOK: 2, Bad: 1, Missing: 0, Unchecked: 0\n");
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.exitCode, 1);
 }
 
 TEST(CheckShaLists, Md5ListWithCommentLinesVerifiesWithNoMissingFile)

@@ -306,11 +306,51 @@ TEST(GenerationRun, ListThatCannotBeOpenedOrOfUnknownKind)
     const std::string list = dir.WriteFile("new.lst", "old content");
     GenerationRecorder unknown;
     const GenerationOutcome outcome =
-        RunGeneration({.outputPath = list, .kind = 7, .chosen = Choose(dir.Folder(), {"a.txt"}, list)}, unknown);
+        RunGeneration({.outputPath = list, .kind = 8, .chosen = Choose(dir.Folder(), {"a.txt"}, list)}, unknown);
     EXPECT_EQ(outcome.status, GenerationStatus::UnknownKind);
-    EXPECT_EQ(outcome.message, "Unknown Output Type: [7]");
+    EXPECT_EQ(outcome.message, "Unknown Output Type: [8]");
     EXPECT_EQ(unknown.Captions(), std::vector<std::string>{"-= [UNKNOWN] =-"});
     EXPECT_EQ(ReadBytes(list), "");  // created empty, no line
+}
+
+// Each digest kind runs under its own caption and writes its lines, plain or tagged.
+TEST(GenerationRun, DigestKindsRunUnderTheirCaptionAndWriteTheirLines)
+{
+    TempDir dir;
+    dir.WriteFile("abc.txt", "abc");
+    struct Row {
+        ListKind kind;
+        bool tagged;
+        const char* caption;
+        const char* line;
+    };
+    // FIPS 180-4, RFC 7693 and b3sum's digests of "abc".
+    const Row rows[] = {
+        {ListKind::Sha1, false, "-= [SHA1] =-", "a9993e364706816aba3e25717850c26c9cd0d89d  abc.txt\n"},
+        {ListKind::Sha256, true, "-= [SHA256] =-",
+         "SHA256 (abc.txt) = ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad\n"},
+        {ListKind::Blake2b, true, "-= [BLAKE2b] =-",
+         "BLAKE2b (abc.txt) = ba80a53f981c4d0d6a2797b69f12f6e94c212f14685ac4b74b12bb6fdbffa2d1"
+         "7d87c5392aab792dc252d5de4533cc9518d38aa8dbf1925ab92386edd4009923\n"},
+        {ListKind::Blake3, false, "-= [BLAKE3] =-",
+         "6437b3ac38465133ffb63b75273a8db548c558465d79db03fd359c6cd5bd9d85  abc.txt\n"},
+    };
+    for (const Row& row : rows) {
+        const std::string list = dir.Folder() + "new.list";
+        GenerationRecorder recorder;
+        GenerationRun run;
+        run.Start({.outputPath = list,
+                   .kind = static_cast<std::int32_t>(row.kind),
+                   .chosen = Choose(dir.Folder(), {"abc.txt"}, list),
+                   .taggedLines = row.tagged},
+                  recorder);
+        EXPECT_TRUE(recorder.WaitEnded());
+        run.Wait();
+        const GenerationOutcome outcome = recorder.Outcome();
+        EXPECT_EQ(outcome.status, GenerationStatus::Completed) << row.caption;
+        EXPECT_EQ(recorder.Captions(), std::vector<std::string>{row.caption});
+        EXPECT_EQ(ReadBytes(list), row.line);
+    }
 }
 
 TEST(GenerationRun, ListsReadBackWithTheSameChecksumsWhereverTheyAreSaved)
