@@ -22,6 +22,8 @@ CreateArguments ParseCreateArguments(int argc, const char* const* argv)
                 arguments.error = "give either --sfv or --md5";
             }
             arguments.kind = kind;
+        } else if (arg == "--hidden") {
+            arguments.hidden = true;
         } else if (arg == "-o" || arg == "--output") {
             if (i + 1 >= argc) {
                 arguments.error = "-o needs the path of the list to write";

@@ -12,6 +12,7 @@ struct CreateArguments {
     std::string listPath;
     std::vector<std::string> inputs;
     int filesInFlight = 0;  // --jobs: 0 auto, else 1 to 8
+    bool hidden = false;    // --hidden: also hidden files and folders beneath a folder
     std::string error;  // why the command line is not usable; empty when it is
 
     [[nodiscard]] bool Usable() const noexcept { return error.empty(); }

@@ -100,7 +100,7 @@ int main(int argc, char** argv)
     // signal ending the program with a half-written list and no word.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    InputFiles input = CollectInputFiles(arguments.inputs, arguments.listPath);
+    InputFiles input = CollectInputFiles(arguments.inputs, arguments.listPath, arguments.hidden);
     // Refused before anything is written: a list over a file it lists, or over data
     // (a list name forgotten after -o, so that -o took the first file).
     if (input.listNamedAsInput || HoldsOtherThanAList(arguments.listPath)) {

@@ -76,7 +76,9 @@ public:
         m_list.SetSizeType(m_job.sizeType);
 
         const ListKind kind = m_list.Kind();
-        if (kind != ListKind::None && kind != ListKind::Sfv) {
+        m_crc32Rows = m_list.HasCrc32Rows();
+        m_digestRows = m_list.HasDigestRows();
+        if (kind != ListKind::None && m_digestRows) {
             m_laneCount = Md5LaneCountThatPays();
         }
         bool completed = true;
@@ -104,7 +106,7 @@ private:
     bool VerifyOneAtATime(ListKind kind, int first, int rowCount)
     {
         RowWorker worker;
-        PrepareWorkerEngine(worker.engine, kind == ListKind::Sfv, 1);
+        PrepareWorkerEngine(worker.engine, m_crc32Rows, 1);
         worker.progress = &m_observer.Progress();
         worker.bytesDone = m_list.BytesDone();
         // A selected-rows run reads each row's selection only when it gets there,
@@ -112,7 +114,7 @@ private:
         std::optional<FileOpenAhead> openAhead;
         if (m_scope == RowScope::All) {
             // Reading small files ahead pays where hashing is the slower part (MD5, SHA).
-            const std::size_t preReadLimit = kind != ListKind::Sfv ? kPreReadLimit : 0;
+            const std::size_t preReadLimit = m_digestRows ? kPreReadLimit : 0;
             openAhead.emplace(m_list, m_job.baseFolder, first, rowCount, preReadLimit);
         }
         for (int row = first; row < rowCount; ++row) {
@@ -209,7 +211,7 @@ private:
                     SharedProgress& shared)
     {
         RowWorker worker;
-        PrepareWorkerEngine(worker.engine, kind == ListKind::Sfv, workers);
+        PrepareWorkerEngine(worker.engine, m_crc32Rows, workers);
         WorkerProgress progress(shared);
         worker.progress = &progress;
         for (;;) {
@@ -471,9 +473,12 @@ private:
         return found;
     }
 
-    EntryStatus Check(int row, ListKind kind, ReadOnlyFile& file, bool present, RowWorker& worker)
+    // By the row's own algorithm: a folder of lists mixes CRC-32 and digest rows.
+    EntryStatus Check(int row, ListKind /*kind*/, ReadOnlyFile& file, bool present, RowWorker& worker)
     {
-        return kind == ListKind::Sfv ? CheckCrc32(row, file, worker) : CheckDigest(row, file, present, worker);
+        return entrytraits::Algorithm(m_list.RowTraits(row)) == DigestAlgorithm::Crc32
+                   ? CheckCrc32(row, file, worker)
+                   : CheckDigest(row, file, present, worker);
     }
 
     EntryStatus CheckCrc32(int row, ReadOnlyFile& file, RowWorker& worker)
@@ -548,6 +553,8 @@ private:
     int m_lowestFollowed = -1;
     int m_lastFinished = -1;  // the highest row that got its verdict
     std::size_t m_laneCount = 0;  // MD5 files hashed side by side; 0 where the lanes do not pay
+    bool m_crc32Rows = false;     // some row's checksum is a CRC-32
+    bool m_digestRows = false;    // some row's is an MD5 or SHA digest
 };
 
 }  // namespace
