@@ -44,9 +44,10 @@ extern "C" void OnInterrupt(int signal)
 
 void PrintHelp(std::FILE* out)
 {
-    std::fputs("Usage: tallyfox-check [--extra] LIST\n"
-               "       tallyfox-check --recursive [--extra] [--hidden] FOLDER\n"
+    std::fputs("Usage: tallyfox-check LIST\n"
+               "       tallyfox-check --recursive FOLDER\n"
                "       tallyfox-check --report FILE LIST\n"
+               "       (--extra and --hidden go with either)\n"
                "Verify every file named in an .sfv (CRC-32), .md5, .sha1, .sha256 or .sha512\n"
                "list, or in MD5SUMS, SHA1SUMS, SHA256SUMS or SHA512SUMS (plain or --tag lines).\n"
                "\n"
