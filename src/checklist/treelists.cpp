@@ -79,10 +79,8 @@ TreeListsFound FindTreeLists(const std::string& folder, bool hidden)
             }
         },
         [&found, &folder](const TreeProblem& problem) {
-            std::string relative = problem.path.substr(std::min(folder.size(), problem.path.size()));
-            if (relative.empty()) {
-                relative = ".";
-            }
+            const std::string relative =
+                problem.path.size() > folder.size() ? problem.path.substr(folder.size()) : std::string(".");
             found.unreachable.push_back(relative + ": " + std::strerror(problem.error));
         });
     return found;
@@ -148,5 +146,14 @@ TreeLoad LoadTreeLists(const std::string& folder, const std::vector<std::string>
     if (!mixed && tree.kind == ListKind::Sfv) {
         tree.rowTraits.clear();
     }
+    return load;
+}
+
+TreeLoad LoadListFolder(const std::string& folder, bool hidden, int sizeType)
+{
+    TreeListsFound found = FindTreeLists(folder, hidden);
+    TreeLoad load = LoadTreeLists(folder, found.lists, sizeType);
+    load.lists = std::move(found.lists);
+    load.unreachable = std::move(found.unreachable);
     return load;
 }

@@ -28,6 +28,8 @@ struct TreeListsFound {
 
 struct TreeLoad {
     ChecksumListContent content;  // listPath: the folder without its last '/'
+    std::vector<std::string> lists;  // the lists found, as paths below the folder
+    std::vector<std::string> unreachable;  // as TreeListsFound has them
     std::vector<std::string> unreadable;  // "Open [path] failed." and the like, per list
     std::vector<std::string> warnings;    // per list, prefixed with its path below the folder
     std::vector<std::string> incomplete;  // lists whose making was cut short
@@ -41,6 +43,9 @@ struct TreeLoad {
 // through no link); absolute names stay as they are. A list that cannot be read adds
 // no row and is named in `unreadable`.
 [[nodiscard]] TreeLoad LoadTreeLists(const std::string& folder, const std::vector<std::string>& lists, int sizeType);
+
+// FindTreeLists and LoadTreeLists in one: every list beneath `folder` (ending in '/').
+[[nodiscard]] TreeLoad LoadListFolder(const std::string& folder, bool hidden, int sizeType);
 
 // The name an entry of a list in `listFolder` (below the tree's folder, "" or ending in
 // '/') has relative to the tree's folder.

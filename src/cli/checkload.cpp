@@ -62,16 +62,15 @@ CheckLoad LoadListTree(const std::string& folder, bool hidden, ChecksumList& lis
         return load;
     }
     const std::string base = folder.back() == '/' ? folder : folder + "/";
-    const TreeListsFound found = FindTreeLists(base, hidden);
-    for (const std::string& problem : found.unreachable) {
+    TreeLoad tree = LoadListFolder(base, hidden, 0);
+    for (const std::string& problem : tree.unreachable) {
         Say(problem);
     }
-    load.unreadable = !found.unreachable.empty();
-    if (found.lists.empty()) {
+    load.unreadable = !tree.unreachable.empty();
+    if (tree.lists.empty()) {
         Say("no checksum lists beneath " + folder);
         return load;
     }
-    TreeLoad tree = LoadTreeLists(base, found.lists, 0);
     for (const std::string& message : tree.unreadable) {
         Say(message);
     }
@@ -91,7 +90,7 @@ CheckLoad LoadListTree(const std::string& folder, bool hidden, ChecksumList& lis
     for (const std::string& warning : LoadWarnings(list, 0)) {
         Say(warning);
     }
-    for (const std::string& relative : found.lists) {
+    for (const std::string& relative : tree.lists) {
         load.listPaths.push_back(base + relative);
     }
     load.loaded = list.RowCount() > 0;
