@@ -10,3 +10,4 @@ cd "$(dirname "$0")"
 ./openahead.sh
 ./window.sh
 ./folders.sh
+./tree.sh
