@@ -60,6 +60,7 @@ public:
     }
     void ShowAbout(QWidget*) override {}
     QString AskListToOpen(QWidget*) override { return {}; }
+    QString AskFolderToOpen(QWidget*) override { return {}; }
     bool RunSettingsDialog(QWidget*, SettingsHost&) override { return false; }
     std::optional<FontChoice> AskListFont(QWidget*, const FontChoice&) override { return std::nullopt; }
     void ShowNote(QWidget*, const QString&) override {}

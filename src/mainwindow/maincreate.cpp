@@ -9,10 +9,12 @@
 #include "folderbrowser.h"
 #include "generatedialog.h"
 #include "generationjob.h"
+#include "inputfiles.h"
 #include "listtarget.h"
 #include "modaldialogs.h"
 #include "newlistfile.h"
 #include "outputchoice.h"
+#include "pathtext.h"
 #include "remarkdialog.h"
 #include "sfvhead.h"
 #include "writermessages.h"
@@ -128,8 +130,30 @@ bool MainWindow::CreateChecksumFile(int requestedKind)
         rows.push_back(static_cast<int>(records.size()));
         records.push_back(RecordInfoOf(record));
     }
-    ChosenFiles chosen = ChooseFiles(records, rows, folder, outputPath);
+    return StartGeneration(kind, outputPath, ChooseFiles(records, rows, folder, outputPath), {});
+}
 
+bool MainWindow::CreateFolderList(const QString& folder, int requestedKind)
+{
+    if (m_generateDialog != nullptr) {
+        return false;  // the last run is still ending
+    }
+    std::string outputPath;
+    const int kind = ChooseOutputFile(requestedKind, outputPath);
+    if (kind == 0) {
+        return false;
+    }
+    InputFiles input = CollectInputFiles({NarrowPath(folder)}, outputPath, false);
+    if (input.chosen.files.empty() && input.missing.empty()) {
+        m_dialogs->ShowError(this, tr(kNoFilesSelectedMessage));
+        return false;
+    }
+    return StartGeneration(kind, outputPath, std::move(input.chosen), std::move(input.missing));
+}
+
+bool MainWindow::StartGeneration(int kind, const std::string& outputPath, ChosenFiles chosen,
+                                 std::vector<LeftOutFile> leftOut)
+{
     std::string headPath;
     if (kind == static_cast<int>(ListKind::Sfv)) {
         const HeadOutcome head = WriteHeadWithRemark(outputPath, chosen);
@@ -149,6 +173,7 @@ bool MainWindow::CreateChecksumFile(int requestedKind)
     job.writePath = headPath;
     job.kind = kind;
     job.chosen = std::move(chosen);
+    job.leftOutBefore = std::move(leftOut);
     job.filesInFlight = m_settings.filesInFlight;
     auto* dialog = new GenerateDialog(this);
     dialog->SetShowError([this, outputPath](QWidget*, const QString& text) {

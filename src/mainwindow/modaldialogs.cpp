@@ -64,6 +64,11 @@ QString QtModalDialogs::AskListToOpen(QWidget* parent)
     return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("ModalDialogs", "Open"), QString(), OpenListFilters());
 }
 
+QString QtModalDialogs::AskFolderToOpen(QWidget* parent)
+{
+    return QFileDialog::getExistingDirectory(parent, QCoreApplication::translate("ModalDialogs", "Open Folder of Lists"));
+}
+
 bool QtModalDialogs::RunSettingsDialog(QWidget* parent, SettingsHost& host)
 {
     SettingsDialog dialog(host, parent);

@@ -37,6 +37,8 @@ public:
     virtual void ShowAbout(QWidget* parent) = 0;
     // The Open dialog for checksum lists; an empty text when the user cancels.
     [[nodiscard]] virtual QString AskListToOpen(QWidget* parent) = 0;
+    // The folder dialog for a folder of lists; an empty text when the user cancels.
+    [[nodiscard]] virtual QString AskFolderToOpen(QWidget* parent) = 0;
     // The settings dialog over `host`; true when it was confirmed with OK.
     virtual bool RunSettingsDialog(QWidget* parent, SettingsHost& host) = 0;
     // The list's font dialog; nothing when the user cancels.
@@ -65,6 +67,7 @@ public:
     void ShowCaptionedError(QWidget* parent, const QString& caption, const QString& text) override;
     void ShowAbout(QWidget* parent) override;
     [[nodiscard]] QString AskListToOpen(QWidget* parent) override;
+    [[nodiscard]] QString AskFolderToOpen(QWidget* parent) override;
     bool RunSettingsDialog(QWidget* parent, SettingsHost& host) override;
     [[nodiscard]] std::optional<FontChoice> AskListFont(QWidget* parent, const FontChoice& initial) override;
     void ShowNote(QWidget* parent, const QString& text) override;

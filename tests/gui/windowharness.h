@@ -38,6 +38,7 @@ public:
         ++openAsked;
         return openAnswer;
     }
+    QString AskFolderToOpen(QWidget*) override { return folderAnswer; }
     void ShowNote(QWidget*, const QString& text) override { notes.append(text); }
     std::optional<SaveListAnswer> AskListToSave(QWidget*, const QString& folder, const QString& suggestedName,
                                                 const QStringList& filters) override
@@ -94,6 +95,7 @@ public:
     int aboutShown = 0;
     int openAsked = 0;
     QString openAnswer;  // what the Open dialog answers; empty: cancelled
+    QString folderAnswer;  // what the folder dialog answers; empty: cancelled
     QStringList saveFolders;               // where each Save dialog opened
     QStringList saveNames;                 // the name each suggested
     std::vector<QStringList> saveFilters;  // the filters each offered
