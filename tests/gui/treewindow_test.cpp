@@ -7,10 +7,12 @@
 #include "checksumrowmenu.h"
 #include "folderbrowser.h"
 #include "statusbarparts.h"
+#include "verdictbar.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 
 #include <cstdlib>
@@ -90,6 +92,11 @@ TEST(TreeWindow, AFolderOfListsShowsEveryEntryAndOneRunVerifiesThemAll)
     EXPECT_EQ(window.List().RowStatus(1), EntryStatus::Bad);
     EXPECT_EQ(window.List().RowStatus(5), EntryStatus::Missing);
     EXPECT_TRUE(harness.dialogs.errors.isEmpty()) << harness.dialogs.errors.join(QLatin1Char('\n')).toStdString();
+    // A picture for a person to look at, only when asked for (see the controls' screenshots).
+    if (const QString folder = qEnvironmentVariable("TALLYFOX_SCREENSHOT_DIR"); !folder.isEmpty()) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window.Verdict()->isVisible(); }, 5000));
+        EXPECT_TRUE(window.grab().save(QDir(folder).filePath(QStringLiteral("tree-window.png"))));
+    }
 }
 
 TEST(TreeWindow, FilesNotInAnyListAreNamedRelativeToTheFolder)
