@@ -34,11 +34,13 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class ChecksumListModel;
 class ChecksumListProxy;
 class ChecksumRowMenu;
+struct SaveListAnswer;
 class DesktopServices;
 class ListFilterBar;
 class VerdictBar;
@@ -104,7 +106,9 @@ public:
     bool CreateFolderList(const QString& folder, int requestedKind);
     // The Save dialog for a new list in the current folder. Returns the kind (1 or 2)
     // and sets the path, with its extension, or 0 when the user cancelled.
-    int ChooseOutputFile(int& requestedKind, std::string& outputPath);
+    // With `folderChoices`, the Save dialog of a list of a whole folder, whose two
+    // choices (one list per folder, hidden files) land there.
+    int ChooseOutputFile(int& requestedKind, std::string& outputPath, SaveListAnswer* folderChoices = nullptr);
     // Shows the controls of the current view and sets the toolbar states that go with it.
     void ShowView();
     void ShowProgressPanel(bool show);
@@ -196,6 +200,8 @@ private:
     // Writes the SFV head (for kind 1) and starts the run behind its progress dialog.
     bool StartGeneration(int kind, const std::string& outputPath, ChosenFiles chosen,
                          std::vector<LeftOutFile> leftOut);
+    // One list per folder: the next folder's list, after the one before has ended.
+    bool StartNextFolderList();
     // Cancels a generation run and waits for its worker (the window is closing).
     void StopGeneration();
     // An error of creating the list at `outputPath`, with the system's reason when it is
@@ -283,6 +289,9 @@ private:
     bool m_loadingFolder = false;
     bool m_folderOpen = false;              // the list on screen is a folder of lists
     std::vector<std::string> m_openLists;   // the list files it was read from
+    // One list per folder: the lists still to make (path, files), one run after another.
+    std::vector<std::pair<std::string, std::vector<std::string>>> m_folderListsToMake;
+    int m_folderListKind = 0;
 
     QTimer m_startupTimer;   // timer 1001: opens the command-line list once visible
     QTimer m_reportTimer;    // applies run reports about 30 times a second

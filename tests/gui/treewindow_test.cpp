@@ -6,6 +6,8 @@
 
 #include "checksumrowmenu.h"
 #include "folderbrowser.h"
+#include "foldertreepane.h"
+#include "foldertreeview.h"
 #include "statusbarparts.h"
 #include "verdictbar.h"
 
@@ -145,4 +147,47 @@ TEST(TreeWindow, AFolderListMadeInTheBrowserIsTheBytesTallyfoxCreateWritesAndPee
     const std::string folder = harness.Dir().Folder();
     EXPECT_EQ(std::system(("cd '" + folder + "' && md5sum --strict --quiet -c window.md5").c_str()), 0);
     EXPECT_EQ(std::system(("cd '" + folder + "' && rhash --skip-ok -c tool.md5 > /dev/null").c_str()), 0);
+}
+
+TEST(TreeWindow, OneListPerFolderIsMadeOneRunAfterAnotherWithoutHiddenFiles)
+{
+    WindowHarness harness;
+    MainWindow& window = harness.Start();
+    const std::string tree = WriteTree(harness);
+    harness.Dir().WriteFile("tree/c/.hidden", "hidden\n");
+    harness.dialogs.saveAnswer = SaveListAnswer{QString::fromStdString(tree + "/ignored.md5"), 2, true, false};
+
+    emit window.Browser()->folderListRequested(QString::fromStdString(tree + "/"));
+    // Three folders hold files: the tree's own, a/b and c.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.FinishedGenerations() >= 3; }, 60000));
+
+    EXPECT_EQ(harness.dialogs.folderListAsked, 1);
+    EXPECT_EQ(ReadBytes(tree + "/c/c.md5"), "85EA222C221461E82F001B2B0531D5BD  SHA256SUMS\n"
+                                            "5B31D9B5FE91F53AD1192EBF499AB3C9  sib\n");
+    EXPECT_FALSE(std::filesystem::exists(tree + "/ignored.md5"));
+    for (const char* folder : {"", "/a/b", "/c"}) {
+        const std::string list = std::filesystem::path(tree + folder).filename().string() + ".md5";
+        const std::string check = "cd '" + tree + folder + "' && md5sum --strict --quiet -c '" + list + "'";
+        EXPECT_EQ(std::system(check.c_str()), 0) << check;
+    }
+}
+
+TEST(TreeWindow, GenerateWithAFolderOfTheTreeSelectedListsEveryFileBeneathIt)
+{
+    WindowHarness harness;
+    const std::string tree = WriteTree(harness);
+    MainWindow& window = harness.Start(QString::fromStdString(tree));  // the browser, at the tree
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return !window.StartupTimerActive(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.Browser()->TreePane()->Tree()->setFocus();
+    ASSERT_TRUE(window.Browser()->SelectedRecords().empty());
+    harness.dialogs.saveAnswer = SaveListAnswer{QString::fromStdString(tree + "/all.sfv"), 1};
+
+    harness.Click(CommandId::Generate);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.FinishedGenerations() >= 1; }, 60000));
+
+    const std::string list = ReadBytes(tree + "/all.sfv");
+    EXPECT_NE(list.find("a/b/f1 9593802C"), std::string::npos) << list;
+    EXPECT_NE(list.find("c/sib A8D6C0FA"), std::string::npos) << list;
+    EXPECT_TRUE(harness.dialogs.errors.isEmpty());
 }

@@ -48,6 +48,12 @@ public:
         saveFilters.push_back(filters);
         return saveAnswer;
     }
+    std::optional<SaveListAnswer> AskFolderListToSave(QWidget* parent, const QString& folder,
+                                                      const QString& suggestedName, const QStringList& filters) override
+    {
+        ++folderListAsked;
+        return AskListToSave(parent, folder, suggestedName, filters);
+    }
     bool ConfirmReplace(QWidget*, const QString& path) override
     {
         replaceAsked.append(path);
@@ -96,6 +102,7 @@ public:
     int openAsked = 0;
     QString openAnswer;  // what the Open dialog answers; empty: cancelled
     QString folderAnswer;  // what the folder dialog answers; empty: cancelled
+    int folderListAsked = 0;  // Save dialogs for a list of a whole folder
     QStringList saveFolders;               // where each Save dialog opened
     QStringList saveNames;                 // the name each suggested
     std::vector<QStringList> saveFilters;  // the filters each offered
