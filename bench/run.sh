@@ -7,6 +7,7 @@ cd "$(dirname "$0")"
 ./verify.sh
 ./create.sh
 ./verify_sha.sh
+./blake3.sh
 ./openahead.sh
 ./window.sh
 ./folders.sh

@@ -8,6 +8,8 @@
 #      absolute names;
 #   3. uncached (every file dropped from the page cache before each run): auto
 #      against --jobs 1 and --jobs 2, 1 GiB CRC-32 and 20,000 files of 4 KiB.
+# Beside the figures, the choices a run makes here: files in flight by default, and
+# whether small files are read in batches through io_uring.
 # Every figure is the best of RUNS runs (default 3), as wall time
 # with the CPU time (user + system) beside it. The load is printed: on a busy machine
 # the figures are noisy.
@@ -15,11 +17,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . bench/common.sh
-bench_build OFF tallyfox-check tallyfox-create tallyfox_read_modes tallyfox_evict_cache
+bench_build OFF tallyfox-check tallyfox-create tallyfox_read_modes tallyfox_evict_cache tallyfox_run_choices
 check=$PWD/$build/src/cli/tallyfox-check
 create=$PWD/$build/src/cli/tallyfox-create
 modes=$PWD/$build/bench/tallyfox_read_modes
 evict=$PWD/$build/bench/tallyfox_evict_cache
+run_choices=$PWD/$build/bench/tallyfox_run_choices
 runs=${RUNS:-3}
 parts=${PARTS:-1 2 3}
 out=$(mktemp -d)
@@ -62,6 +65,8 @@ row() {
   printf '%-34s %7ss %7ss | %-16s %7ss %7ss | %7s  %s\n' "$1" "${ours[0]}" "${ours[1]}" "$3" "${peer[0]}" \
     "${peer[1]}" "$(ratio "${peer[0]}" "${ours[0]}")" "${5:-}"
 }
+# choices FILE...: what a run chooses for these files as they are now.
+choices() { printf '%-34s %s\n' "  chosen:" "$("$run_choices" "$@")"; }
 warm_big() { cat "$big/big.bin" > /dev/null; }
 warm_small() { cat "$small"/f* > /dev/null; }
 cold_big() { "$evict" "$big/big.bin"; }
@@ -104,6 +109,7 @@ if [[ " $parts " == *" 2 "* ]]; then
   echo "2. Cached files                      tallyfox    (cpu) | peer                (cpu) |   ratio  target"
   best a warm_big "$check" "$big/list.sfv"; best b warm_big "${in_dir[@]}" "$big" rhash -c list.sfv
   row "CRC-32, one 1 GiB file" "$a" "rhash -c" "$b" ">= 8x"
+  warm_big; choices "$big/big.bin"
   best a warm_big "$check" "$big/list.md5"; best b warm_big "${in_dir[@]}" "$big" md5sum -c list.md5
   row "MD5, one 1 GiB file" "$a" "md5sum -c" "$b" ">= 1.0x"
   best a warm_big "$check" "$big/list.sha256"; best b warm_big "${in_dir[@]}" "$big" sha256sum -c list.sha256
@@ -114,6 +120,7 @@ if [[ " $parts " == *" 2 "* ]]; then
   read -r bw _ <<<"$b"; read -r cw _ <<<"$c"
   if awk -v x="$bw" -v y="$cw" 'BEGIN { exit !(x <= y) }'; then row "SFV, 20,000 x 4 KiB" "$a" "rhash -c" "$b" ">= 3x"
   else row "SFV, 20,000 x 4 KiB" "$a" "cksfv -f" "$c" ">= 3x"; fi
+  warm_small; choices "$small"/f*
   best a warm_small sh -c 'cd "$0" && "$1" --sfv -o "$2/t.sfv" f*' "$small" "$create" "$out"
   best b warm_small sh -c 'cd "$0" && rhash --sfv f* > "$1/r.sfv"' "$small" "$out"
   row "new SFV list, 20,000 x 4 KiB" "$a" "rhash --sfv" "$b" ">= 3x"
@@ -130,9 +137,13 @@ if [[ " $parts " == *" 3 "* ]]; then
   best a cold_big "$check" "$big/list.sfv"
   best b cold_big "$check" --jobs 1 "$big/list.sfv"
   row "CRC-32, one 1 GiB file" "$a" "--jobs 1" "$b"
+  cold_big; choices "$big/big.bin"
+  best b cold_big "$check" --jobs 2 "$big/list.sfv"
+  row "CRC-32, one 1 GiB file" "$a" "--jobs 2" "$b"
   best b cold_big "${in_dir[@]}" "$big" rhash -c list.sfv
   row "CRC-32, one 1 GiB file" "$a" "rhash -c" "$b"
   best a cold_small "$check" "$small/list.sfv"
+  cold_small; choices "$small"/f*
   for jobs in 1 2; do
     best b cold_small "$check" --jobs "$jobs" "$small/list.sfv"
     row "SFV, 20,000 x 4 KiB" "$a" "--jobs $jobs" "$b"

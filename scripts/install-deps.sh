@@ -7,10 +7,10 @@
 #   scripts/install-deps.sh bench   build + Google Benchmark and the peer tools compared with
 set -euo pipefail
 
-build=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libsimpleini-dev libssl-dev
-       fonts-dejavu-core xdg-utils libglib2.0-bin shared-mime-info desktop-file-utils rhash cksfv coreutils)
+build=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libsimpleini-dev libssl-dev liburing-dev
+       fonts-dejavu-core xdg-utils libglib2.0-bin shared-mime-info desktop-file-utils rhash cksfv coreutils b3sum)
 run=(xvfb xauth imagemagick openbox xdotool)
-bench=(libbenchmark-dev rhash cksfv coreutils hashdeep)
+bench=(libbenchmark-dev rhash cksfv coreutils hashdeep b3sum)
 
 wanted=("${build[@]}")
 for group in "$@"; do

@@ -25,7 +25,12 @@ bool QueryFileSize(AnchoredPath path, std::uint64_t& size)
     // decides for the owner (an access list cannot override it), which saves the
     // second look-up of the path for the usual case of one's own files.
     struct stat status {};
-    if (::fstatat(path.folderFd, path.path, &status, 0) != 0 || NotRegularFileError(status) != 0) {
+    return ::fstatat(path.folderFd, path.path, &status, 0) == 0 && ReadableFileSize(path, status, size);
+}
+
+bool ReadableFileSize(AnchoredPath path, const struct stat& status, std::uint64_t& size)
+{
+    if (NotRegularFileError(status) != 0) {
         return false;
     }
     const bool ownReadable = status.st_uid == kEffectiveUser && (status.st_mode & S_IRUSR) != 0;

@@ -41,9 +41,10 @@ bool MayChangeUnseen(const std::timespec& changeTime) noexcept
 
 ReadOnlyFile::ReadOnlyFile(const std::string& path) noexcept : ReadOnlyFile(AnchoredPath{AT_FDCWD, path.c_str()}) {}
 
-ReadOnlyFile::ReadOnlyFile(AnchoredPath path) noexcept
+ReadOnlyFile::ReadOnlyFile(AnchoredPath path) noexcept : ReadOnlyFile(OpenRegularFile(path)) {}
+
+ReadOnlyFile::ReadOnlyFile(const RegularFileDescriptor& opened) noexcept
 {
-    const RegularFileDescriptor opened = OpenRegularFile(path);
     if (opened.fd < 0) {
         m_openError = opened.error;
         return;
@@ -54,6 +55,21 @@ ReadOnlyFile::ReadOnlyFile(AnchoredPath path) noexcept
     m_device = opened.status.st_dev;
     m_inode = opened.status.st_ino;
     m_changeTime = opened.status.st_ctim;
+}
+
+ReadOnlyFile ReadOnlyFile::WithContent(const struct stat& status, std::unique_ptr<unsigned char[]> content) noexcept
+{
+    ReadOnlyFile file;
+    file.m_open = true;
+    file.m_size = SizeOf(status);
+    file.m_device = status.st_dev;
+    file.m_inode = status.st_ino;
+    file.m_changeTime = status.st_ctim;
+    file.m_preReadTrusted = !MayChangeUnseen(status.st_ctim);
+    file.m_preRead = std::move(content);
+    file.m_preReadResult = FillResult{static_cast<std::size_t>(file.m_size), 0};
+    file.m_position = file.m_size;
+    return file;
 }
 
 ReadOnlyFile::~ReadOnlyFile()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "folderanchor.h"
+#include "regularfile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,6 +27,13 @@ public:
     explicit ReadOnlyFile(const std::string& path) noexcept;
     // A path looked up from a folder's descriptor.
     explicit ReadOnlyFile(AnchoredPath path) noexcept;
+    // A file opened by other means (a batch of opens): takes the descriptor and the
+    // status it had after the open, or the open's error when there is no descriptor.
+    explicit ReadOnlyFile(const RegularFileDescriptor& opened) noexcept;
+    // A regular file read whole by other means, as PreRead leaves it: `content` holds
+    // the `status.st_size` bytes read from a descriptor that is already closed.
+    [[nodiscard]] static ReadOnlyFile WithContent(const struct stat& status,
+                                                  std::unique_ptr<unsigned char[]> content) noexcept;
     ~ReadOnlyFile();
     ReadOnlyFile(const ReadOnlyFile&) = delete;
     ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;

@@ -2,6 +2,7 @@
 
 #include "abortflag.h"
 #include "crc32engine.h"
+#include "filebatchreader.h"
 #include "filesinflight.h"
 #include "generationlines.h"
 #include "generationmessages.h"
@@ -74,11 +75,13 @@ private:
         Crc32Engine engine;
         PrepareWorkerEngine(engine, m_kind == ListKind::Sfv, workers);
         WorkerProgress progress(m_progress);
+        FileBatchReader reader(FileBatchReader::kSmallFileBytes);
         std::uint64_t bytesDone = 0;
         const std::vector<ChosenFile>& files = m_job.chosen.files;
         for (;;) {
             std::size_t index = 0;
             std::size_t length = 1;
+            bool inLanes = false;
             {
                 const std::lock_guard lock(m_mutex);
                 if (m_stop || AbortRequested() || m_nextToTake >= files.size()) {
@@ -88,6 +91,10 @@ private:
                 if (m_laneCount > 1) {
                     length = std::max<std::size_t>(LaneBatchLength(std::span(files).subspan(index), m_laneCount), 1);
                 }
+                inLanes = length > 1;
+                if (!inLanes) {
+                    length = SmallFilesFrom(index);
+                }
                 m_nextToTake += length;
                 const int count = static_cast<int>(files.size());
                 for (std::size_t taken = index; taken < index + length; ++taken) {
@@ -95,9 +102,10 @@ private:
                     m_observer.FileStarted(files[taken].entryName, number, count, GenerationCounterText(number, count));
                 }
             }
-            if (length > 1) {
-                std::vector<FileResult> results = ChecksumInLanes(std::span(files).subspan(index, length), progress,
-                                                                  bytesDone);
+            if (inLanes || length > 1) {
+                const std::span<const ChosenFile> chosen = std::span(files).subspan(index, length);
+                std::vector<FileResult> results = inLanes ? ChecksumInLanes(chosen, reader, progress, bytesDone)
+                                                          : ChecksumBatch(chosen, reader, engine, progress, bytesDone);
                 progress.Flush();
                 const std::lock_guard lock(m_mutex);
                 for (std::size_t i = 0; i < length; ++i) {
@@ -106,7 +114,8 @@ private:
                 WriteReadyLines();
                 continue;
             }
-            FileResult result = Checksum(files[index], engine, progress, bytesDone);
+            ReadOnlyFile file(files[index].path);
+            FileResult result = Checksum(files[index], file, engine, progress, bytesDone);
             progress.Flush();
             const std::lock_guard lock(m_mutex);
             m_results[index] = std::move(result);
@@ -114,14 +123,51 @@ private:
         }
     }
 
-    FileResult Checksum(const ChosenFile& chosen, const Crc32Engine& engine, ProgressSink& progress,
-                        std::uint64_t& bytesDone)
+    // Under m_mutex: how many files from `index` on are taken together, small files
+    // (by their size when chosen) opened and read as one batch.
+    [[nodiscard]] std::size_t SmallFilesFrom(std::size_t index) const noexcept
+    {
+        const std::vector<ChosenFile>& files = m_job.chosen.files;
+        std::size_t length = 0;
+        while (length < FileBatchReader::kMaxBatch && index + length < files.size() &&
+               files[index + length].size <= FileBatchReader::kSmallFileBytes) {
+            ++length;
+        }
+        return std::max<std::size_t>(length, 1);
+    }
+
+    // Small files opened and read as one batch, each result as Checksum gives it. Files
+    // whose names the list cannot hold are not opened.
+    std::vector<FileResult> ChecksumBatch(std::span<const ChosenFile> chosen, FileBatchReader& reader,
+                                          const Crc32Engine& engine, ProgressSink& progress, std::uint64_t& bytesDone)
+    {
+        std::vector<AnchoredPath> paths;
+        std::vector<std::size_t> opened;
+        for (std::size_t i = 0; i < chosen.size(); ++i) {
+            if (!EntryNameProblem(m_kind, chosen[i].entryName)) {
+                paths.push_back({AT_FDCWD, chosen[i].path.c_str()});
+                opened.push_back(i);
+            }
+        }
+        std::vector<ReadOnlyFile> files = reader.Open(paths);
+        std::vector<FileResult> results;
+        results.reserve(chosen.size());
+        std::size_t next = 0;
+        for (std::size_t i = 0; i < chosen.size(); ++i) {
+            ReadOnlyFile none;
+            ReadOnlyFile& file = next < opened.size() && opened[next] == i ? files[next++] : none;
+            results.push_back(Checksum(chosen[i], file, engine, progress, bytesDone));
+        }
+        return results;
+    }
+
+    FileResult Checksum(const ChosenFile& chosen, ReadOnlyFile& file, const Crc32Engine& engine,
+                        ProgressSink& progress, std::uint64_t& bytesDone)
     {
         if (std::optional<std::string> problem = EntryNameProblem(m_kind, chosen.entryName)) {
             // A line the list would read back as a comment or another name: none at all.
             return {FileResult::Kind::LeftOut, std::move(*problem)};
         }
-        ReadOnlyFile file(chosen.path);
         int readError = 0;
         std::optional<std::string> line =
             ChecksumEntryLine(chosen, file, m_kind, engine, progress, TotalBytesOf(m_job), bytesDone, readError);
@@ -135,14 +181,14 @@ private:
     }
 
     // Small MD5 files hashed side by side, each result as Checksum gives it.
-    std::vector<FileResult> ChecksumInLanes(std::span<const ChosenFile> chosen, ProgressSink& progress,
-                                            std::uint64_t& bytesDone)
+    std::vector<FileResult> ChecksumInLanes(std::span<const ChosenFile> chosen, FileBatchReader& reader,
+                                            ProgressSink& progress, std::uint64_t& bytesDone)
     {
-        std::vector<ReadOnlyFile> files;
-        files.reserve(chosen.size());
+        std::vector<AnchoredPath> paths;
         for (const ChosenFile& each : chosen) {
-            files.emplace_back(each.path);
+            paths.push_back({AT_FDCWD, each.path.c_str()});
         }
+        std::vector<ReadOnlyFile> files = reader.Open(paths);
         const std::vector<LaneEntryLine> lines =
             Md5EntryLinesInLanes(chosen, files, progress, TotalBytesOf(m_job), bytesDone);
         std::vector<FileResult> results(chosen.size());

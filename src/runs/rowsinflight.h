@@ -38,7 +38,19 @@ public:
             return taken;
         }
         taken.push_back(firstRow);
-        while (taken.size() < maxCount && joins(taken.front())) {
+        if (joins(firstRow)) {
+            Extend(taken, eligible, joins, maxCount);
+        }
+        return taken;
+    }
+
+    // Adds to `taken` the rows that follow in list order (passing over those that are
+    // not eligible) while `joins(row)` holds for them, up to `maxCount` rows in all,
+    // every one now in flight.
+    template <typename Eligible, typename Joins>
+    void Extend(std::vector<int>& taken, const Eligible& eligible, const Joins& joins, std::size_t maxCount)
+    {
+        while (taken.size() < maxCount) {
             while (m_next < m_end && !eligible(m_next)) {
                 ++m_next;
             }
@@ -47,7 +59,6 @@ public:
             }
             taken.push_back(Take(eligible));
         }
-        return taken;
     }
 
     void Finish(int row)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstdio>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -44,6 +45,15 @@ inline std::uint32_t ReferenceCrc(const std::string& bytes)
 {
     return ReferenceCrcFold(0xFFFFFFFFu, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()) ^
            0xFFFFFFFFu;
+}
+
+// Appends `bytes` to the file at `path` (a file that grows while it is read).
+inline void AppendToFile(const std::string& path, const std::string& bytes)
+{
+    std::FILE* out = std::fopen(path.c_str(), "ab");
+    ASSERT_NE(out, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), out);
+    std::fclose(out);
 }
 
 // Records every progress report; optionally runs an action on each one.

@@ -222,10 +222,7 @@ TEST_F(Crc32Ranges, BytesAppendedWhileFoldingCount)
     RecordingSink sink;
     sink.onReport = [&](std::size_t count) {
         if (count == 1) {
-            std::FILE* out = std::fopen(path.c_str(), "ab");
-            ASSERT_NE(out, nullptr);
-            std::fwrite(added.data(), 1, added.size(), out);
-            std::fclose(out);
+            AppendToFile(path, added);
         }
     };
     EXPECT_EQ(m_engine.ChecksumFile(path, m_crc, sink, 0, m_done), kChecksumOk);

@@ -1,10 +1,12 @@
 // Every way the engines read a file gives the checksum of its bytes: read() through
 // the thread's buffer, ranges read with pread() on several threads (CRC-32), and small
-// files read ahead into memory. Bytes added while a file is hashed still count, and a
+// files read ahead into memory, alone or with a batch of others. Bytes added while a file is hashed still count, and a
 // file that shrinks under the reader gives a read error or ends the file.
 #include "checksumtesthelpers.h"
 #include "crc32engine.h"
+#include "filesize.h"
 #include "crc32ranges.h"
+#include "filebatchreader.h"
 #include "filechunks.h"
 #include "md5.h"
 #include "md5file.h"
@@ -19,6 +21,8 @@
 
 #include <cerrno>
 #include <fstream>
+#include <span>
+#include <vector>
 #include <string>
 
 namespace {
@@ -57,7 +61,7 @@ void Append(const std::string& path, std::string_view bytes)
 }
 
 // How a test has the engines read the file.
-enum class ReadMode { Whole, Ranges, ReadAhead };
+enum class ReadMode { Whole, Ranges, ReadAhead, Batched };
 
 const char* ModeName(ReadMode mode)
 {
@@ -66,6 +70,8 @@ const char* ModeName(ReadMode mode)
         return "read()";
     case ReadMode::Ranges:
         return "ranges with pread()";
+    case ReadMode::Batched:
+        return "read whole in a batch";
     default:
         return "read ahead";
     }
@@ -77,6 +83,15 @@ protected:
     ReadOnlyFile Open(const std::string& path, ReadMode mode)
     {
         m_engine.SetRangeThreads(mode == ReadMode::Ranges ? 3 : 1);
+        if (mode == ReadMode::Batched) {
+            std::uint64_t size = 0;
+            EXPECT_TRUE(QueryFileSize(path, size)) << path;
+            FileBatchReader reader(static_cast<std::size_t>(size));
+            const AnchoredPath anchored{AT_FDCWD, path.c_str()};
+            std::vector<ReadOnlyFile> files = reader.Open(std::span(&anchored, 1));
+            EXPECT_LT(files.front().Descriptor(), 0) << path << " was not read whole";
+            return std::move(files.front());
+        }
         ReadOnlyFile file(path);
         if (mode == ReadMode::ReadAhead) {
             EXPECT_TRUE(file.PreRead(file.Size())) << path;
@@ -105,7 +120,7 @@ TEST_F(ReadModes, EveryEngineGivesTheSameDigestInEveryMode)
         const std::string_view bytes(all.data(), row.size);
         const std::string path = m_dir.WriteFile("data.bin", bytes);
         const auto total = static_cast<std::int64_t>(row.size);
-        for (const ReadMode mode : {ReadMode::Whole, ReadMode::Ranges, ReadMode::ReadAhead}) {
+        for (const ReadMode mode : {ReadMode::Whole, ReadMode::Ranges, ReadMode::ReadAhead, ReadMode::Batched}) {
             const std::string name = std::string(row.name) + ", " + ModeName(mode);
             {
                 ReadOnlyFile file = Open(path, mode);

@@ -280,4 +280,64 @@ TEST_P(LaneBatchInterruptTest, PauseInTheMiddleOfABatchKeepsItCheckingAndResumeC
 INSTANTIATE_TEST_SUITE_P(FilesInFlight, LaneBatchInterruptTest, testing::Values(1, 2),
                          [](const auto& row) { return "At" + std::to_string(row.param); });
 
+// Small SFV files in flight are opened and read in batches: a pause leaves the rows of a
+// batch not yet begun in flight, the resume point below every row without a verdict,
+// and the resume verifies each of them once.
+TEST_F(LaneBatchInterruptTest, PauseInTheMiddleOfABatchOfSmallFilesResumesEveryRowOnce)
+{
+    constexpr int kSmallRows = 96;
+    constexpr std::size_t kFileSize = 4096;
+    std::vector<Entry> entries;
+    for (int row = 0; row < kSmallRows; ++row) {
+        const std::string name = "small" + std::to_string(row) + ".bin";
+        const std::string bytes(kFileSize, static_cast<char>('a' + row % 26));
+        if (row != 13) {
+            WriteFile(name, bytes);
+        }
+        entries.push_back({name, Expected(row) == Status::Bad ? "00000000" : Hex8(ReferenceCrc32(bytes))});
+    }
+    LoadSfv(entries);
+    m_controller->SetFilesInFlight(2);
+    std::atomic<bool> held{false};
+    m_observer.m_onBytesRead = [&](std::uint64_t) {
+        if (!held && Count(Status::OK) + Count(Status::Bad) + Count(Status::Missing) >= 40) {
+            held = true;
+            ASSERT_TRUE(WaitUntil([this] { return m_list.GetRunState() == RunState::Paused; }));
+        }
+    };
+    m_controller->StartPause();
+    ASSERT_TRUE(WaitUntil([&] { return held.load(); }));
+    m_controller->StartPause();  // pause
+    m_controller->WaitForWorker();
+
+    ASSERT_EQ(m_list.GetRunState(), RunState::Paused);
+    const std::vector<Status> paused = Statuses();
+    const auto isVerdict = [](Status status) {
+        return status == Status::OK || status == Status::Bad || status == Status::Missing;
+    };
+    const auto firstWithout = std::find_if_not(paused.begin(), paused.end(), isVerdict);
+    ASSERT_NE(firstWithout, paused.end());
+    EXPECT_EQ(m_list.CurrentIndex(), firstWithout - paused.begin()) << "the resume point is the lowest row in flight";
+    for (int row = 0; row < kSmallRows; ++row) {
+        if (isVerdict(paused[static_cast<std::size_t>(row)])) {
+            EXPECT_EQ(paused[static_cast<std::size_t>(row)], Expected(row)) << row;
+        }
+    }
+
+    std::atomic<int> verdictRowsReread{0};
+    m_observer.m_onBytesRead = nullptr;
+    m_observer.m_onRowChanged = [&](int row, Status status) {
+        if (status == Status::Checking && isVerdict(paused[static_cast<std::size_t>(row)])) {
+            ++verdictRowsReread;
+        }
+    };
+    RunAndWait([this] { m_controller->StartPause(); }, 2);  // resume
+
+    EXPECT_EQ(verdictRowsReread.load(), 0);
+    for (int row = 0; row < kSmallRows; ++row) {
+        EXPECT_EQ(m_list.RowStatus(row), Expected(row)) << row;
+    }
+    EXPECT_EQ(m_list.GetCounters(), (Counters{kSmallRows - 3, 2, 1, 0}));
+}
+
 }  // namespace

@@ -1,0 +1,57 @@
+#include "blake3file.h"
+
+#include "abortflag.h"
+#include "blake3.h"
+#include "blake3ranges.h"
+#include "filechunks.h"
+#include "md5file.h"
+#include "progresssink.h"
+#include "pumpmessages.h"
+#include "readonlyfile.h"
+
+#include <algorithm>
+
+namespace {
+
+int HashOnThisThread(ReadOnlyFile& file, Blake3& hasher, ProgressSink& progress, std::int64_t totalBytes,
+                     std::uint64_t& bytesDone)
+{
+    FileChunks chunks(file);
+    auto hash = [&hasher](const unsigned char* data, std::size_t length) noexcept { hasher.Update(data, length); };
+    auto after = [&](std::size_t length) {
+        for (std::size_t reported = 0; reported < length; reported += kBlake3ProgressStep) {
+            PumpMessages();
+            bytesDone += std::min(kBlake3ProgressStep, length - reported);
+            progress.Report(bytesDone, totalBytes);
+            if (AbortRequested()) {
+                return false;
+            }
+        }
+        return true;
+    };
+    return ReadFileBlocks(chunks, kBlake3FileSpan, hash, after);
+}
+
+}  // namespace
+
+std::string Blake3File(ReadOnlyFile& file, const std::string& path, ProgressSink& progress, std::int64_t totalBytes,
+                       std::uint64_t& bytesDone)
+{
+    return Blake3File(file, path, Blake3DefaultThreads(), progress, totalBytes, bytesDone);
+}
+
+std::string Blake3File(ReadOnlyFile& file, const std::string& path, int threads, ProgressSink& progress,
+                       std::int64_t totalBytes, std::uint64_t& bytesDone)
+{
+    if (!file.IsOpen()) {
+        throw FileError(path, file.OpenError());
+    }
+    Blake3 hasher;
+    const int ranges = Blake3RangeCount(file, threads);
+    const int error = ranges > 1 ? Blake3HashInRanges(file, ranges, hasher, progress, totalBytes, bytesDone)
+                                 : HashOnThisThread(file, hasher, progress, totalBytes, bytesDone);
+    if (error != 0) {
+        throw FileError(path, error);
+    }
+    return hasher.FinalHex();
+}
