@@ -12,3 +12,4 @@ cd "$(dirname "$0")"
 ./openahead.sh
 ./window.sh
 ./folders.sh
+./tree.sh

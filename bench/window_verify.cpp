@@ -60,6 +60,12 @@ public:
     }
     void ShowAbout(QWidget*) override {}
     QString AskListToOpen(QWidget*) override { return {}; }
+    QString AskFolderToOpen(QWidget*) override { return {}; }
+    std::optional<SaveListAnswer> AskFolderListToSave(QWidget*, const QString&, const QString&,
+                                                      const QStringList&) override
+    {
+        return std::nullopt;
+    }
     bool RunSettingsDialog(QWidget*, SettingsHost&) override { return false; }
     std::optional<FontChoice> AskListFont(QWidget*, const FontChoice&) override { return std::nullopt; }
     void ShowNote(QWidget*, const QString&) override {}

@@ -205,6 +205,11 @@ void FolderBrowser::ShowFolderMenu(const QModelIndex& index, const QPoint& globa
     QAction* copy = m_lastMenu->addAction(tr("Copy Location"));
     copy->setObjectName(QStringLiteral("copyLocation"));
     connect(copy, &QAction::triggered, this, [folder] { QGuiApplication::clipboard()->setText(folder); });
+    m_lastMenu->addSeparator();
+    QAction* generate = m_lastMenu->addAction(tr("Generate List of Folder..."));
+    generate->setObjectName(QStringLiteral("generateFolderList"));
+    const QString folderPath = FromPathBytes(path->back() == '/' ? *path : *path + '/');
+    connect(generate, &QAction::triggered, this, [this, folderPath] { emit folderListRequested(folderPath); });
     m_lastMenu->popup(globalPos);
 }
 

@@ -66,6 +66,11 @@ public:
     // The menu of the last folder right-clicked (for tests), or null.
     [[nodiscard]] QMenu* LastFolderMenu() const noexcept { return m_lastMenu; }
 
+signals:
+    // The folder menu's "Generate List of Folder...": a list of every file beneath
+    // `folder` (its path, ending in '/').
+    void folderListRequested(const QString& folder);
+
 private:
     void OnFolderSelected(const QModelIndex& index);
     void ShowFolderMenu(const QModelIndex& index, const QPoint& globalPos);

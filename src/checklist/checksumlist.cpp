@@ -3,6 +3,7 @@
 #include "entrytraits.h"
 #include "sizetext.h"
 
+#include <algorithm>
 #include <mutex>
 #include <utility>
 
@@ -84,6 +85,26 @@ std::uint8_t ChecksumList::RowTraits(int row) const noexcept
         return m_content.rowTraits[index];
     }
     return entrytraits::Make(KindAlgorithm(m_content.kind), false, false);
+}
+
+bool ChecksumList::HasCrc32Rows() const noexcept
+{
+    if (m_content.rowTraits.empty()) {
+        return m_content.kind == ListKind::Sfv;
+    }
+    return std::any_of(m_content.rowTraits.begin(), m_content.rowTraits.end(), [](std::uint8_t traits) {
+        return entrytraits::Algorithm(traits) == DigestAlgorithm::Crc32;
+    });
+}
+
+bool ChecksumList::HasDigestRows() const noexcept
+{
+    if (m_content.rowTraits.empty()) {
+        return m_content.kind != ListKind::Sfv && m_content.kind != ListKind::None;
+    }
+    return std::any_of(m_content.rowTraits.begin(), m_content.rowTraits.end(), [](std::uint8_t traits) {
+        return entrytraits::Algorithm(traits) != DigestAlgorithm::Crc32;
+    });
 }
 
 bool ChecksumList::SetRowStatus(int row, int status) noexcept

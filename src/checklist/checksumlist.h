@@ -48,6 +48,10 @@ public:
     // The row's entrytraits byte: its digest algorithm and flags (CRC-32 for Sfv rows).
     [[nodiscard]] std::uint8_t RowTraits(int row) const noexcept;
     [[nodiscard]] const std::vector<std::uint8_t>& AllRowTraits() const noexcept { return m_content.rowTraits; }
+    // Whether some row's checksum is a CRC-32, and whether some row's is a digest of
+    // another algorithm (a folder of lists may hold both).
+    [[nodiscard]] bool HasCrc32Rows() const noexcept;
+    [[nodiscard]] bool HasDigestRows() const noexcept;
 
     // A status outside 0..4 (or a row out of range) changes nothing and returns false.
     // Unchecked and Checking forget the row's found checksum.

@@ -53,6 +53,10 @@ CreateArguments ParseCreateArguments(int argc, const char* const* argv)
             arguments.kind = kind;
         } else if (arg == "--tag") {
             arguments.tagged = true;
+        } else if (arg == "--hidden") {
+            arguments.hidden = true;
+        } else if (arg == "--per-folder") {
+            arguments.perFolder = true;
         } else if (arg == "-o" || arg == "--output") {
             if (i + 1 >= argc) {
                 arguments.error = "-o needs the path of the list to write";
@@ -87,7 +91,9 @@ CreateArguments ParseCreateArguments(int argc, const char* const* argv)
         arguments.error = kOneKind;
     } else if (arguments.tagged && arguments.kind == ListKind::Sfv) {
         arguments.error = "--tag is for the digest lists: an SFV list has no tagged lines";
-    } else if (arguments.listPath.empty()) {
+    } else if (arguments.perFolder && arguments.listPath.find('/') != std::string::npos) {
+        arguments.error = "with --per-folder, -o takes the name of each folder's list, without a folder";
+    } else if (arguments.listPath.empty() && !arguments.perFolder) {
         arguments.error = "give the list to write with -o LIST";
     } else if (arguments.inputs.empty()) {
         arguments.error = "give the files or folders to list";

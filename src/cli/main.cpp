@@ -2,20 +2,18 @@
 // the same verification run as the window.
 
 #include "abortflag.h"
+#include "checkarguments.h"
+#include "checkload.h"
 #include "checkreporter.h"
-#include "checksumlist.h"
 #include "jobsoption.h"
+#include "checksumlist.h"
 #include "listcaveats.h"
-#include "listendnotes.h"
-#include "listidentify.h"
-#include "listmessages.h"
-#include "loadwarnings.h"
 #include "outputname.h"
-#include "listreader.h"
 #include "progressline.h"
 #include "progressmeter.h"
 #include "readerrorlines.h"
 #include "resultreport.h"
+#include "unlistedfiles.h"
 #include "verifycontroller.h"
 
 #include <chrono>
@@ -47,7 +45,9 @@ extern "C" void OnInterrupt(int signal)
 void PrintHelp(std::FILE* out)
 {
     std::fputs("Usage: tallyfox-check LIST\n"
+               "       tallyfox-check --recursive FOLDER\n"
                "       tallyfox-check --report FILE LIST\n"
+               "       (--extra and --hidden go with either)\n"
                "Verify every file named in an .sfv (CRC-32), .md5, .sha1, .sha256, .sha512,\n"
                ".b2 (BLAKE2b) or .b3 (BLAKE3) list, or in MD5SUMS, SHA1SUMS, SHA256SUMS,\n"
                "SHA512SUMS, B2SUMS or B3SUMS (plain or --tag lines; tagged SHA3-256 and\n"
@@ -58,9 +58,15 @@ void PrintHelp(std::FILE* out)
                "and then the totals. Names are relative to the list's folder. Several files\n"
                "are verified at once (see --jobs); the lines come in list order all the same.\n"
                "\n"
-               "Exit status: 0 every entry is OK; 1 an entry is bad or missing, or the list\n"
-               "is marked incomplete (its making was cut short); 2 the list cannot be read,\n"
-               "its type is unknown or it holds no checksum line; 130 interrupted by Ctrl-C\n"
+               "With --recursive, every list beneath FOLDER (.sfv, .md5, .sha1, .sha256, .sha512\n"
+               "and the like, .b2, .b3, *SUMS) is verified against its own folder by one run;\n"
+               "names are then relative to FOLDER and the totals cover every list.\n"
+               "\n"
+               "Exit status: 0 every entry is OK; 1 an entry is bad or missing, the list\n"
+               "is marked incomplete (its making was cut short), or --extra found a file no\n"
+               "entry names; 2 the list cannot be read, its type is unknown or it holds no\n"
+               "checksum line (with --recursive: a list or folder of the tree cannot be read;\n"
+               "the other lists are still verified); 130 interrupted by Ctrl-C\n"
                "(SIGINT); 143 terminated (SIGTERM). Either stops at the current block and\n"
                "prints the totals so far.\n"
                "\n"
@@ -71,6 +77,13 @@ void PrintHelp(std::FILE* out)
                out);
     std::fputs(kJobsHelp, out);
     std::fputs("  -h, --help          show this help and exit\n"
+               "  -r, --recursive     verify every list beneath the folder given\n"
+               "  --extra             also print 'name: NOT LISTED' for each file that no entry\n"
+               "                      names: beneath the folder with --recursive, else in the\n"
+               "                      list's folder and the folders its names reach (the lists\n"
+               "                      themselves aside); the totals then end with 'Not listed: n'\n"
+               "  --hidden            with --recursive or --extra, also files and folders whose\n"
+               "                      names start with '.' (links to folders are never followed)\n"
                "  --report FILE       also save the results in FILE when the run ends: CSV\n"
                "                      (name,size,state,expected,found) when FILE ends in .csv,\n"
                "                      else the text printed on stdout. The file is replaced\n"
@@ -108,77 +121,31 @@ void PrintProgress(const CheckReporter& reporter, const ChecksumList& list, Prog
 
 int main(int argc, char** argv)
 {
-    std::string listPath;
-    std::string reportPath;
-    int filesInFlight = 0;
-    for (int i = 1; i < argc; ++i) {
-        const char* arg = argv[i];
-        if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0) {
-            PrintHelp(stdout);
-            return kExitAllOk;
-        }
-        if (std::strcmp(arg, "--report") == 0 || std::strncmp(arg, "--report=", 9) == 0) {
-            const char* value = arg[8] == '=' ? arg + 9 : (i + 1 < argc ? argv[++i] : "");
-            if (value[0] == '\0') {
-                std::fputs("tallyfox-check: --report needs a file name\n", stderr);
-                return kExitUnreadable;
-            }
-            reportPath = value;
-            continue;
-        }
-        const bool jobsJoined = std::strncmp(arg, "--jobs=", 7) == 0;
-        if (jobsJoined || std::strcmp(arg, "-j") == 0 || std::strcmp(arg, "--jobs") == 0) {
-            const char* value = jobsJoined ? arg + 7 : (i + 1 < argc ? argv[++i] : nullptr);
-            if (value == nullptr || !ParseJobsValue(value, filesInFlight)) {
-                std::fprintf(stderr, "tallyfox-check: --jobs takes a count of files, 1 to 8, or auto\n");
-                return kExitUnreadable;
-            }
-            continue;
-        }
-        if (arg[0] == '-' && arg[1] != '\0' && std::strcmp(arg, "--") != 0) {
-            std::fprintf(stderr, "tallyfox-check: unknown option '%s'\n", arg);
-            PrintHelp(stderr);
-            return kExitUnreadable;
-        }
-        if (std::strcmp(arg, "--") == 0 && i + 1 < argc) {
-            arg = argv[++i];
-        }
-        if (!listPath.empty()) {
-            std::fputs("tallyfox-check: give one list\n", stderr);
-            return kExitUnreadable;
-        }
-        listPath = arg;
+    const CheckArguments arguments = ParseCheckArguments(argc, argv);
+    if (arguments.help) {
+        PrintHelp(stdout);
+        return kExitAllOk;
     }
-    if (listPath.empty()) {
+    if (!arguments.Usable()) {
+        std::fprintf(stderr, "tallyfox-check: %s\n", arguments.error.c_str());
+        if (arguments.showHelp) {
+            PrintHelp(stderr);
+        }
+        return kExitUnreadable;
+    }
+    if (arguments.target.empty()) {
         PrintHelp(stderr);
         return kExitUnreadable;
     }
 
-    const ListKindDetection detection = IdentifyListKind(listPath);
-    if (!detection.known) {
-        std::fprintf(stderr, "%s\n", UnknownFileTypeMessage(listPath).c_str());
-        return kExitUnreadable;
-    }
-    LoadOutcome outcome = LoadChecksumList(listPath, detection.baseFolder, detection.kind, 0);
-    if (outcome.status != LoadStatus::Loaded) {
-        std::fprintf(stderr, "%s\n", OpenFailedMessage(listPath).c_str());
-        return kExitUnreadable;
-    }
-    outcome.content.kindGuessed = detection.guessed;
     ChecksumList list;
-    list.Replace(std::move(outcome.content));
-    for (const std::string& warning : LoadWarnings(list, outcome.improperLines)) {
-        std::fprintf(stderr, "tallyfox-check: %s\n", warning.c_str());
-    }
-    const bool incomplete = outcome.incomplete;
-    if (incomplete) {
-        std::fprintf(stderr, "tallyfox-check: %s\n", IncompleteListMessage(listPath).c_str());
-    }
-    if (list.RowCount() == 0) {
-        // Nothing verified is not "every file OK": md5sum -c fails such a list too.
-        std::fprintf(stderr, "tallyfox-check: %s\n", NoChecksumLinesMessage(listPath).c_str());
+    const CheckLoad load = arguments.recursive ? LoadListTree(arguments.target, arguments.hidden, list)
+                                               : LoadOneList(arguments.target, list);
+    if (!load.loaded) {
         return kExitUnreadable;
     }
+    const bool incomplete = load.incomplete;
+    const std::string& reportPath = arguments.reportPath;
 
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
@@ -198,7 +165,7 @@ int main(int argc, char** argv)
         ProgressMeter meter;
         meter.Restart(0, 0.0);
         VerifyController controller(list, reporter);
-        controller.SetFilesInFlight(filesInFlight);
+        controller.SetFilesInFlight(arguments.filesInFlight);
         controller.StartAutoVerification();
         while (!reporter.WaitFinished(kProgressIntervalMs)) {
             if (showProgress) {
@@ -212,8 +179,26 @@ int main(int argc, char** argv)
     }
     PrintReadErrorLines(list, "tallyfox-check", stderr);
 
+    std::size_t unlisted = 0;
+    bool unreachable = false;
+    if (arguments.extra && g_interruptedBy == 0) {
+        const UnlistedFiles files =
+            FindUnlistedFiles(list, UnlistedScope{arguments.recursive, arguments.hidden, load.listPaths});
+        for (const std::string& name : files.names) {
+            std::printf("%s\n", NameLine(name, ": NOT LISTED").c_str());
+        }
+        for (const std::string& problem : files.unreachable) {
+            std::fprintf(stderr, "tallyfox-check: %s\n", problem.c_str());
+        }
+        unlisted = files.names.size();
+        unreachable = !files.unreachable.empty();
+    }
     const Counters counters = list.GetCounters();
-    std::printf("%s\n", TotalsLine(counters).c_str());
+    if (arguments.extra) {
+        std::printf("%s, Not listed: %zu\n", TotalsLine(counters).c_str(), unlisted);
+    } else {
+        std::printf("%s\n", TotalsLine(counters).c_str());
+    }
     std::fflush(stdout);
     if (!reportPath.empty()) {
         const std::string failure = SaveResultReport(list, ReportFormatForPath(reportPath), reportPath);
@@ -228,6 +213,9 @@ int main(int argc, char** argv)
     if (ProbablyAnotherKind(list)) {
         std::fprintf(stderr, "tallyfox-check: %s\n", ProbablyAnotherKindMessage(list.Kind()).c_str());
     }
+    if (load.unreadable || unreachable) {
+        return kExitUnreadable;  // a list, or what it covers, could not be read whole
+    }
     // A list cut short while it was made does not vouch for every file it was made for.
-    return counters.bad > 0 || counters.missing > 0 || incomplete ? kExitFailures : kExitAllOk;
+    return counters.bad > 0 || counters.missing > 0 || incomplete || unlisted > 0 ? kExitFailures : kExitAllOk;
 }

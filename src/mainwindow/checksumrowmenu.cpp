@@ -21,7 +21,8 @@ ChecksumRowMenu::ChecksumRowMenu(const ChecksumList& list, const ChecksumListMod
       m_copyExpected(new QAction(tr("Copy &expected checksum"), this)),
       m_copyPath(new QAction(tr("Copy full &path"), this)),
       m_openFolder(new QAction(tr("&Open containing folder"), this)),
-      m_verify(new QAction(tr("&Verify selected again"), this))
+      m_verify(new QAction(tr("&Verify selected again"), this)),
+      m_unlisted(new QAction(tr("Files not in any list"), this))
 {
     setObjectName(QStringLiteral("checksumRowMenu"));
     m_copyName->setObjectName(QStringLiteral("copyNameAction"));
@@ -29,6 +30,12 @@ ChecksumRowMenu::ChecksumRowMenu(const ChecksumList& list, const ChecksumListMod
     m_copyPath->setObjectName(QStringLiteral("copyPathAction"));
     m_openFolder->setObjectName(QStringLiteral("openFolderAction"));
     m_verify->setObjectName(QStringLiteral("verifySelectedAction"));
+    m_unlisted->setObjectName(QStringLiteral("unlistedFilesAction"));
+    connect(m_unlisted, &QAction::triggered, this, [this] {
+        if (m_showUnlisted) {
+            m_showUnlisted();
+        }
+    });
     connect(m_copyName, &QAction::triggered, this, [this] { Copy(Names()); });
     connect(m_copyExpected, &QAction::triggered, this, [this] { Copy(ExpectedChecksums()); });
     connect(m_copyPath, &QAction::triggered, this, [this] { Copy(Paths()); });
@@ -63,6 +70,9 @@ void ChecksumRowMenu::Popup(const QPoint& globalPos)
     menu->addAction(m_openFolder);
     menu->addSeparator();
     menu->addAction(m_verify);
+    if (m_showUnlisted) {
+        menu->addAction(m_unlisted);
+    }
     m_lastMenu = menu;
     menu->popup(globalPos);
 }
@@ -74,6 +84,7 @@ void ChecksumRowMenu::UpdateActions()
         action->setEnabled(any);
     }
     m_verify->setEnabled(any && m_canVerify());
+    m_unlisted->setEnabled(m_list.RowCount() > 0);
 }
 
 QStringList ChecksumRowMenu::Names() const

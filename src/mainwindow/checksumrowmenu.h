@@ -30,6 +30,8 @@ public:
 
     // What the window shows when a folder cannot be opened (no file manager).
     void SetOpenFailed(std::function<void(const QString& folder)> openFailed) { m_openFailed = std::move(openFailed); }
+    // What "Files not in any list" does; the item is offered once this is set.
+    void SetShowUnlisted(std::function<void()> showUnlisted) { m_showUnlisted = std::move(showUnlisted); }
     // Pops the menu up at `globalPos` (without waiting for it) over the selected rows.
     void Popup(const QPoint& globalPos);
     // Enables the actions for the current selection.
@@ -40,6 +42,7 @@ public:
     [[nodiscard]] QAction* CopyPathAction() const noexcept { return m_copyPath; }
     [[nodiscard]] QAction* OpenFolderAction() const noexcept { return m_openFolder; }
     [[nodiscard]] QAction* VerifyAction() const noexcept { return m_verify; }
+    [[nodiscard]] QAction* UnlistedAction() const noexcept { return m_unlisted; }
     // The menu shown last, or null (for tests).
     [[nodiscard]] QMenu* LastMenu() const noexcept { return m_lastMenu; }
 
@@ -59,10 +62,12 @@ private:
     std::function<bool()> m_canVerify;
     std::function<void()> m_startVerify;
     std::function<void(const QString&)> m_openFailed;
+    std::function<void()> m_showUnlisted;
     QAction* m_copyName;
     QAction* m_copyExpected;
     QAction* m_copyPath;
     QAction* m_openFolder;
     QAction* m_verify;
+    QAction* m_unlisted;
     QPointer<QMenu> m_lastMenu;
 };

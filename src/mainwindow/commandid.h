@@ -32,6 +32,8 @@ enum class CommandId : int {
     // Saves the results of the last run as a text or CSV report (Ctrl+S, and the
     // status bar's context menu).
     SaveReport = 32790,
+    // The Open drop-down's last item: every list beneath a folder, as one list.
+    OpenFolderOfLists = 32791,
 };
 
 // The three states a toolbar button takes in this program.

@@ -54,6 +54,11 @@ void MainWindow::OnCommand(CommandId id)
     case CommandId::EmptyRecentList:
         m_recentFiles.Clear();
         break;
+    case CommandId::OpenFolderOfLists:
+        if (const QString folder = m_dialogs->AskFolderToOpen(this); !folder.isEmpty()) {
+            OpenFolderOfLists(folder);
+        }
+        break;
     case CommandId::Generate:
     case CommandId::GenerateSfv:
     case CommandId::GenerateMd5:

@@ -9,19 +9,24 @@
 #include "folderbrowser.h"
 #include "generatedialog.h"
 #include "generationjob.h"
+#include "filesbyfolder.h"
+#include "inputfiles.h"
 #include "listtarget.h"
 #include "modaldialogs.h"
 #include "newlistfile.h"
 #include "outputchoice.h"
+#include "pathtext.h"
 #include "remarkdialog.h"
 #include "sfvhead.h"
 #include "windowtexts.h"
 #include "writermessages.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
 
+#include <cstring>
 #include <ctime>
 #include <string_view>
 #include <filesystem>
@@ -76,16 +81,22 @@ bool ListIsChosen(const std::string& folder, const std::vector<FileRecord>& sele
 
 }  // namespace
 
-int MainWindow::ChooseOutputFile(int& requestedKind, std::string& outputPath)
+int MainWindow::ChooseOutputFile(int& requestedKind, std::string& outputPath, SaveListAnswer* folderChoices)
 {
     const ListKind requested = NormalizeRequestedKind(requestedKind);
     requestedKind = static_cast<int>(requested);
     const std::string& folder = m_browser->CurrentFolder();
-    const std::optional<SaveListAnswer> answer =
-        m_dialogs->AskListToSave(this, QFile::decodeName(folder.c_str()), SuggestedListName(folder, requested),
-                                 SaveListFilters(OutputFilter(requested)));
+    const QString suggested = SuggestedListName(folder, requested);
+    const QStringList filters = SaveListFilters(OutputFilter(requested));
+    const QString where = QFile::decodeName(folder.c_str());
+    const std::optional<SaveListAnswer> answer = folderChoices != nullptr
+                                                     ? m_dialogs->AskFolderListToSave(this, where, suggested, filters)
+                                                     : m_dialogs->AskListToSave(this, where, suggested, filters);
     if (!answer.has_value() || answer->path.isEmpty()) {
         return 0;
+    }
+    if (folderChoices != nullptr) {
+        *folderChoices = *answer;
     }
     const ListKind kind = ChosenOutputKind(requested, answer->filterIndex);
     const std::string given = QFile::encodeName(answer->path).toStdString();
@@ -106,6 +117,11 @@ bool MainWindow::CreateChecksumFile(int requestedKind)
         return false;  // the last run is still ending
     }
     const std::vector<FileRecord> selected = m_browser->SelectedRecords();
+    if (selected.empty() && m_folderTree != nullptr && m_folderTree->isAncestorOf(QApplication::focusWidget()) &&
+        !m_browser->CurrentFolder().empty()) {
+        // Generate on the folder selected in the tree: every file beneath it.
+        return CreateFolderList(QFile::decodeName(m_browser->CurrentFolder().c_str()), requestedKind);
+    }
     if (selected.empty()) {
         // The list writer's own text, translated here; the marker lists it for lupdate.
         static_assert(std::string_view(kNoFilesSelectedMessage) == QT_TRANSLATE_NOOP("MainWindow", "No Files Selected."));
@@ -132,8 +148,63 @@ bool MainWindow::CreateChecksumFile(int requestedKind)
         rows.push_back(static_cast<int>(records.size()));
         records.push_back(RecordInfoOf(record));
     }
-    ChosenFiles chosen = ChooseFiles(records, rows, folder, outputPath);
+    return StartGeneration(kind, outputPath, ChooseFiles(records, rows, folder, outputPath), {});
+}
 
+bool MainWindow::CreateFolderList(const QString& folder, int requestedKind)
+{
+    if (m_generateDialog != nullptr) {
+        return false;  // the last run is still ending
+    }
+    std::string outputPath;
+    SaveListAnswer choices;
+    const int kind = ChooseOutputFile(requestedKind, outputPath, &choices);
+    if (kind == 0) {
+        return false;
+    }
+    if (choices.perFolder) {
+        TreeWalkOptions options;
+        options.hidden = choices.hidden;
+        const FilesByFolder grouped = GroupFilesByFolder(NarrowPath(folder), options);
+        if (!grouped.problems.empty()) {
+            QStringList lines;
+            for (const TreeProblem& problem : grouped.problems) {
+                lines.append(WidePath(problem.path) + QLatin1String(": ") +
+                             QString::fromLocal8Bit(std::strerror(problem.error)));
+            }
+            m_dialogs->ShowError(this, lines.join(QLatin1Char('\n')));
+        }
+        m_folderListsToMake.clear();
+        for (const FolderOfFiles& group : grouped.folders) {
+            const std::string name = FolderListName(group.folder, std::string());
+            m_folderListsToMake.emplace_back(group.folder + WithListExtension(name, static_cast<ListKind>(kind)),
+                                             group.files);
+        }
+        m_folderListKind = kind;
+        return StartNextFolderList();
+    }
+    InputFiles input = CollectInputFiles({NarrowPath(folder)}, outputPath, choices.hidden);
+    if (input.chosen.files.empty() && input.missing.empty()) {
+        m_dialogs->ShowError(this, tr(kNoFilesSelectedMessage));
+        return false;
+    }
+    return StartGeneration(kind, outputPath, std::move(input.chosen), std::move(input.missing));
+}
+
+bool MainWindow::StartNextFolderList()
+{
+    if (m_folderListsToMake.empty()) {
+        return false;
+    }
+    auto [listPath, files] = std::move(m_folderListsToMake.front());
+    m_folderListsToMake.erase(m_folderListsToMake.begin());
+    InputFiles input = CollectInputFiles(files, listPath, true);
+    return StartGeneration(m_folderListKind, listPath, std::move(input.chosen), std::move(input.missing));
+}
+
+bool MainWindow::StartGeneration(int kind, const std::string& outputPath, ChosenFiles chosen,
+                                 std::vector<LeftOutFile> leftOut)
+{
     std::string headPath;
     if (kind == static_cast<int>(ListKind::Sfv)) {
         const HeadOutcome head = WriteHeadWithRemark(outputPath, chosen);
@@ -153,6 +224,7 @@ bool MainWindow::CreateChecksumFile(int requestedKind)
     job.writePath = headPath;
     job.kind = kind;
     job.chosen = std::move(chosen);
+    job.leftOutBefore = std::move(leftOut);
     job.filesInFlight = m_settings.filesInFlight;
     auto* dialog = new GenerateDialog(this);
     dialog->SetShowError([this, outputPath](QWidget*, const QString& text) {
@@ -162,7 +234,12 @@ bool MainWindow::CreateChecksumFile(int requestedKind)
     });
     // The dialog ending (Cancel, close request, end of the run) gives the window back.
     connect(dialog, &QDialog::finished, this, [this] { setEnabled(true); });
-    connect(dialog, &GenerateDialog::generationEnded, this, &MainWindow::OnGenerationEnded);
+    connect(dialog, &GenerateDialog::generationEnded, this, [this](const GenerationOutcome& outcome) {
+        if (outcome.status != GenerationStatus::Completed) {
+            m_folderListsToMake.clear();  // cancelled or failed: no further folder's list
+        }
+        OnGenerationEnded();
+    });
     m_generateDialog = dialog;
     setEnabled(false);
     dialog->setEnabled(true);  // a window of its own, not greyed with its owner
@@ -204,6 +281,10 @@ void MainWindow::OnGenerationEnded()
         m_generateDialog = nullptr;
     }
     ++m_finishedGenerations;
+    if (!m_folderListsToMake.empty() && !m_closing) {
+        // The next folder's list once this dialog has gone.
+        QTimer::singleShot(0, this, [this] { StartNextFolderList(); });
+    }
     if (!m_checksumView && !m_closing) {
         m_fileList->setFocus();  // the keyboard goes on where it left off
     }

@@ -38,6 +38,11 @@ void MainWindow::OpenAndVerifyChecksumList(const QString& path)
     OpenList(path, true);
 }
 
+void MainWindow::OpenFolderOfLists(const QString& folder)
+{
+    OpenList(folder, false);
+}
+
 void MainWindow::OpenRecentFile(int n)
 {
     if (const std::optional<QString> path = m_recentFiles.At(n)) {
@@ -59,6 +64,18 @@ void MainWindow::OpenList(const QString& givenPath, bool verifyAfter)
     // any working folder.
     const QString path = givenPath.isEmpty() ? givenPath : QFileInfo(givenPath).absoluteFilePath();
     const std::string narrow = NarrowPath(path);
+    if (m_loader == nullptr) {
+        m_loader = new ListLoader(this);
+        connect(m_loader, &ListLoader::Finished, this, &MainWindow::OnListLoaded);
+    }
+    if (!path.isEmpty() && QFileInfo(path).isDir()) {
+        // A folder of lists: every list beneath it, read as one.
+        m_verifyAfterLoad = verifyAfter;
+        m_loadingFolder = true;
+        BeginLoadWait(path);
+        m_loader->StartFolder(narrow.back() == '/' ? narrow : narrow + '/', m_settings.sizeType);
+        return;
+    }
     const ListKindDetection detection = IdentifyListKind(narrow);
     if (!detection.known) {
         m_dialogs->ShowError(this, UnknownFileTypeText(path));
@@ -68,11 +85,8 @@ void MainWindow::OpenList(const QString& givenPath, bool verifyAfter)
         }
         return;
     }
-    if (m_loader == nullptr) {
-        m_loader = new ListLoader(this);
-        connect(m_loader, &ListLoader::Finished, this, &MainWindow::OnListLoaded);
-    }
     m_verifyAfterLoad = verifyAfter;
+    m_loadingFolder = false;
     BeginLoadWait(path);
     m_loader->Start(narrow, detection.baseFolder, detection.kind, m_settings.sizeType, detection.guessed);
 }
@@ -101,6 +115,8 @@ void MainWindow::OnListLoaded()
         m_model->BeginReplace();
         m_list.Replace(std::move(outcome.content));
         m_model->EndReplace();
+        m_folderOpen = m_loadingFolder;
+        m_openLists = m_folderOpen ? m_loader->FolderLists() : std::vector<std::string>{NarrowPath(path)};
         ShowLoadWarnings(outcome.improperLines);
         UpdateStatusBar();
         RefreshListLayout();
@@ -122,6 +138,14 @@ void MainWindow::OnListLoaded()
     if (incomplete) {
         // Said once the run is under way, so the message never holds it up.
         m_dialogs->ShowError(this, WidePath(IncompleteListMessage(NarrowPath(path))));
+    }
+    if (m_loadingFolder && !m_loader->FolderProblems().empty()) {
+        // The lists and folders that could not be read, so none is skipped unseen.
+        QStringList lines;
+        for (const std::string& problem : m_loader->FolderProblems()) {
+            lines.append(WidePath(problem));
+        }
+        m_dialogs->ShowError(this, lines.join(QLatin1Char('\n')));
     }
     emit ListLoadEnded();
 }
@@ -164,7 +188,7 @@ QString MainWindow::DroppedListPath(const QMimeData* mime) const
             continue;
         }
         const QString path = url.toLocalFile();
-        if (IdentifyListKind(NarrowPath(path)).known) {
+        if (QFileInfo(path).isDir() || IdentifyListKind(NarrowPath(path)).known) {
             return path;
         }
     }

@@ -42,6 +42,7 @@ void MainWindow::SetUpResultsView()
     m_rowMenu->SetOpenFailed([this](const QString& folder) {
         m_dialogs->ShowErrorWithDetail(this, OpenFailedText(folder), tr("No program to open folders was found."));
     });
+    m_rowMenu->SetShowUnlisted([this] { ShowUnlistedFiles(); });
 }
 
 bool MainWindow::CanVerifySelected() const

@@ -187,6 +187,8 @@ void MainWindow::SetUpBrowser()
         [this](const QString& caption, const QString& text) { m_dialogs->ShowCaptionedError(this, caption, text); },
         this);
     m_browser->FileList()->setAccessibleName(tr("Files"));
+    connect(m_browser, &FolderBrowser::folderListRequested, this,
+            [this](const QString& folder) { CreateFolderList(folder, 0); });
     InstallBrowserPanes(m_browser->TreePane(), m_browser->FileList());
 }
 

@@ -15,7 +15,9 @@
 #include "checksumlist.h"
 #include "checksumlistproxy.h"
 #include "commandid.h"
+#include "chosenfiles.h"
 #include "generatedialog.h"
+#include "generationoutcome.h"
 #include "recentfiles.h"
 #include "settings.h"
 #include "toolbarstates.h"
@@ -31,10 +33,14 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 class ChecksumListModel;
 class ChecksumListProxy;
 class ChecksumRowMenu;
+struct SaveListAnswer;
 class DesktopServices;
 class ListFilterBar;
 class VerdictBar;
@@ -83,6 +89,11 @@ public:
     // Opens a list and verifies all of it at once, as for a list named on the command
     // line; the run starts also when the list cannot be read (it then covers no rows).
     void OpenAndVerifyChecksumList(const QString& path);
+    // Opens every list beneath `folder` as one list, names relative to the folder.
+    void OpenFolderOfLists(const QString& folder);
+    // "Files not in any list": the files of the folders the open list covers that no
+    // row names, shown in a note.
+    void ShowUnlistedFiles();
     void OpenRecentFile(int n);
     void AddRecentFile(const QString& path);
     // Creates a list of the files selected in the browser: asks where (and for kind 0
@@ -90,9 +101,14 @@ public:
     // behind its window-modal progress dialog. True when the run was started; its end
     // arrives as GenerationEnded.
     bool CreateChecksumFile(int requestedKind);
+    // The same for every file beneath `folder` (a folder of the browser's tree), named
+    // relative to the list, as tallyfox-create lists a folder.
+    bool CreateFolderList(const QString& folder, int requestedKind);
     // The Save dialog for a new list in the current folder. Returns the kind (1 or 2)
     // and sets the path, with its extension, or 0 when the user cancelled.
-    int ChooseOutputFile(int& requestedKind, std::string& outputPath);
+    // With `folderChoices`, the Save dialog of a list of a whole folder, whose two
+    // choices (one list per folder, hidden files) land there.
+    int ChooseOutputFile(int& requestedKind, std::string& outputPath, SaveListAnswer* folderChoices = nullptr);
     // Shows the controls of the current view and sets the toolbar states that go with it.
     void ShowView();
     void ShowProgressPanel(bool show);
@@ -181,6 +197,11 @@ private:
     // Creating lists (maincreate.cpp).
     [[nodiscard]] HeadOutcome WriteHeadWithRemark(const std::string& listPath, const ChosenFiles& chosen);
     void OnGenerationEnded();
+    // Writes the SFV head (for kind 1) and starts the run behind its progress dialog.
+    bool StartGeneration(int kind, const std::string& outputPath, ChosenFiles chosen,
+                         std::vector<LeftOutFile> leftOut);
+    // One list per folder: the next folder's list, after the one before has ended.
+    bool StartNextFolderList();
     // Cancels a generation run and waits for its worker (the window is closing).
     void StopGeneration();
     // An error of creating the list at `outputPath`, with the system's reason when it is
@@ -265,6 +286,12 @@ private:
 
     QString m_loadingPath;
     bool m_verifyAfterLoad = false;
+    bool m_loadingFolder = false;
+    bool m_folderOpen = false;              // the list on screen is a folder of lists
+    std::vector<std::string> m_openLists;   // the list files it was read from
+    // One list per folder: the lists still to make (path, files), one run after another.
+    std::vector<std::pair<std::string, std::vector<std::string>>> m_folderListsToMake;
+    int m_folderListKind = 0;
 
     QTimer m_startupTimer;   // timer 1001: opens the command-line list once visible
     QTimer m_reportTimer;    // applies run reports about 30 times a second

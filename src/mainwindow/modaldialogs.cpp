@@ -3,8 +3,10 @@
 #include "aboutbox.h"
 #include "settingsdialog.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 
 QString OpenListFilters()
@@ -65,6 +67,11 @@ QString QtModalDialogs::AskListToOpen(QWidget* parent)
     return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("ModalDialogs", "Open"), QString(), OpenListFilters());
 }
 
+QString QtModalDialogs::AskFolderToOpen(QWidget* parent)
+{
+    return QFileDialog::getExistingDirectory(parent, QCoreApplication::translate("ModalDialogs", "Open Folder of Lists"));
+}
+
 bool QtModalDialogs::RunSettingsDialog(QWidget* parent, SettingsHost& host)
 {
     SettingsDialog dialog(host, parent);
@@ -105,6 +112,37 @@ std::optional<SaveListAnswer> QtModalDialogs::AskListToSave(QWidget* parent, con
     }
     const qsizetype index = filters.indexOf(dialog.selectedNameFilter());
     return SaveListAnswer{dialog.selectedFiles().first(), index < 0 ? 1 : static_cast<int>(index) + 1};
+}
+
+std::optional<SaveListAnswer> QtModalDialogs::AskFolderListToSave(QWidget* parent, const QString& folder,
+                                                                  const QString& suggestedName,
+                                                                  const QStringList& filters)
+{
+    QFileDialog dialog(parent, QCoreApplication::translate("ModalDialogs", "Save As"), folder);
+    // Qt's own dialog, which takes the two check boxes under its controls.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    if (!suggestedName.isEmpty()) {
+        dialog.selectFile(suggestedName);
+    }
+    auto* perFolder = new QCheckBox(
+        QCoreApplication::translate("ModalDialogs", "One list in each &folder (named after its folder)"), &dialog);
+    perFolder->setObjectName(QStringLiteral("perFolderCheck"));
+    auto* hidden = new QCheckBox(QCoreApplication::translate("ModalDialogs", "Include &hidden files"), &dialog);
+    hidden->setObjectName(QStringLiteral("hiddenFilesCheck"));
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        const int row = grid->rowCount();
+        grid->addWidget(perFolder, row, 0, 1, grid->columnCount());
+        grid->addWidget(hidden, row + 1, 0, 1, grid->columnCount());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const qsizetype index = filters.indexOf(dialog.selectedNameFilter());
+    return SaveListAnswer{dialog.selectedFiles().first(), index < 0 ? 1 : static_cast<int>(index) + 1,
+                          perFolder->isChecked(), hidden->isChecked()};
 }
 
 bool QtModalDialogs::ConfirmReplace(QWidget* parent, const QString& path)

@@ -17,6 +17,8 @@ class SettingsHost;
 struct SaveListAnswer {
     QString path;
     int filterIndex = 1;
+    bool perFolder = false;  // a list of a folder: one list in each folder beneath it
+    bool hidden = false;     // a list of a folder: hidden files and folders too
 };
 
 // Every modal dialog the main window opens goes through this seam: the message boxes
@@ -37,6 +39,13 @@ public:
     virtual void ShowAbout(QWidget* parent) = 0;
     // The Open dialog for checksum lists; an empty text when the user cancels.
     [[nodiscard]] virtual QString AskListToOpen(QWidget* parent) = 0;
+    // The folder dialog for a folder of lists; an empty text when the user cancels.
+    [[nodiscard]] virtual QString AskFolderToOpen(QWidget* parent) = 0;
+    // The Save dialog for a list of a whole folder: AskListToSave with the choices of
+    // one list per folder and of hidden files and folders.
+    [[nodiscard]] virtual std::optional<SaveListAnswer> AskFolderListToSave(QWidget* parent, const QString& folder,
+                                                                            const QString& suggestedName,
+                                                                            const QStringList& filters) = 0;
     // The settings dialog over `host`; true when it was confirmed with OK.
     virtual bool RunSettingsDialog(QWidget* parent, SettingsHost& host) = 0;
     // The list's font dialog; nothing when the user cancels.
@@ -65,6 +74,10 @@ public:
     void ShowCaptionedError(QWidget* parent, const QString& caption, const QString& text) override;
     void ShowAbout(QWidget* parent) override;
     [[nodiscard]] QString AskListToOpen(QWidget* parent) override;
+    [[nodiscard]] QString AskFolderToOpen(QWidget* parent) override;
+    [[nodiscard]] std::optional<SaveListAnswer> AskFolderListToSave(QWidget* parent, const QString& folder,
+                                                                    const QString& suggestedName,
+                                                                    const QStringList& filters) override;
     bool RunSettingsDialog(QWidget* parent, SettingsHost& host) override;
     [[nodiscard]] std::optional<FontChoice> AskListFont(QWidget* parent, const FontChoice& initial) override;
     void ShowNote(QWidget* parent, const QString& text) override;

@@ -62,4 +62,8 @@ void BuildRecentFilesMenu(QMenu& menu, const RecentFiles& recent)
     QAction* empty = menu.addAction(QCoreApplication::translate("RecentFiles", kEmptyRecentListText));
     empty->setData(static_cast<int>(CommandId::EmptyRecentList));
     empty->setEnabled(!entries.isEmpty());
+    menu.addSeparator();
+    QAction* folder = menu.addAction(QCoreApplication::translate("RecentFiles", "Open &Folder of Lists..."));
+    folder->setData(static_cast<int>(CommandId::OpenFolderOfLists));
+    folder->setObjectName(QStringLiteral("openFolderOfLists"));
 }

@@ -40,7 +40,7 @@ void VerifyRun::Execute()
     list.SetSizeType(job.sizeType);
 
     const ListKind kind = list.Kind();
-    if (kind != ListKind::None && kind != ListKind::Sfv) {
+    if (kind != ListKind::None && list.HasDigestRows()) {
         m_run.SetLaneCount(Md5LaneCountThatPays());
     }
     bool completed = true;
@@ -66,7 +66,7 @@ void VerifyRun::Execute()
 bool VerifyRun::VerifyOneAtATime(ListKind kind, int first, int rowCount)
 {
     RowWorker worker;
-    PrepareWorkerEngine(worker.engine, kind == ListKind::Sfv, 1);
+    PrepareWorkerEngine(worker.engine, m_run.List().HasCrc32Rows(), 1);
     worker.progress = &m_run.Observer().Progress();
     worker.bytesDone = m_run.List().BytesDone();
     // A selected-rows run reads each row's selection only when it gets there,
@@ -74,7 +74,7 @@ bool VerifyRun::VerifyOneAtATime(ListKind kind, int first, int rowCount)
     std::optional<FileOpenAhead> openAhead;
     if (m_run.Scope() == RowScope::All) {
         // Reading small files ahead pays where hashing is the slower part (MD5, SHA).
-        const std::size_t preReadLimit = kind != ListKind::Sfv ? kPreReadLimit : 0;
+        const std::size_t preReadLimit = m_run.List().HasDigestRows() ? kPreReadLimit : 0;
         openAhead.emplace(m_run.List(), m_run.Job().baseFolder, first, rowCount, preReadLimit);
     }
     const auto open = [&](int row) { return openAhead ? openAhead->Take(row) : ReadOnlyFile(m_run.EntryPath(row)); };

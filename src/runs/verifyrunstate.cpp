@@ -56,9 +56,12 @@ bool VerifyRunState::RefreshRowSize(int row, const ReadOnlyFile& file)
     return found;
 }
 
-EntryStatus VerifyRunState::Check(int row, ListKind kind, ReadOnlyFile& file, bool present, RowWorker& worker)
+// By the row's own algorithm: a folder of lists mixes CRC-32 and digest rows.
+EntryStatus VerifyRunState::Check(int row, ListKind /*kind*/, ReadOnlyFile& file, bool present, RowWorker& worker)
 {
-    return kind == ListKind::Sfv ? CheckCrc32(row, file, worker) : CheckDigest(row, file, present, worker);
+    return entrytraits::Algorithm(m_list.RowTraits(row)) == DigestAlgorithm::Crc32
+               ? CheckCrc32(row, file, worker)
+               : CheckDigest(row, file, present, worker);
 }
 
 EntryStatus VerifyRunState::CheckCrc32(int row, ReadOnlyFile& file, RowWorker& worker)

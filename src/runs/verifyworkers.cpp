@@ -44,7 +44,7 @@ bool VerifyWorkers::Run(int first, int rowCount)
 void VerifyWorkers::WorkOnRows(RowsInFlight& rows, SharedProgress& shared)
 {
     RowWorker worker;
-    PrepareWorkerEngine(worker.engine, m_kind == ListKind::Sfv, m_workers);
+    PrepareWorkerEngine(worker.engine, m_run.List().HasCrc32Rows(), m_workers);
     WorkerProgress progress(shared);
     worker.progress = &progress;
     FileBatchReader reader(FileBatchReader::kSmallFileBytes);

@@ -263,11 +263,17 @@ TEST_F(FolderTreeTest, RightClickSelectsTheFolderThenOffersItsMenu)
     QMenu* menu = browser.LastFolderMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(ActionTexts(*menu), (QStringList{QStringLiteral("Open"), QStringLiteral("Open Terminal Here"),
-                                               QStringLiteral("Copy Location")}));
+                                               QStringLiteral("Copy Location"), QString(),
+                                               QStringLiteral("Generate List of Folder...")}));
+    QStringList listsAsked;
+    QObject::connect(&browser, &FolderBrowser::folderListRequested,
+                     [&listsAsked](const QString& folder) { listsAsked.append(folder); });
     menu->actions().at(0)->trigger();
     menu->actions().at(1)->trigger();
     menu->actions().at(2)->trigger();
+    menu->actions().at(4)->trigger();
     const QString folder = QString::fromStdString(Path("second"));
+    EXPECT_EQ(listsAsked, QStringList{folder + QLatin1Char('/')});
     EXPECT_EQ(harness->opened, QStringList{folder});
     EXPECT_EQ(harness->terminals, QStringList{QStringLiteral("/usr/bin/xterm ") + folder});
     EXPECT_EQ(QApplication::clipboard()->text(), folder);
@@ -288,7 +294,8 @@ TEST_F(FolderTreeTest, NoTerminalNoTerminalItemAndNoMenuOnEmptySpace)
     RightClick(tree, tree.visualRect(browser.TreeModel()->index(0, 0)).center());
     ASSERT_NE(browser.LastFolderMenu(), nullptr);
     EXPECT_EQ(ActionTexts(*browser.LastFolderMenu()),
-              (QStringList{QStringLiteral("Open"), QStringLiteral("Copy Location")}));
+              (QStringList{QStringLiteral("Open"), QStringLiteral("Copy Location"), QString(),
+                           QStringLiteral("Generate List of Folder...")}));
 }
 
 }  // namespace

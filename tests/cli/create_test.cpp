@@ -180,7 +180,7 @@ TEST(CreateCommand, CommentLinesCarrySixtyFourBitSizes)
     std::filesystem::resize_file(big, std::uintmax_t{5} << 30);  // sparse: nothing is read here
     const std::string small = dir.WriteFile("small.bin", "abc");
 
-    const InputFiles input = CollectInputFiles({big, small}, dir.Folder() + "new.sfv");
+    const InputFiles input = CollectInputFiles({big, small}, dir.Folder() + "new.sfv", false);
 
     ASSERT_EQ(input.chosen.files.size(), 2u);
     EXPECT_EQ(input.chosen.totalSize, (std::uint64_t{5} << 30) + 3);

@@ -225,7 +225,7 @@ TEST(MainWindow, RecentFilesMenuOpensAndEmptiesTheList)
 
     QMenu& menu = *window.Toolbar()->RecentFilesMenu();
     QMetaObject::invokeMethod(&menu, "aboutToShow");
-    ASSERT_EQ(menu.actions().size(), 4);
+    ASSERT_EQ(menu.actions().size(), 6);
     EXPECT_EQ(menu.actions()[1]->text(), QStringLiteral("&1   ") + first);
 
     menu.actions()[1]->trigger();  // &1 opens the first list and moves it to the head
@@ -236,7 +236,7 @@ TEST(MainWindow, RecentFilesMenuOpensAndEmptiesTheList)
     EXPECT_EQ(window.List().RowCount(), 3);
 
     QMetaObject::invokeMethod(&menu, "aboutToShow");
-    menu.actions().last()->trigger();
+    menu.actions().at(3)->trigger();  // the empty-list item, before the folder item
     EXPECT_TRUE(window.Recent().Entries().isEmpty());
 }
 
@@ -305,6 +305,20 @@ bool Drop(MainWindow& window, const QString& path)
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&window, &drop);
     return drop.isAccepted();
+}
+
+TEST(MainWindow, ADroppedFolderOpensAsAFolderOfLists)
+{
+    WindowHarness harness;
+    MainWindow& window = harness.Start();
+    harness.Dir().WriteFile("lists/good.txt", "123456789");
+    harness.Dir().WriteFile("lists/sub/sub.sfv", "../good.txt CBF43926\n");
+
+    EXPECT_TRUE(Drop(window, harness.Path("lists")));
+    ASSERT_TRUE(harness.WaitForLoad());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyfox 1.3 - ") + harness.Path("lists"));
+    ASSERT_EQ(window.List().RowCount(), 1);
+    EXPECT_EQ(window.List().RowName(0), "good.txt");
 }
 
 TEST(MainWindow, ADroppedListOpensAsOpenDoes)

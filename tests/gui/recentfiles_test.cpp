@@ -79,7 +79,9 @@ TEST(RecentFilesMenu, EmptyListShowsOnlyTheGreyedEmptyItem)
     QMenu menu;
     BuildRecentFilesMenu(menu, RecentFiles{});
     EXPECT_EQ(Items(menu), (std::vector<MenuItem>{{QStringLiteral("-= &Empty Recently Viewed List =-"),
-                                                   static_cast<int>(CommandId::EmptyRecentList), false}}));
+                                                   static_cast<int>(CommandId::EmptyRecentList), false},
+                                                  {QString(), 0, true},
+                                                  {QStringLiteral("Open &Folder of Lists..."), 32791, true}}));
 }
 
 TEST(RecentFilesMenu, ThreeEntriesNewestFirstThenSeparatorAndEnabledEmptyItem)
@@ -96,7 +98,9 @@ TEST(RecentFilesMenu, ThreeEntriesNewestFirstThenSeparatorAndEnabledEmptyItem)
                                      {QStringLiteral("&1   /lists/1.sfv"), 32773, true},
                                      {QStringLiteral("&2   /lists/0.sfv"), 32774, true},
                                      {QString(), 0, true},
-                                     {QStringLiteral("-= &Empty Recently Viewed List =-"), 32771, true}}));
+                                     {QStringLiteral("-= &Empty Recently Viewed List =-"), 32771, true},
+                                     {QString(), 0, true},
+                                     {QStringLiteral("Open &Folder of Lists..."), 32791, true}}));
 }
 
 TEST(RecentFilesMenu, AnAmpersandInAPathShowsAsItself)

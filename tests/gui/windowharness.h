@@ -38,6 +38,7 @@ public:
         ++openAsked;
         return openAnswer;
     }
+    QString AskFolderToOpen(QWidget*) override { return folderAnswer; }
     void ShowNote(QWidget*, const QString& text) override { notes.append(text); }
     std::optional<SaveListAnswer> AskListToSave(QWidget*, const QString& folder, const QString& suggestedName,
                                                 const QStringList& filters) override
@@ -46,6 +47,12 @@ public:
         saveNames.append(suggestedName);
         saveFilters.push_back(filters);
         return saveAnswer;
+    }
+    std::optional<SaveListAnswer> AskFolderListToSave(QWidget* parent, const QString& folder,
+                                                      const QString& suggestedName, const QStringList& filters) override
+    {
+        ++folderListAsked;
+        return AskListToSave(parent, folder, suggestedName, filters);
     }
     bool ConfirmReplace(QWidget*, const QString& path) override
     {
@@ -94,6 +101,8 @@ public:
     int aboutShown = 0;
     int openAsked = 0;
     QString openAnswer;  // what the Open dialog answers; empty: cancelled
+    QString folderAnswer;  // what the folder dialog answers; empty: cancelled
+    int folderListAsked = 0;  // Save dialogs for a list of a whole folder
     QStringList saveFolders;               // where each Save dialog opened
     QStringList saveNames;                 // the name each suggested
     std::vector<QStringList> saveFilters;  // the filters each offered

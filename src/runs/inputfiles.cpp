@@ -1,11 +1,12 @@
 #include "inputfiles.h"
 
 #include "filebatchreader.h"
+#include "treewalk.h"
 
 #include <algorithm>
+
 #include <cerrno>
 #include <cstring>
-#include <dirent.h>
 #include <optional>
 #include <sys/stat.h>
 
@@ -19,12 +20,13 @@ struct FileIdentity {
 
 class Collector {
 public:
-    explicit Collector(const std::string& listPath) : m_listPath(listPath), m_namer(listPath)
+    Collector(const std::string& listPath, bool hidden) : m_listPath(listPath), m_namer(listPath)
     {
         struct stat info {};
         if (::stat(listPath.c_str(), &info) == 0) {
             m_list = {info.st_dev, info.st_ino, true};
         }
+        m_walkOptions.hidden = hidden;
     }
 
     // `looked`: the input's status when already looked at.
@@ -54,12 +56,6 @@ private:
         return m_list.known && info.st_dev == m_list.device && info.st_ino == m_list.inode;
     }
 
-    // A file or folder the walk cannot reach is named, so it is not silently missing.
-    void Unreachable(const std::string& path, int error)
-    {
-        m_files.missing.push_back({m_namer.Name(path), std::strerror(error)});
-    }
-
     void AddFile(const std::string& path, const struct stat& info)
     {
         if (IsTheList(info)) {
@@ -76,66 +72,27 @@ private:
 
     void Walk(const std::string& folder)
     {
-        DIR* dir = ::opendir(folder.c_str());
-        if (dir == nullptr) {
-            const int error = errno;
-            m_files.missing.push_back({EntryNameForList(m_listPath, folder), std::strerror(error)});
-            return;
-        }
-        std::vector<std::string> names;
-        for (;;) {
-            errno = 0;
-            const dirent* entry = ::readdir(dir);
-            if (entry == nullptr) {
-                if (const int error = errno; error != 0) {
-                    m_files.missing.push_back({EntryNameForList(m_listPath, folder), std::strerror(error)});
-                }
-                break;
-            }
-            const std::string_view name = entry->d_name;
-            if (name != "." && name != "..") {
-                names.emplace_back(name);
-            }
-        }
-        ::closedir(dir);
-        std::sort(names.begin(), names.end());
-        for (const std::string& name : names) {
-            const std::string path = folder + name;
-            struct stat info {};
-            if (::lstat(path.c_str(), &info) != 0) {
-                if (errno != ENOENT) {
-                    Unreachable(path, errno);  // no access, or a path past PATH_MAX
-                }
-                continue;  // else gone since the folder was read
-            }
-            if (S_ISLNK(info.st_mode) && ::stat(path.c_str(), &info) != 0) {
-                if (errno != ENOENT) {
-                    Unreachable(path, errno);
-                }
-                continue;  // else a dangling link, which names no file
-            }
-            if (S_ISDIR(info.st_mode)) {
-                struct stat linkInfo {};
-                if (::lstat(path.c_str(), &linkInfo) == 0 && !S_ISLNK(linkInfo.st_mode)) {
-                    Walk(path + "/");
-                }
-            } else if (S_ISREG(info.st_mode)) {
-                AddFile(path, info);
-            }
-        }
+        WalkTree(
+            folder, m_walkOptions, [this](const TreeFile& file) { AddFile(file.path, file.status); },
+            [this](const TreeProblem& problem) {
+                m_files.missing.push_back({problem.folder ? EntryNameForList(m_listPath, problem.path)
+                                                          : m_namer.Name(problem.path),
+                                           std::strerror(problem.error)});
+            });
     }
 
     const std::string& m_listPath;
     EntryNamer m_namer;
     FileIdentity m_list;
+    TreeWalkOptions m_walkOptions;
     InputFiles m_files;
 };
 
 }  // namespace
 
-InputFiles CollectInputFiles(const std::vector<std::string>& inputs, const std::string& listPath)
+InputFiles CollectInputFiles(const std::vector<std::string>& inputs, const std::string& listPath, bool hidden)
 {
-    Collector collector(listPath);
+    Collector collector(listPath, hidden);
     // The inputs looked at in batches: one submission for many where io_uring is offered.
     FileBatchReader reader(0);
     for (std::size_t first = 0; first < inputs.size(); first += FileBatchReader::kMaxBatch) {

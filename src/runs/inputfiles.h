@@ -18,5 +18,8 @@ struct InputFiles {
 // The files named on the command line, in argument order, named relative to the list
 // at `listPath` from their real paths (links to folders resolved). A folder stands for
 // every regular file beneath it, walked in sorted (byte-wise) order, without following
-// links to folders. The list itself is never taken, whatever path names it.
-[[nodiscard]] InputFiles CollectInputFiles(const std::vector<std::string>& inputs, const std::string& listPath);
+// links to folders, and without hidden files and folders (names starting with '.')
+// unless `hidden`; a hidden file named on its own is taken. The list itself is never
+// taken, whatever path names it.
+[[nodiscard]] InputFiles CollectInputFiles(const std::vector<std::string>& inputs, const std::string& listPath,
+                                           bool hidden);
