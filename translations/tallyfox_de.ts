@@ -124,6 +124,10 @@
         <source>&amp;Verify selected again</source>
         <translation>Auswahl erneut p&amp;rüfen</translation>
     </message>
+    <message>
+        <source>Files not in any list</source>
+        <translation>Dateien in keiner Liste</translation>
+    </message>
 </context>
 <context>
     <name>ColourPicker</name>
@@ -192,6 +196,10 @@
     <message>
         <source>Copy Location</source>
         <translation>Ort kopieren</translation>
+    </message>
+    <message>
+        <source>Generate List of Folder...</source>
+        <translation>Liste des Ordners erstellen...</translation>
     </message>
 </context>
 <context>
@@ -319,6 +327,26 @@
         <source>Recent files</source>
         <translation>Zuletzt geöffnete Dateien</translation>
     </message>
+    <message>
+        <source>Generate With SHA-&amp;1</source>
+        <translation>Mit SHA-&amp;1 erstellen</translation>
+    </message>
+    <message>
+        <source>Generate With SHA-&amp;256</source>
+        <translation>Mit SHA-&amp;256 erstellen</translation>
+    </message>
+    <message>
+        <source>Generate With SHA-&amp;512</source>
+        <translation>Mit SHA-&amp;512 erstellen</translation>
+    </message>
+    <message>
+        <source>Generate With &amp;BLAKE2b</source>
+        <translation>Mit &amp;BLAKE2b erstellen</translation>
+    </message>
+    <message>
+        <source>Generate With BLAKE&amp;3</source>
+        <translation>Mit BLAKE&amp;3 erstellen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -390,13 +418,21 @@
         <source>Create [%s] failed.</source>
         <translation>Erstellen von [%s] fehlgeschlagen.</translation>
     </message>
+    <message>
+        <source>Every file is in a list.</source>
+        <translation>Jede Datei steht in einer Liste.</translation>
+    </message>
+    <message>
+        <source>Files not in any list: %1</source>
+        <translation>Dateien in keiner Liste: %1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>
-    <message>
-        <source>SFV(*.sfv); MD5(*.md5) (*.sfv *.md5);;Simple File Verification(*.sfv);;MD5 (*.md5);;SHA-1, SHA-256, SHA-512 (*.sha1 *.sha256 *.sha512 *SUMS);;All files (*)</source>
-        <translation>SFV(*.sfv); MD5(*.md5) (*.sfv *.md5);;Simple File Verification(*.sfv);;MD5 (*.md5);;SHA-1, SHA-256, SHA-512 (*.sha1 *.sha256 *.sha512 *SUMS);;Alle Dateien (*)</translation>
-    </message>
     <message>
         <source>Tallyfox</source>
         <translation>Tallyfox</translation>
@@ -418,6 +454,22 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Save Report</source>
         <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>SFV(*.sfv); MD5(*.md5) (*.sfv *.md5);;Simple File Verification(*.sfv);;MD5 (*.md5);;SHA-1, SHA-256, SHA-512 (*.sha1 *.sha256 *.sha512 *SUMS);;BLAKE2b, BLAKE3 (*.b2 *.b3 *SUMS);;All files (*)</source>
+        <translation>SFV(*.sfv); MD5(*.md5) (*.sfv *.md5);;Simple File Verification(*.sfv);;MD5 (*.md5);;SHA-1, SHA-256, SHA-512 (*.sha1 *.sha256 *.sha512 *SUMS);;BLAKE2b, BLAKE3 (*.b2 *.b3 *SUMS);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open Folder of Lists</source>
+        <translation>Ordner mit Listen öffnen</translation>
+    </message>
+    <message>
+        <source>One list in each &amp;folder (named after its folder)</source>
+        <translation>Eine Liste in jedem &amp;Ordner (nach ihm benannt)</translation>
+    </message>
+    <message>
+        <source>Include &amp;hidden files</source>
+        <translation>&amp;Versteckte Dateien einschließen</translation>
     </message>
 </context>
 <context>
@@ -484,6 +536,13 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Select Color</source>
         <translation>Farbe auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Open &amp;Folder of Lists...</source>
+        <translation>&amp;Ordner mit Listen öffnen...</translation>
     </message>
 </context>
 <context>
