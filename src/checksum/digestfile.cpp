@@ -9,6 +9,15 @@
 std::string DigestFile(ReadOnlyFile& file, const std::string& path, DigestAlgorithm algorithm,
                        ProgressSink& progress, std::int64_t totalBytes, std::uint64_t& bytesDone)
 {
+    if (algorithm == DigestAlgorithm::Blake3) {
+        return Blake3File(file, path, progress, totalBytes, bytesDone);
+    }
+    return DigestFile(file, path, algorithm, 1, progress, totalBytes, bytesDone);
+}
+
+std::string DigestFile(ReadOnlyFile& file, const std::string& path, DigestAlgorithm algorithm, int rangeThreads,
+                       ProgressSink& progress, std::int64_t totalBytes, std::uint64_t& bytesDone)
+{
     switch (algorithm) {
     case DigestAlgorithm::Md5:
         return Md5File(file, path, progress, totalBytes, bytesDone);
@@ -20,7 +29,7 @@ std::string DigestFile(ReadOnlyFile& file, const std::string& path, DigestAlgori
     case DigestAlgorithm::Sha3_512:
         return ShaFile(file, path, algorithm, progress, totalBytes, bytesDone);
     case DigestAlgorithm::Blake3:
-        return Blake3File(file, path, progress, totalBytes, bytesDone);
+        return Blake3File(file, path, rangeThreads, progress, totalBytes, bytesDone);
     case DigestAlgorithm::Crc32:
         break;
     }

@@ -14,3 +14,8 @@ class ReadOnlyFile;
 // Raises FileError as they do. Not for CRC-32, whose engine returns result codes.
 [[nodiscard]] std::string DigestFile(ReadOnlyFile& file, const std::string& path, DigestAlgorithm algorithm,
                                      ProgressSink& progress, std::int64_t totalBytes, std::uint64_t& bytesDone);
+// The same with BLAKE3 on up to `rangeThreads` threads for one large file, as the
+// worker's CRC-32 engine is set up (one thread when several files are in flight).
+[[nodiscard]] std::string DigestFile(ReadOnlyFile& file, const std::string& path, DigestAlgorithm algorithm,
+                                     int rangeThreads, ProgressSink& progress, std::int64_t totalBytes,
+                                     std::uint64_t& bytesDone);

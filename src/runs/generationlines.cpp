@@ -27,7 +27,7 @@ std::optional<std::string> ChecksumEntryLine(const ChosenFile& chosen, ReadOnlyF
     }
     try {
         const std::string digest =
-            DigestFile(file, chosen.path, KindAlgorithm(kind), progress, totalBytes, bytesDone);
+            DigestFile(file, chosen.path, KindAlgorithm(kind), engine.RangeThreads(), progress, totalBytes, bytesDone);
         return DigestListEntryLine(kind, tagged, digest, chosen.entryName);
     } catch (const FileError& error) {
         readError = error.ErrorCode();

@@ -85,7 +85,7 @@ EntryStatus VerifyRunState::CheckDigest(int row, ReadOnlyFile& file, bool presen
     }
     try {
         const std::string digest = DigestFile(file, EntryPath(row), entrytraits::Algorithm(traits),
-                                              *worker.progress, m_totalBytes, worker.bytesDone);
+                                              worker.engine.RangeThreads(), *worker.progress, m_totalBytes, worker.bytesDone);
         return FoundChecksumVerdict(m_list, row, digest);
     } catch (const FileError& error) {
         // Opened, but a read failed part-way.
