@@ -39,13 +39,13 @@ expect() {
   fi
 }
 
-expect CheckLongOptions "--help --jobs --report" tallyfox-check --
-expect CheckOptionPrefix "--report" tallyfox-check --re
+expect CheckLongOptions "--extra --help --hidden --jobs --recursive --report" tallyfox-check --
+expect CheckOptionPrefix "--recursive --report" tallyfox-check --re
 expect CheckListsAndFolders "SHA256SUMS folder photos.sfv release.MD5" tallyfox-check ""
 expect CheckReportTakesAnyFile "notes.txt" tallyfox-check --report no
 expect CheckJobsValues "1 2 3 4 5 6 7 8 auto" tallyfox-check --jobs ""
 expect CreateKinds "--md5" tallyfox-create --m
-expect CreateShortAndLongOptions "--help --jobs --md5 --output --sfv -h -j -o" tallyfox-create -
+expect CreateShortAndLongOptions "--blake2b --blake3 --help --hidden --jobs --md5 --output --per-folder --sfv --sha1 --sha256 --sha512 --tag -h -j -o" tallyfox-create -
 expect CreateOutputIsAPath "notes.txt" tallyfox-create --sfv -o no
 expect CreateFilesToList "SHA256SUMS folder notes.txt photos.sfv release.MD5" tallyfox-create --md5 -o x.md5 ""
 expect CreateJobsValues "auto" tallyfox-create -j a
