@@ -1,7 +1,7 @@
 // Creating a new list from the files selected in the folder browser: where it goes and
 // which kind, its head, and the generation run behind its progress dialog.
 
-#include "mainwindow.h"
+#include "listcreator.h"
 
 #include "abortflag.h"
 #include "chosenfiles.h"
@@ -74,13 +74,20 @@ bool ListIsChosen(const std::string& folder, const std::vector<FileRecord>& sele
 
 }  // namespace
 
-int MainWindow::ChooseOutputFile(int& requestedKind, std::string& outputPath)
+ListCreator::ListCreator(QWidget& window, FolderBrowser& browser, ModalDialogs& dialogs,
+                         std::function<int()> filesInFlight)
+    : m_window(window), m_browser(browser), m_dialogs(dialogs),
+      m_filesInFlight(std::move(filesInFlight))
+{
+}
+
+int ListCreator::ChooseOutputFile(int& requestedKind, std::string& outputPath)
 {
     const ListKind requested = NormalizeRequestedKind(requestedKind);
     requestedKind = static_cast<int>(requested);
-    const std::string& folder = m_browser->CurrentFolder();
+    const std::string& folder = m_browser.CurrentFolder();
     const std::optional<SaveListAnswer> answer =
-        m_dialogs->AskListToSave(this, QFile::decodeName(folder.c_str()), SuggestedListName(folder, requested),
+        m_dialogs.AskListToSave(&m_window, QFile::decodeName(folder.c_str()), SuggestedListName(folder, requested),
                                  SaveListFilters(OutputFilter(requested)));
     if (!answer.has_value() || answer->path.isEmpty()) {
         return 0;
@@ -91,21 +98,21 @@ int MainWindow::ChooseOutputFile(int& requestedKind, std::string& outputPath)
     // The dialog asked about the name as given; a name that gained its extension here
     // may name another file that exists.
     if (path != given && std::filesystem::exists(path) &&
-        !m_dialogs->ConfirmReplace(this, QFile::decodeName(path.c_str()))) {
+        !m_dialogs.ConfirmReplace(&m_window, QFile::decodeName(path.c_str()))) {
         return 0;
     }
     outputPath = std::move(path);
     return static_cast<int>(kind);
 }
 
-bool MainWindow::CreateChecksumFile(int requestedKind)
+bool ListCreator::CreateChecksumFile(int requestedKind)
 {
-    if (m_generateDialog != nullptr) {
+    if (m_dialog != nullptr) {
         return false;  // the last run is still ending
     }
-    const std::vector<FileRecord> selected = m_browser->SelectedRecords();
+    const std::vector<FileRecord> selected = m_browser.SelectedRecords();
     if (selected.empty()) {
-        m_dialogs->ShowError(this, tr(kNoFilesSelectedMessage));
+        m_dialogs.ShowError(&m_window, tr(kNoFilesSelectedMessage));
         return false;
     }
     std::string outputPath;
@@ -115,9 +122,9 @@ bool MainWindow::CreateChecksumFile(int requestedKind)
     }
 
     // A list over one of its own files would replace that file: refused, nothing written.
-    const std::string& folder = m_browser->CurrentFolder();
+    const std::string& folder = m_browser.CurrentFolder();
     if (ListIsChosen(folder, selected, outputPath)) {
-        m_dialogs->ShowError(this, QFile::decodeName(ListIsAnInputMessage(outputPath).c_str()));
+        m_dialogs.ShowError(&m_window, QFile::decodeName(ListIsAnInputMessage(outputPath).c_str()));
         return false;
     }
     std::vector<FileRecordInfo> records;
@@ -149,35 +156,35 @@ bool MainWindow::CreateChecksumFile(int requestedKind)
     job.writePath = headPath;
     job.kind = kind;
     job.chosen = std::move(chosen);
-    job.filesInFlight = m_settings.filesInFlight;
-    auto* dialog = new GenerateDialog(this);
+    job.filesInFlight = m_filesInFlight();
+    auto* dialog = new GenerateDialog(&m_window);
     dialog->SetShowError([this, outputPath](QWidget*, const QString& text) {
         if (!m_closing) {
             ShowCreateError(text, outputPath);
         }
     });
     // The dialog ending (Cancel, close request, end of the run) gives the window back.
-    connect(dialog, &QDialog::finished, this, [this] { setEnabled(true); });
-    connect(dialog, &GenerateDialog::generationEnded, this, &MainWindow::OnGenerationEnded);
-    m_generateDialog = dialog;
-    setEnabled(false);
+    connect(dialog, &QDialog::finished, this, [this] { m_window.setEnabled(true); });
+    connect(dialog, &GenerateDialog::generationEnded, this, &ListCreator::OnGenerationEnded);
+    m_dialog = dialog;
+    m_window.setEnabled(false);
     dialog->setEnabled(true);  // a window of its own, not greyed with its owner
     dialog->Start(std::move(job));
     return true;
 }
 
-HeadOutcome MainWindow::WriteHeadWithRemark(const std::string& listPath, const ChosenFiles& chosen)
+HeadOutcome ListCreator::WriteHeadWithRemark(const std::string& listPath, const ChosenFiles& chosen)
 {
     // Written on a helper thread while this thread waits, so the pop-up can appear when
     // the head takes longer than a blink; the window takes no input meanwhile.
     const DateTimeFields now = LocalDateTime(std::time(nullptr));
-    RemarkDialog remark(this);
+    RemarkDialog remark(&m_window);
     QEventLoop loop;
     QTimer showLater;
     showLater.setSingleShot(true);
     connect(&showLater, &QTimer::timeout, &remark, &QWidget::show);
     HeadOutcome outcome;
-    setEnabled(false);
+    m_window.setEnabled(false);
     remark.setEnabled(true);
     std::thread writer([&] {
         outcome = WriteSfvHead(listPath, chosen, now);
@@ -188,37 +195,35 @@ HeadOutcome MainWindow::WriteHeadWithRemark(const std::string& listPath, const C
     writer.join();
     showLater.stop();
     remark.close();
-    setEnabled(true);
+    m_window.setEnabled(true);
     return outcome;
 }
 
-void MainWindow::OnGenerationEnded()
+void ListCreator::OnGenerationEnded()
 {
-    setEnabled(true);
-    if (m_generateDialog != nullptr) {
-        m_generateDialog->deleteLater();
-        m_generateDialog = nullptr;
+    m_window.setEnabled(true);
+    if (m_dialog != nullptr) {
+        m_dialog->deleteLater();
+        m_dialog = nullptr;
     }
     ++m_finishedGenerations;
-    if (!m_checksumView && !m_closing) {
-        m_fileList->setFocus();  // the keyboard goes on where it left off
-    }
-    emit GenerationEnded();
+    emit Ended();
 }
 
-void MainWindow::ShowCreateError(const QString& text, const std::string& outputPath)
+void ListCreator::ShowCreateError(const QString& text, const std::string& outputPath)
 {
     // "Create [%s] failed." gets the system's reason beside it; other texts say theirs.
     if (text == QFile::decodeName(CreateFailedMessage(outputPath).c_str())) {
-        m_dialogs->ShowErrorWithDetail(this, text, QString::fromLocal8Bit(CreateFailureReason(outputPath)));
+        m_dialogs.ShowErrorWithDetail(&m_window, text, QString::fromLocal8Bit(CreateFailureReason(outputPath)));
     } else {
-        m_dialogs->ShowError(this, text);
+        m_dialogs.ShowError(&m_window, text);
     }
 }
 
-void MainWindow::StopGeneration()
+void ListCreator::Shutdown()
 {
-    if (m_generateDialog != nullptr) {
-        m_generateDialog->Shutdown();
+    m_closing = true;
+    if (m_dialog != nullptr) {
+        m_dialog->Shutdown();
     }
 }
