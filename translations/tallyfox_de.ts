@@ -506,13 +506,6 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
-    <message>
-        <source>The settings file %1 cannot be written. Settings are read from it and from now on saved to %2.</source>
-        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden. Die Einstellungen werden aus ihr gelesen und ab jetzt in %2 gespeichert.</translation>
-    </message>
-</context>
-<context>
     <name>RecentFiles</name>
     <message>
         <source>Open &amp;Folder of Lists...</source>
@@ -917,6 +910,13 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>%1 of %2.</source>
         <translation>%1 von %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSettings</name>
+    <message>
+        <source>The settings file %1 cannot be written. Settings are read from it and from now on saved to %2.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden. Die Einstellungen werden aus ihr gelesen und ab jetzt in %2 gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -164,9 +164,9 @@ void WindowSettings::NoteWhereSettingsGo()
     if (m_iniPath.isEmpty() || IniReadPath() == m_iniPath) {
         return;
     }
-    m_dialogs.ShowNote(&m_window, QObject::tr("The settings file %1 cannot be written. Settings are read from it and "
-                                 "from now on saved to %2.")
-                                  .arg(IniReadPath(), m_iniPath));
+    m_dialogs.ShowNote(&m_window, tr("The settings file %1 cannot be written. Settings are read from it and "
+                                     "from now on saved to %2.")
+                                      .arg(IniReadPath(), m_iniPath));
 }
 
 void WindowSettings::ApplyListFont(const FontRecord& record)

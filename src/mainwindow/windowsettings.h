@@ -2,6 +2,7 @@
 
 #include "settings.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QString>
 
@@ -14,6 +15,8 @@ class RunPresenter;
 // options, the window's place, the recent files), changed through the settings dialog
 // ("Properties", over MainSettingsHost) and saved at close and after OK.
 class WindowSettings final {
+    Q_DECLARE_TR_FUNCTIONS(WindowSettings)
+
 public:
     // `iniPath` empty: no settings file is read or written. `iniReadPath` empty: the
     // settings are read from `iniPath`.
