@@ -19,6 +19,7 @@
 //       window, RUNS times; prints the best wall time from the command to the end of
 //       the run.
 
+#include "checksumlist.h"
 #include "checksumlistmodel.h"
 #include "checksumlistview.h"
 #include "listfilterbar.h"

@@ -251,6 +251,13 @@
     </message>
 </context>
 <context>
+    <name>ListCreator</name>
+    <message>
+        <source>No Files Selected.</source>
+        <translation>Keine Dateien ausgewählt.</translation>
+    </message>
+</context>
+<context>
     <name>ListFilterBar</name>
     <message>
         <source>All files</source>
@@ -351,36 +358,12 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>No program to open folders was found.</source>
-        <translation>Es wurde kein Programm zum Öffnen von Ordnern gefunden.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 cannot be written. Settings are read from it and from now on saved to %2.</source>
-        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden. Die Einstellungen werden aus ihr gelesen und ab jetzt in %2 gespeichert.</translation>
-    </message>
-    <message>
-        <source>Checksum list</source>
-        <translation>Prüfsummenliste</translation>
-    </message>
-    <message>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Save &amp;Report...</source>
-        <translation>&amp;Bericht speichern...</translation>
-    </message>
-    <message>
-        <source>Right-click or press Ctrl+S to save a report of these results</source>
-        <translation>Rechtsklick oder Strg+S speichert einen Bericht dieser Ergebnisse</translation>
-    </message>
-    <message>
-        <source>Files</source>
-        <translation>Dateien</translation>
     </message>
     <message>
         <source>OK: %d</source>
@@ -411,24 +394,8 @@
         <translation>Tallyfox %1</translation>
     </message>
     <message>
-        <source>No Files Selected.</source>
-        <translation>Keine Dateien ausgewählt.</translation>
-    </message>
-    <message>
         <source>Create [%s] failed.</source>
         <translation>Erstellen von [%s] fehlgeschlagen.</translation>
-    </message>
-    <message>
-        <source>Every file is in a list.</source>
-        <translation>Jede Datei steht in einer Liste.</translation>
-    </message>
-    <message>
-        <source>Files not in any list: %1</source>
-        <translation>Dateien in keiner Liste: %1</translation>
-    </message>
-    <message>
-        <source>... and %1 more</source>
-        <translation>... und %1 weitere</translation>
     </message>
 </context>
 <context>
@@ -561,6 +528,25 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>CSV (*.csv)</source>
         <translation>CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>RunPresenter</name>
+    <message>
+        <source>No program to open folders was found.</source>
+        <translation>Es wurde kein Programm zum Öffnen von Ordnern gefunden.</translation>
+    </message>
+    <message>
+        <source>Checksum list</source>
+        <translation>Prüfsummenliste</translation>
+    </message>
+    <message>
+        <source>Save &amp;Report...</source>
+        <translation>&amp;Bericht speichern...</translation>
+    </message>
+    <message>
+        <source>Right-click or press Ctrl+S to save a report of these results</source>
+        <translation>Rechtsklick oder Strg+S speichert einen Bericht dieser Ergebnisse</translation>
     </message>
 </context>
 <context>
@@ -837,6 +823,21 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>UnlistedNote</name>
+    <message>
+        <source>Every file is in a list.</source>
+        <translation>Jede Datei steht in einer Liste.</translation>
+    </message>
+    <message>
+        <source>Files not in any list: %1</source>
+        <translation>Dateien in keiner Liste: %1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+</context>
+<context>
     <name>VerdictBar</name>
     <message>
         <source>1 file</source>
@@ -909,6 +910,20 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>%1 of %2.</source>
         <translation>%1 von %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSettings</name>
+    <message>
+        <source>The settings file %1 cannot be written. Settings are read from it and from now on saved to %2.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden. Die Einstellungen werden aus ihr gelesen und ab jetzt in %2 gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowViews</name>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
     </message>
 </context>
 </TS>

@@ -1,14 +1,17 @@
-// The command dispatcher of the main window and the commands that live here.
+// The command dispatcher of the main window, the commands that live here, and what
+// the window passes on to its collaborators.
 
 #include "mainwindow.h"
 
-#include "checksumlistmodel.h"
-#include "entrysizes.h"
-#include "mainsettingshost.h"
+#include "listcreator.h"
+#include "listopener.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
 #include "outputchoice.h"
-#include "sizetext.h"
+#include "runpresenter.h"
+#include "verdictstrip.h"
+#include "windowsettings.h"
+#include "windowviews.h"
 
 #include <QAction>
 
@@ -16,7 +19,7 @@ void MainWindow::OnCommand(CommandId id)
 {
     // What the run reported before the command arrived counts as having happened
     // before it: a run that has just ended gives its buttons back first.
-    ApplyRunReports();
+    m_run->ApplyRunReports();
     if (const QAction* action = m_toolbar->Action(id); action != nullptr && !action->isEnabled()) {
         return;  // a greyed button does nothing, also when its command comes another way
     }
@@ -27,23 +30,20 @@ void MainWindow::OnCommand(CommandId id)
     }
     switch (id) {
     case CommandId::Open:
-        OnOpenCommand();
+        m_opener->AskAndOpen();
         break;
     case CommandId::ViewToggle:
-        m_checksumView = !m_checksumView;
-        ShowView();
+        m_views->ToggleView();
         break;
     case CommandId::StartPause:
         // The run's events set the button's look, whatever the click's own toggle did.
-        m_controller.StartPause();
-        ApplyRunReports();
+        m_run->StartPause();
         break;
     case CommandId::Stop:
-        m_controller.Stop();
-        ApplyRunReports();
+        m_run->Stop();
         break;
     case CommandId::Properties:
-        OnPropertiesCommand();
+        m_settings->RunPropertiesDialog(m_opener->Recent());
         break;
     case CommandId::AlwaysOnTop:
         ToggleAlwaysOnTop();
@@ -52,12 +52,10 @@ void MainWindow::OnCommand(CommandId id)
         m_dialogs->ShowAbout(this);
         break;
     case CommandId::EmptyRecentList:
-        m_recentFiles.Clear();
+        m_opener->Recent().Clear();
         break;
     case CommandId::OpenFolderOfLists:
-        if (const QString folder = m_dialogs->AskFolderToOpen(this); !folder.isEmpty()) {
-            OpenFolderOfLists(folder);
-        }
+        m_opener->AskAndOpenFolder();
         break;
     case CommandId::Generate:
     case CommandId::GenerateSfv:
@@ -67,51 +65,14 @@ void MainWindow::OnCommand(CommandId id)
     case CommandId::GenerateSha512:
     case CommandId::GenerateBlake2b:
     case CommandId::GenerateBlake3:
-        CreateChecksumFile(static_cast<int>(RequestedKindOfCommand(value)));
+        m_creator->CreateChecksumFile(static_cast<int>(RequestedKindOfCommand(value)));
         break;
     case CommandId::SaveReport:
-        OnSaveReportCommand();
+        m_run->OnSaveReportCommand();
         break;
     default:
         break;
     }
-}
-
-void MainWindow::OnOpenCommand()
-{
-    const QString path = m_dialogs->AskListToOpen(this);
-    if (!path.isEmpty()) {
-        OpenChecksumList(path);
-    }
-}
-
-void MainWindow::OnPropertiesCommand()
-{
-    const int sizeTypeBefore = m_settings.sizeType;
-    MainSettingsHost host(*this, *m_dialogs);
-    const bool confirmed = m_dialogs->RunSettingsDialog(this, host);
-    ApplyListSettings(sizeTypeBefore);
-    if (confirmed) {
-        SaveSettings();  // a crash after OK keeps what OK confirmed
-    }
-}
-
-void MainWindow::ApplyListSettings(int sizeTypeBefore)
-{
-    ApplyFullRowSelect();
-    if (m_settings.sizeType != sizeTypeBefore) {
-        RefreshAllRowSizes();
-    }
-}
-
-void MainWindow::RefreshAllRowSizes()
-{
-    const std::vector<std::uint64_t> sizes = QueryEntrySizes(m_list.BaseFolder(), m_list.Rows(), m_list.AllRowTraits());
-    m_list.SetSizeType(m_settings.sizeType);
-    for (std::size_t row = 0; row < sizes.size(); ++row) {
-        m_list.SetRowSize(static_cast<int>(row), sizes[row]);
-    }
-    m_model->AllRowsChanged();
 }
 
 void MainWindow::ToggleAlwaysOnTop()
@@ -127,3 +88,50 @@ void MainWindow::ToggleAlwaysOnTop()
     }
     m_toolbar->SetButtonState(CommandId::AlwaysOnTop, m_alwaysOnTop ? ButtonState::EnabledChecked : ButtonState::Enabled);
 }
+
+void MainWindow::OpenChecksumList(const QString& path)
+{
+    m_opener->OpenChecksumList(path);
+}
+
+void MainWindow::OpenAndVerifyChecksumList(const QString& path)
+{
+    m_opener->OpenAndVerifyChecksumList(path);
+}
+
+void MainWindow::OpenFolderOfLists(const QString& folder)
+{
+    m_opener->OpenFolderOfLists(folder);
+}
+
+void MainWindow::OpenRecentFile(int n)
+{
+    m_opener->OpenRecentFile(n);
+}
+
+void MainWindow::SetSplitterPos(int x)
+{
+    m_views->SetSplitterPos(x);
+}
+
+const ChecksumList& MainWindow::List() const noexcept { return m_run->List(); }
+const RecentFiles& MainWindow::Recent() const noexcept { return m_opener->Recent(); }
+const Settings& MainWindow::CurrentSettings() const noexcept { return m_settings->Current(); }
+ChecksumListView* MainWindow::ListView() const noexcept { return m_run->ListView(); }
+ChecksumListModel* MainWindow::ListModel() const noexcept { return m_run->ListModel(); }
+ChecksumListProxy* MainWindow::ListProxy() const noexcept { return m_run->ListProxy(); }
+ListFilterBar* MainWindow::FilterBar() const noexcept { return m_run->FilterBar(); }
+VerdictBar* MainWindow::Verdict() const noexcept { return m_run->Verdict().Bar(); }
+ChecksumRowMenu* MainWindow::RowMenu() const noexcept { return m_run->RowMenu(); }
+StatusBarParts* MainWindow::StatusBar() const noexcept { return m_run->StatusBar(); }
+ProgressPanel* MainWindow::Panel() const noexcept { return m_run->Panel(); }
+QAction* MainWindow::SaveReportAction() const noexcept { return m_run->SaveReportAction(); }
+FolderBrowser* MainWindow::Browser() const noexcept { return m_views->Browser(); }
+bool MainWindow::IsLoading() const noexcept { return m_opener != nullptr && m_opener->IsLoading(); }
+bool MainWindow::ChecksumViewShown() const noexcept { return m_views->ChecksumViewShown(); }
+bool MainWindow::PanelShown() const noexcept { return m_run->PanelShown(); }
+int MainWindow::SplitterPos() const noexcept { return m_views->SplitterPos(); }
+int MainWindow::FinishedRuns() const noexcept { return m_run->FinishedRuns(); }
+GenerateDialog* MainWindow::OpenGenerateDialog() const noexcept { return m_creator->OpenDialog(); }
+int MainWindow::FinishedGenerations() const noexcept { return m_creator->FinishedGenerations(); }
+const QFont& MainWindow::HeaderFont() const noexcept { return m_settings->HeaderFont(); }

@@ -1,24 +1,20 @@
 #include "mainsettingshost.h"
 
-#include "checksumlistmodel.h"
-#include "checksumlistview.h"
 #include "colorref.h"
 #include "fontconversion.h"
-#include "mainwindow.h"
 #include "modaldialogs.h"
-
-#include <QHeaderView>
+#include "windowsettings.h"
 
 #include <utility>
 
-MainSettingsHost::MainSettingsHost(MainWindow& window, ModalDialogs& dialogs)
-    : m_window(window), m_dialogs(dialogs)
+MainSettingsHost::MainSettingsHost(WindowSettings& settings, QWidget& window, ModalDialogs& dialogs)
+    : m_settings(settings), m_window(window), m_dialogs(dialogs)
 {
 }
 
 const Settings& MainSettingsHost::CurrentSettings() const
 {
-    return m_window.m_settings;
+    return m_settings.Current();
 }
 
 bool MainSettingsHost::IsAssociated(const QString& extension) const
@@ -69,36 +65,30 @@ std::optional<FontRecord> MainSettingsHost::ChooseListFont(QWidget* parent, cons
 
 void MainSettingsHost::ApplyListFont(const FontRecord& record)
 {
-    m_window.ApplyListFont(record);
+    m_settings.ApplyListFont(record);
 }
 
 void MainSettingsHost::ApplyHeaderFont()
 {
-    m_window.m_listView->horizontalHeader()->setFont(m_window.m_headerFont);
+    m_settings.ReapplyHeaderFont();
 }
 
 void MainSettingsHost::RefreshListLayout()
 {
-    m_window.RefreshListLayout();
+    m_settings.RefreshListLayout();
 }
 
 void MainSettingsHost::SetRowColours(const ListViewColorRecord& colours)
 {
-    m_window.m_settings.rowColours = colours;
-    m_window.m_model->SetRowColours(colours);
+    m_settings.SetRowColours(colours);
 }
 
 void MainSettingsHost::SetFlags(std::int32_t savePosition, std::int32_t fullRowSelect, std::int32_t autoScroll)
 {
-    Settings& settings = m_window.m_settings;
-    settings.windowPos.savePosition = savePosition;
-    settings.fullRowSelect = fullRowSelect;
-    settings.autoScroll = autoScroll;
-    m_window.m_controller.SetAutoScroll(autoScroll != 0);
+    m_settings.SetFlags(savePosition, fullRowSelect, autoScroll);
 }
 
 void MainSettingsHost::SetSizeType(std::int32_t sizeType)
 {
-    m_window.m_settings.sizeType = sizeType;
-    m_window.m_controller.SetSizeType(sizeType);
+    m_settings.SetSizeType(sizeType);
 }

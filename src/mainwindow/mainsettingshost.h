@@ -6,14 +6,14 @@
 #include <QPointer>
 #include <QWidget>
 
-class MainWindow;
+class WindowSettings;
 class ModalDialogs;
 
-// The main window as the settings dialog sees it: its settings, the user's file
+// The main window as the settings dialog sees it (over WindowSettings): its settings, the user's file
 // associations, the font dialog, and the list's font, colours and run options.
 class MainSettingsHost final : public SettingsHost {
 public:
-    MainSettingsHost(MainWindow& window, ModalDialogs& dialogs);
+    MainSettingsHost(WindowSettings& settings, QWidget& window, ModalDialogs& dialogs);
 
     [[nodiscard]] const Settings& CurrentSettings() const override;
     [[nodiscard]] bool IsAssociated(const QString& extension) const override;
@@ -32,7 +32,8 @@ private:
     // "Register update failed." once per OK when an association could not be changed.
     void ReportAssociationFailure();
 
-    MainWindow& m_window;
+    WindowSettings& m_settings;
+    QWidget& m_window;
     ModalDialogs& m_dialogs;
     DesktopAssociations m_associations;
     QPointer<QWidget> m_parent;  // what the dialog's OK reports over

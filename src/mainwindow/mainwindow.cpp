@@ -1,31 +1,27 @@
 #include "mainwindow.h"
 
 #include "abortflag.h"
-#include "checksumlistmodel.h"
-#include "checksumlistview.h"
 #include "commandline.h"
-#include "desktopservices.h"
 #include "desktopassociations.h"
-#include "filesystemnamespace.h"
 #include "folderbrowser.h"
-#include "listloader.h"
-#include "liveprogress.h"
+#include "listcreator.h"
+#include "listopener.h"
 #include "mainlayout.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
-#include "progresspanel.h"
-#include "statusbarparts.h"
+#include "runpresenter.h"
 #include "toolbaricons.h"
+#include "windowsettings.h"
 #include "windowtitle.h"
+#include "windowviews.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QMenu>
-#include <QSplitter>
 #include <QKeySequence>
-#include <QTableView>
+#include <QMenu>
 
 namespace {
 
@@ -33,13 +29,10 @@ namespace {
 constexpr int kInitialWidth = 588;
 constexpr int kInitialHeight = 500;
 constexpr int kStartupTimerMs = 100;  // timer 1001
-constexpr int kReportIntervalMs = 33; // about 30 refreshes a second during a run
 
 }  // namespace
 
-MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
-    : QWidget(parent), m_options(std::move(options)), m_splitterPos(kInitialSplitterPos),
-      m_observer([this](bool urgent) { WakeForRunReports(urgent); }), m_controller(m_list, m_observer)
+MainWindow::MainWindow(MainWindowOptions options, QWidget* parent) : QWidget(parent), m_options(std::move(options))
 {
     if (m_options.dialogs == nullptr) {
         m_ownDialogs = std::make_unique<QtModalDialogs>();
@@ -58,24 +51,34 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     resize(kInitialWidth, kInitialHeight);
     setMinimumSize(kMinWindowWidth, kMinWindowHeight);
 
-    SetUpChecksumList();
-    // Fonts: the stored list font or the default, and the default for the header.
-    m_defaultFont = DefaultFontRecord(logicalDpiY());
-    m_settings = ReadSettings();
-    ApplyListFont(m_settings.listFontStored ? m_settings.listFont : m_defaultFont);
-    ApplyHeaderFont(m_defaultFont);
+    // The children are made in this order, which is also the order of the keyboard's
+    // focus chain: the list's widgets, the toolbar, the progress panel, the status bar
+    // and the browser.
+    m_run = std::make_unique<RunPresenter>(*this, *m_dialogs, m_options.desktop,
+                                           [this] { return m_views == nullptr || m_views->ChecksumViewShown(); });
+    m_run->SetLoadingQuery([this] { return IsLoading(); });
+    connect(m_run.get(), &RunPresenter::CommandRequested, this, &MainWindow::OnCommand);
+    connect(m_run.get(), &RunPresenter::RunEnded, this, &MainWindow::RunEnded);
+    m_settings = std::make_unique<WindowSettings>(*this, *m_run, *m_dialogs, m_options.iniPath, m_options.iniReadPath);
+    m_settings->Load();
     SetUpToolbar();
-    SetUpProgressPanel();
-    SetUpStatusBar();
-    SetUpBrowser();
-    m_checksumView = true;
-    SetUpLayout();
-    ShowView();
+    m_run->SetUpToolbar(*m_toolbar);
+    m_opener = std::make_unique<ListOpener>(*this, *m_toolbar, *m_dialogs, *m_run,
+                                            [this] { return m_settings->Current().sizeType; });
+    connect(m_opener.get(), &ListOpener::LoadEnded, this, &MainWindow::ListLoadEnded);
+    m_run->SetUpProgressPanel();
+    m_run->SetUpStatusBar();
+    m_views = std::make_unique<WindowViews>(*this, *m_toolbar, *m_run, *m_dialogs);
+    m_creator = std::make_unique<ListCreator>(
+        *this, *m_views->Browser(), *m_dialogs, [this] { return m_settings->Current().filesInFlight; },
+        [this] { return m_views->FolderTreeHasFocus(); });
+    connect(m_creator.get(), &ListCreator::Ended, this, &MainWindow::OnGenerationEnded);
+    connect(m_views->Browser(), &FolderBrowser::folderListRequested, m_creator.get(),
+            [this](const QString& folder) { m_creator->CreateFolderList(folder, 0); });
+    m_views->SetUpLayout(*m_browserOpenAction);
+    m_views->ShowView(true);
     DesktopAssociations().RegisterDocumentType(this, *m_dialogs);
-    ApplyLoadedSettings();
-
-    m_reportTimer.setInterval(kReportIntervalMs);
-    connect(&m_reportTimer, &QTimer::timeout, this, &MainWindow::ApplyRunReports);
+    m_settings->ApplyLoaded(m_opener->Recent());
 
     m_startupTimer.setInterval(kStartupTimerMs);
     connect(&m_startupTimer, &QTimer::timeout, this, &MainWindow::OnStartupTimer);
@@ -84,40 +87,28 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    StopEverything();
+}
+
+void MainWindow::StopEverything()
+{
     m_closing = true;
-    StopGeneration();
-    m_controller.Shutdown();
-    if (m_loader != nullptr) {
-        m_loader->Wait();
-    }
-    (void)EndLoadWait();
+    m_opener->BeginClosing();
+    m_creator->Shutdown();  // the lines written so far stay
+    m_run->Shutdown();
+    m_opener->WaitForLoad();
 }
 
 void MainWindow::ShowInitially()
 {
-    const WindowPosRecord& pos = m_settings.windowPos;
-    if (m_settings.windowPosStored && pos.savePosition != 0 && pos.maximized != 0) {
+    const Settings& settings = m_settings->Current();
+    const WindowPosRecord& pos = settings.windowPos;
+    if (settings.windowPosStored && pos.savePosition != 0 && pos.maximized != 0) {
         showMaximized();
     } else {
         show();
     }
-    NoteWhereSettingsGo();
-}
-
-bool MainWindow::IsLoading() const noexcept
-{
-    return m_loader != nullptr && m_loader->IsRunning();
-}
-
-void MainWindow::SetUpChecksumList()
-{
-    m_listView = new ChecksumListView(m_list, this);
-    m_model = new ChecksumListModel(m_list, this);
-    m_model->setObjectName(QStringLiteral("checksumListModel"));
-    SetUpResultsView();
-    m_listView->SetFullRowSelect(true);
-    m_listView->setVisible(m_checksumView);
-    m_listView->setAccessibleName(tr("Checksum list"));
+    m_settings->NoteWhereSettingsGo();
 }
 
 void MainWindow::SetUpToolbar()
@@ -125,7 +116,7 @@ void MainWindow::SetUpToolbar()
     m_toolbar = new MainToolbar(this);
     connect(m_toolbar, &MainToolbar::CommandTriggered, this, &MainWindow::OnCommand);
     connect(m_toolbar->RecentFilesMenu(), &QMenu::aboutToShow, this,
-            [this] { BuildRecentFilesMenu(*m_toolbar->RecentFilesMenu(), m_recentFiles); });
+            [this] { BuildRecentFilesMenu(*m_toolbar->RecentFilesMenu(), m_opener->Recent()); });
     // Quit from the keyboard; Escape, as in any main window, closes nothing.
     auto* quit = new QAction(tr("Quit"), this);
     quit->setObjectName(QStringLiteral("quitAction"));
@@ -138,67 +129,10 @@ void MainWindow::SetUpToolbar()
     m_browserOpenAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     m_browserOpenAction->setEnabled(false);
     connect(m_browserOpenAction, &QAction::triggered, this, [this] {
-        m_checksumView = true;
-        ShowView();
-        OnOpenCommand();
+        m_views->ShowView(true);
+        m_opener->AskAndOpen();
     });
     addAction(m_browserOpenAction);
-}
-
-void MainWindow::SetUpProgressPanel()
-{
-    m_progressPanel = new ProgressPanel(this);
-    m_progressPanel->setVisible(m_panelShown && m_checksumView);
-    m_liveProgress = std::make_unique<LiveProgress>(m_list, *m_progressPanel);
-    m_runClock.start();
-}
-
-void MainWindow::SetUpStatusBar()
-{
-    m_statusBar = new StatusBarParts(this);
-    // Saving the results the totals count: Ctrl+S anywhere in the window, or the
-    // totals' own context menu.
-    m_saveReportAction = new QAction(tr("Save &Report..."), this);
-    m_saveReportAction->setObjectName(QStringLiteral("saveReportAction"));
-    m_saveReportAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    m_saveReportAction->setEnabled(false);
-    connect(m_saveReportAction, &QAction::triggered, this, [this] { OnCommand(CommandId::SaveReport); });
-    addAction(m_saveReportAction);
-    m_statusBar->addAction(m_saveReportAction);
-    m_statusBar->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_statusBar->setToolTip(tr("Right-click or press Ctrl+S to save a report of these results"));
-    m_list.SetCounters(0, 0, 0, 0);
-    UpdateStatusBar();
-}
-
-void MainWindow::SetUpBrowser()
-{
-    // The folder browser's two halves side by side in a splitter: the tree pane on the
-    // left, the file list on the right.
-    m_browserSplitter = new QSplitter(Qt::Horizontal, this);
-    m_browserSplitter->setObjectName(QStringLiteral("browserSplitter"));
-    m_browserSplitter->setHandleWidth(kSplitterWidth);
-    m_browserSplitter->setChildrenCollapsible(false);
-    m_browserSplitter->hide();
-    connect(m_browserSplitter, &QSplitter::splitterMoved, this, [this](int x, int) { OnSplitterMoved(x); });
-
-    m_browser = new FolderBrowser(
-        std::make_unique<FileSystemNamespace>(),
-        [this](const QString& caption, const QString& text) { m_dialogs->ShowCaptionedError(this, caption, text); },
-        this);
-    m_browser->FileList()->setAccessibleName(tr("Files"));
-    connect(m_browser, &FolderBrowser::folderListRequested, this,
-            [this](const QString& folder) { CreateFolderList(folder, 0); });
-    InstallBrowserPanes(m_browser->TreePane(), m_browser->FileList());
-}
-
-void MainWindow::OpenFolderInBrowser(const QString& folder)
-{
-    if (m_checksumView) {
-        m_toolbar->Action(CommandId::ViewToggle)->trigger();
-    }
-    m_browser->NavigateToPath(QFileInfo(folder).absoluteFilePath());
-    m_fileList->setFocus();
 }
 
 void MainWindow::OnStartupTimer()
@@ -209,25 +143,55 @@ void MainWindow::OnStartupTimer()
     m_startupTimer.stop();
     const QString path = CommandLineListPath(m_options.arguments);
     if (!path.isEmpty() && QFileInfo(path).isDir()) {
-        OpenFolderInBrowser(path);
+        m_views->OpenFolderInBrowser(path);
     } else if (!path.isEmpty()) {
         OpenAndVerifyChecksumList(path);
     }
 }
 
+void MainWindow::OnGenerationEnded()
+{
+    if (!m_views->ChecksumViewShown() && !m_closing) {
+        m_views->FocusFileList();  // the keyboard goes on where it left off
+    }
+    emit GenerationEnded();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Whatever runs stops at its next check; the settings are saved; then the worker
+    // Whatever runs stops at its next check; the settings are saved; then the workers
     // and a list still being read are waited for, before anything they use goes away.
     g_abort.store(1, std::memory_order_relaxed);
-    SaveSettings();
-    m_closing = true;
+    m_settings->Save(m_opener->Recent());
     m_startupTimer.stop();
-    StopGeneration();  // the lines written so far stay
-    m_controller.Shutdown();
-    if (m_loader != nullptr) {
-        m_loader->Wait();
-    }
-    (void)EndLoadWait();
+    StopEverything();
     event->accept();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_views != nullptr) {
+        m_views->FitToWindow();
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!m_opener->DroppedListPath(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = m_opener->DroppedListPath(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    OpenChecksumList(path);
 }

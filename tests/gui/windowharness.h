@@ -4,11 +4,17 @@
 // user's desktop folders), a command line, and modal dialogs that record instead of
 // blocking.
 
+#include "checksumlist.h"
+#include "checksumlistproxy.h"
+#include "generatedialog.h"
 #include "mainwindow.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
+#include "recentfiles.h"
+#include "settings.h"
 #include "settingsdialog.h"
 #include "tempdir.h"
+#include "toolbarstates.h"
 
 #include <QAction>
 #include <QFile>

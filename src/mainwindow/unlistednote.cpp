@@ -1,13 +1,16 @@
 // "Files not in any list": the files of the folders the open list covers that no row
 // names, for a folder of lists every file beneath the folder.
 
-#include "mainwindow.h"
+#include "unlistednote.h"
 
+#include "checksumlist.h"
+#include "listopener.h"
 #include "modaldialogs.h"
 #include "pathtext.h"
 #include "unlistedfiles.h"
 
 #include <QGuiApplication>
+#include <QStringList>
 
 namespace {
 
@@ -16,13 +19,14 @@ constexpr std::size_t kNamesShown = 200;
 
 }  // namespace
 
-void MainWindow::ShowUnlistedFiles()
+void UnlistedNote::Show(QWidget& window, ModalDialogs& dialogs, const ChecksumList& list,
+                        const OpenedListSources& sources)
 {
-    if (m_list.RowCount() == 0) {
+    if (list.RowCount() == 0) {
         return;
     }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const UnlistedFiles unlisted = FindUnlistedFiles(m_list, UnlistedScope{m_folderOpen, false, m_openLists});
+    const UnlistedFiles unlisted = FindUnlistedFiles(list, UnlistedScope{sources.folder, false, sources.lists});
     QGuiApplication::restoreOverrideCursor();
     QStringList lines;
     if (unlisted.names.empty()) {
@@ -39,5 +43,5 @@ void MainWindow::ShowUnlistedFiles()
     for (const std::string& problem : unlisted.unreachable) {
         lines.append(WidePath(problem));
     }
-    m_dialogs->ShowNote(this, lines.join(QLatin1Char('\n')));
+    dialogs.ShowNote(&window, lines.join(QLatin1Char('\n')));
 }

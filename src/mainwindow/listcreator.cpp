@@ -1,7 +1,8 @@
-// Creating a new list from the files selected in the folder browser: where it goes and
-// which kind, its head, and the generation run behind its progress dialog.
+// Creating a new list from the files selected in the folder browser or from a folder of
+// its tree: where it goes and which kind, its head, and the generation run behind its
+// progress dialog.
 
-#include "mainwindow.h"
+#include "listcreator.h"
 
 #include "abortflag.h"
 #include "chosenfiles.h"
@@ -21,7 +22,6 @@
 #include "windowtexts.h"
 #include "writermessages.h"
 
-#include <QApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
@@ -81,17 +81,24 @@ bool ListIsChosen(const std::string& folder, const std::vector<FileRecord>& sele
 
 }  // namespace
 
-int MainWindow::ChooseOutputFile(int& requestedKind, std::string& outputPath, SaveListAnswer* folderChoices)
+ListCreator::ListCreator(QWidget& window, FolderBrowser& browser, ModalDialogs& dialogs,
+                         std::function<int()> filesInFlight, std::function<bool()> treeHasFocus)
+    : m_window(window), m_browser(browser), m_dialogs(dialogs),
+      m_filesInFlight(std::move(filesInFlight)), m_treeHasFocus(std::move(treeHasFocus))
+{
+}
+
+int ListCreator::ChooseOutputFile(int& requestedKind, std::string& outputPath, SaveListAnswer* folderChoices)
 {
     const ListKind requested = NormalizeRequestedKind(requestedKind);
     requestedKind = static_cast<int>(requested);
-    const std::string& folder = m_browser->CurrentFolder();
+    const std::string& folder = m_browser.CurrentFolder();
     const QString suggested = SuggestedListName(folder, requested);
     const QStringList filters = SaveListFilters(OutputFilter(requested));
     const QString where = QFile::decodeName(folder.c_str());
     const std::optional<SaveListAnswer> answer = folderChoices != nullptr
-                                                     ? m_dialogs->AskFolderListToSave(this, where, suggested, filters)
-                                                     : m_dialogs->AskListToSave(this, where, suggested, filters);
+                                                     ? m_dialogs.AskFolderListToSave(&m_window, where, suggested, filters)
+                                                     : m_dialogs.AskListToSave(&m_window, where, suggested, filters);
     if (!answer.has_value() || answer->path.isEmpty()) {
         return 0;
     }
@@ -104,28 +111,27 @@ int MainWindow::ChooseOutputFile(int& requestedKind, std::string& outputPath, Sa
     // The dialog asked about the name as given; a name that gained its extension here
     // may name another file that exists.
     if (path != given && std::filesystem::exists(path) &&
-        !m_dialogs->ConfirmReplace(this, QFile::decodeName(path.c_str()))) {
+        !m_dialogs.ConfirmReplace(&m_window, QFile::decodeName(path.c_str()))) {
         return 0;
     }
     outputPath = std::move(path);
     return static_cast<int>(kind);
 }
 
-bool MainWindow::CreateChecksumFile(int requestedKind)
+bool ListCreator::CreateChecksumFile(int requestedKind)
 {
-    if (m_generateDialog != nullptr) {
+    if (m_dialog != nullptr) {
         return false;  // the last run is still ending
     }
-    const std::vector<FileRecord> selected = m_browser->SelectedRecords();
-    if (selected.empty() && m_folderTree != nullptr && m_folderTree->isAncestorOf(QApplication::focusWidget()) &&
-        !m_browser->CurrentFolder().empty()) {
+    const std::vector<FileRecord> selected = m_browser.SelectedRecords();
+    if (selected.empty() && m_treeHasFocus() && !m_browser.CurrentFolder().empty()) {
         // Generate on the folder selected in the tree: every file beneath it.
-        return CreateFolderList(QFile::decodeName(m_browser->CurrentFolder().c_str()), requestedKind);
+        return CreateFolderList(QFile::decodeName(m_browser.CurrentFolder().c_str()), requestedKind);
     }
     if (selected.empty()) {
         // The list writer's own text, translated here; the marker lists it for lupdate.
-        static_assert(std::string_view(kNoFilesSelectedMessage) == QT_TRANSLATE_NOOP("MainWindow", "No Files Selected."));
-        m_dialogs->ShowError(this, tr(kNoFilesSelectedMessage));
+        static_assert(std::string_view(kNoFilesSelectedMessage) == QT_TRANSLATE_NOOP("ListCreator", "No Files Selected."));
+        m_dialogs.ShowError(&m_window, tr(kNoFilesSelectedMessage));
         return false;
     }
     std::string outputPath;
@@ -135,9 +141,9 @@ bool MainWindow::CreateChecksumFile(int requestedKind)
     }
 
     // A list over one of its own files would replace that file: refused, nothing written.
-    const std::string& folder = m_browser->CurrentFolder();
+    const std::string& folder = m_browser.CurrentFolder();
     if (ListIsChosen(folder, selected, outputPath)) {
-        m_dialogs->ShowError(this, QFile::decodeName(ListIsAnInputMessage(outputPath).c_str()));
+        m_dialogs.ShowError(&m_window, QFile::decodeName(ListIsAnInputMessage(outputPath).c_str()));
         return false;
     }
     std::vector<FileRecordInfo> records;
@@ -151,9 +157,9 @@ bool MainWindow::CreateChecksumFile(int requestedKind)
     return StartGeneration(kind, outputPath, ChooseFiles(records, rows, folder, outputPath), {});
 }
 
-bool MainWindow::CreateFolderList(const QString& folder, int requestedKind)
+bool ListCreator::CreateFolderList(const QString& folder, int requestedKind)
 {
-    if (m_generateDialog != nullptr) {
+    if (m_dialog != nullptr) {
         return false;  // the last run is still ending
     }
     std::string outputPath;
@@ -172,7 +178,7 @@ bool MainWindow::CreateFolderList(const QString& folder, int requestedKind)
                 lines.append(WidePath(problem.path) + QLatin1String(": ") +
                              QString::fromLocal8Bit(std::strerror(problem.error)));
             }
-            m_dialogs->ShowError(this, lines.join(QLatin1Char('\n')));
+            m_dialogs.ShowError(&m_window, lines.join(QLatin1Char('\n')));
         }
         m_folderListsToMake.clear();
         for (const FolderOfFiles& group : grouped.folders) {
@@ -185,13 +191,13 @@ bool MainWindow::CreateFolderList(const QString& folder, int requestedKind)
     }
     InputFiles input = CollectInputFiles({NarrowPath(folder)}, outputPath, choices.hidden);
     if (input.chosen.files.empty() && input.missing.empty()) {
-        m_dialogs->ShowError(this, tr(kNoFilesSelectedMessage));
+        m_dialogs.ShowError(&m_window, tr(kNoFilesSelectedMessage));
         return false;
     }
     return StartGeneration(kind, outputPath, std::move(input.chosen), std::move(input.missing));
 }
 
-bool MainWindow::StartNextFolderList()
+bool ListCreator::StartNextFolderList()
 {
     if (m_folderListsToMake.empty()) {
         return false;
@@ -202,8 +208,8 @@ bool MainWindow::StartNextFolderList()
     return StartGeneration(m_folderListKind, listPath, std::move(input.chosen), std::move(input.missing));
 }
 
-bool MainWindow::StartGeneration(int kind, const std::string& outputPath, ChosenFiles chosen,
-                                 std::vector<LeftOutFile> leftOut)
+bool ListCreator::StartGeneration(int kind, const std::string& outputPath, ChosenFiles chosen,
+                                  std::vector<LeftOutFile> leftOut)
 {
     std::string headPath;
     if (kind == static_cast<int>(ListKind::Sfv)) {
@@ -225,40 +231,40 @@ bool MainWindow::StartGeneration(int kind, const std::string& outputPath, Chosen
     job.kind = kind;
     job.chosen = std::move(chosen);
     job.leftOutBefore = std::move(leftOut);
-    job.filesInFlight = m_settings.filesInFlight;
-    auto* dialog = new GenerateDialog(this);
+    job.filesInFlight = m_filesInFlight();
+    auto* dialog = new GenerateDialog(&m_window);
     dialog->SetShowError([this, outputPath](QWidget*, const QString& text) {
         if (!m_closing) {
             ShowCreateError(text, outputPath);
         }
     });
     // The dialog ending (Cancel, close request, end of the run) gives the window back.
-    connect(dialog, &QDialog::finished, this, [this] { setEnabled(true); });
+    connect(dialog, &QDialog::finished, this, [this] { m_window.setEnabled(true); });
     connect(dialog, &GenerateDialog::generationEnded, this, [this](const GenerationOutcome& outcome) {
         if (outcome.status != GenerationStatus::Completed) {
             m_folderListsToMake.clear();  // cancelled or failed: no further folder's list
         }
         OnGenerationEnded();
     });
-    m_generateDialog = dialog;
-    setEnabled(false);
+    m_dialog = dialog;
+    m_window.setEnabled(false);
     dialog->setEnabled(true);  // a window of its own, not greyed with its owner
     dialog->Start(std::move(job));
     return true;
 }
 
-HeadOutcome MainWindow::WriteHeadWithRemark(const std::string& listPath, const ChosenFiles& chosen)
+HeadOutcome ListCreator::WriteHeadWithRemark(const std::string& listPath, const ChosenFiles& chosen)
 {
     // Written on a helper thread while this thread waits, so the pop-up can appear when
     // the head takes longer than a blink; the window takes no input meanwhile.
     const DateTimeFields now = LocalDateTime(std::time(nullptr));
-    RemarkDialog remark(this);
+    RemarkDialog remark(&m_window);
     QEventLoop loop;
     QTimer showLater;
     showLater.setSingleShot(true);
     connect(&showLater, &QTimer::timeout, &remark, &QWidget::show);
     HeadOutcome outcome;
-    setEnabled(false);
+    m_window.setEnabled(false);
     remark.setEnabled(true);
     std::thread writer([&] {
         outcome = WriteSfvHead(listPath, chosen, now);
@@ -269,42 +275,40 @@ HeadOutcome MainWindow::WriteHeadWithRemark(const std::string& listPath, const C
     writer.join();
     showLater.stop();
     remark.close();
-    setEnabled(true);
+    m_window.setEnabled(true);
     return outcome;
 }
 
-void MainWindow::OnGenerationEnded()
+void ListCreator::OnGenerationEnded()
 {
-    setEnabled(true);
-    if (m_generateDialog != nullptr) {
-        m_generateDialog->deleteLater();
-        m_generateDialog = nullptr;
+    m_window.setEnabled(true);
+    if (m_dialog != nullptr) {
+        m_dialog->deleteLater();
+        m_dialog = nullptr;
     }
     ++m_finishedGenerations;
     if (!m_folderListsToMake.empty() && !m_closing) {
         // The next folder's list once this dialog has gone.
         QTimer::singleShot(0, this, [this] { StartNextFolderList(); });
     }
-    if (!m_checksumView && !m_closing) {
-        m_fileList->setFocus();  // the keyboard goes on where it left off
-    }
-    emit GenerationEnded();
+    emit Ended();
 }
 
-void MainWindow::ShowCreateError(const QString& text, const std::string& outputPath)
+void ListCreator::ShowCreateError(const QString& text, const std::string& outputPath)
 {
     // "Create [%s] failed." gets the system's reason beside it; other texts say theirs.
     if (text == QFile::decodeName(CreateFailedMessage(outputPath).c_str())) {
-        m_dialogs->ShowErrorWithDetail(this, CreateFailedText(QFile::decodeName(outputPath.c_str())),
-                                       QString::fromLocal8Bit(CreateFailureReason(outputPath)));
+        m_dialogs.ShowErrorWithDetail(&m_window, CreateFailedText(QFile::decodeName(outputPath.c_str())),
+                                      QString::fromLocal8Bit(CreateFailureReason(outputPath)));
     } else {
-        m_dialogs->ShowError(this, text);
+        m_dialogs.ShowError(&m_window, text);
     }
 }
 
-void MainWindow::StopGeneration()
+void ListCreator::Shutdown()
 {
-    if (m_generateDialog != nullptr) {
-        m_generateDialog->Shutdown();
+    m_closing = true;
+    if (m_dialog != nullptr) {
+        m_dialog->Shutdown();
     }
 }
