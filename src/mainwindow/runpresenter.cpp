@@ -78,7 +78,15 @@ RunPresenter::RunPresenter(QWidget& window, ModalDialogs& dialogs, DesktopServic
     connect(&m_reportTimer, &QTimer::timeout, this, &RunPresenter::ApplyRunReports);
 }
 
-RunPresenter::~RunPresenter() = default;
+RunPresenter::~RunPresenter()
+{
+    // The view, its row menu, the proxy and the model are the window's children but read
+    // the list this presenter owns: they go now, while the list is still there, not
+    // later with the window's other children.
+    delete m_listView;
+    delete m_proxy;
+    delete m_model;
+}
 
 void RunPresenter::SetUpToolbar(MainToolbar& toolbar)
 {
