@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-// Incremental BLAKE3 (hash mode, default key), written from the BLAKE3 specification.
+// Incremental BLAKE3 (hash mode, default key).
 // The input is cut into 1 KiB chunks; chunk chaining values are merged into the tree
 // on a stack of subtree chaining values, lazily: a merge waits until more input shows
 // that it cannot be the root. Whole chunks given at once are compressed side by side

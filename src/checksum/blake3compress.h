@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-// The BLAKE3 compression function and its constants (BLAKE3 specification, section 2),
+// The BLAKE3 compression function and its constants (IV, message permutation, flags),
 // hash mode only: the key words are the IV and no mode flag is set.
 
 inline constexpr std::size_t kBlake3BlockBytes = 64;

@@ -1,7 +1,7 @@
 #pragma once
 
 // The BLAKE3 compression of several inputs side by side, one input per vector element
-// (BLAKE3 specification, section 5.3, its second approach): vector k holds state word k
+// (the inputs transposed, not one input spread over a vector): vector k holds state word k
 // of every input, so a round mixes one column or diagonal of all of them at once.
 //
 // Included only by the SIMD sources, each after defining TALLYFOX_BLAKE3_TARGET (the
