@@ -1,4 +1,5 @@
 #include "treelists.h"
+#include "rowreaderrors.h"
 
 #include "asciitext.h"
 #include "entrytraits.h"
@@ -81,7 +82,7 @@ TreeListsFound FindTreeLists(const std::string& folder, bool hidden)
         [&found, &folder](const TreeProblem& problem) {
             const std::string relative =
                 problem.path.size() > folder.size() ? problem.path.substr(folder.size()) : std::string(".");
-            found.unreachable.push_back(relative + ": " + std::strerror(problem.error));
+            found.unreachable.push_back(relative + ": " + ErrorText(problem.error));
         });
     return found;
 }

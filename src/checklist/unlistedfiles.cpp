@@ -1,4 +1,5 @@
 #include "unlistedfiles.h"
+#include "rowreaderrors.h"
 
 #include "checksumlist.h"
 #include "entrytraits.h"
@@ -53,7 +54,7 @@ std::string EntryIdentity(RealFolders& folders, const std::string& path)
 
 std::string Problem(const std::string& path, int error)
 {
-    return path + ": " + std::strerror(error);
+    return path + ": " + ErrorText(error);
 }
 
 // The regular files directly in `folder` (ending in '/'), by name.

@@ -2,6 +2,7 @@
 // from the command line with the same writer and generation run as the window.
 
 #include "abortflag.h"
+#include "rowreaderrors.h"
 #include "createarguments.h"
 #include "outputchoice.h"
 #include "createreporter.h"
@@ -180,7 +181,7 @@ int CreateListPerFolder(const CreateArguments& arguments)
         const FilesByFolder grouped = GroupFilesByFolder(input.back() == '/' ? input : input + "/", options);
         for (const TreeProblem& problem : grouped.problems) {
             std::fprintf(stderr, "tallyfox-create: %s: %s (left out)\n", problem.path.c_str(),
-                         std::strerror(problem.error));
+                         ErrorText(problem.error).c_str());
             worst = std::max(worst, kExitLeftOut);
         }
         for (const FolderOfFiles& folder : grouped.folders) {

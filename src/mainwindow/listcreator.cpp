@@ -3,6 +3,7 @@
 // progress dialog.
 
 #include "listcreator.h"
+#include "rowreaderrors.h"
 
 #include "abortflag.h"
 #include "chosenfiles.h"
@@ -176,7 +177,7 @@ bool ListCreator::CreateFolderList(const QString& folder, int requestedKind)
             QStringList lines;
             for (const TreeProblem& problem : grouped.problems) {
                 lines.append(WidePath(problem.path) + QLatin1String(": ") +
-                             QString::fromLocal8Bit(std::strerror(problem.error)));
+                             QString::fromStdString(ErrorText(problem.error)));
             }
             m_dialogs.ShowError(&m_window, lines.join(QLatin1Char('\n')));
         }

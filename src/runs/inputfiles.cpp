@@ -1,4 +1,5 @@
 #include "inputfiles.h"
+#include "rowreaderrors.h"
 
 #include "filebatchreader.h"
 #include "treewalk.h"
@@ -37,7 +38,7 @@ public:
             info = *looked;
         } else if (::stat(input.c_str(), &info) != 0) {
             const int error = errno;  // naming the file may change errno
-            m_files.missing.push_back({EntryNameForList(m_listPath, input), std::strerror(error)});
+            m_files.missing.push_back({EntryNameForList(m_listPath, input), ErrorText(error)});
             return;
         }
         if (S_ISDIR(info.st_mode)) {
@@ -77,7 +78,7 @@ private:
             [this](const TreeProblem& problem) {
                 m_files.missing.push_back({problem.folder ? EntryNameForList(m_listPath, problem.path)
                                                           : m_namer.Name(problem.path),
-                                           std::strerror(problem.error)});
+                                           ErrorText(problem.error)});
             });
     }
 
