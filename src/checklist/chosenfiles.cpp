@@ -82,6 +82,42 @@ std::string EntryNamer::Name(const std::string& filePath)
     return m_relative + std::string(name);
 }
 
+std::string EntryNamer::NameBelow(const std::string& root, std::string_view relative)
+{
+    if (!m_listFolderKnown) {
+        if (std::optional<fs::path> list = RealPlace(m_listPath)) {
+            m_realListFolder = list->parent_path();
+        }
+        m_listFolderKnown = true;
+    }
+    if (root != m_root || !m_known) {
+        m_root = root;
+        m_realRoot.reset();
+        if (std::optional<fs::path> probe = RealPlace(root + "x")) {
+            m_realRoot = probe->parent_path();
+        }
+        m_known = false;
+    }
+    if (!m_realRoot || !m_realListFolder) {
+        return Name(root + std::string(relative));  // the system's answer, folder by folder
+    }
+    const std::size_t slash = relative.rfind('/');
+    const std::string_view folder = relative.substr(0, slash == std::string_view::npos ? 0 : slash + 1);
+    const std::string_view name = relative.substr(folder.size());
+    const bool sameFolder = m_known && m_folder.size() == root.size() + folder.size() &&
+                            m_folder.compare(0, root.size(), root) == 0 &&
+                            m_folder.compare(root.size(), folder.size(), folder) == 0;
+    if (!sameFolder) {
+        m_folder = root + std::string(folder);
+        const fs::path probe = *m_realRoot / fs::path(folder) / "x";
+        const fs::path named = probe.lexically_relative(*m_realListFolder);
+        const std::string text = named.empty() ? probe.generic_string() : named.generic_string();
+        m_relative = text.substr(0, text.size() - 1);
+        m_known = true;
+    }
+    return m_relative + std::string(name);
+}
+
 ChosenFiles ChooseFiles(const std::vector<FileRecordInfo>& records, std::vector<int> selectedRows,
                         const std::string& sourceFolder, const std::string& listPath)
 {

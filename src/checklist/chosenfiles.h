@@ -6,7 +6,10 @@
 #include "listformats.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One file as the folder browser lists it: its name in the folder, size and last write.
@@ -41,12 +44,20 @@ class EntryNamer {
 public:
     explicit EntryNamer(std::string listPath) : m_listPath(std::move(listPath)) {}
     [[nodiscard]] std::string Name(const std::string& filePath);
+    // The name of the file at `relative` below the folder `root` (ending in '/') that a
+    // walk found without following links to folders: only the root's real path is
+    // asked of the system, once; the folders below it are real ones.
+    [[nodiscard]] std::string NameBelow(const std::string& root, std::string_view relative);
 
 private:
     std::string m_listPath;
     std::string m_folder;    // the folder part (up to its last '/') of the last file named
     std::string m_relative;  // how the list names that folder, with a trailing '/' or empty
     bool m_known = false;
+    std::string m_root;      // the walked folder NameBelow last named a file in, and its real path
+    std::optional<std::filesystem::path> m_realRoot;
+    std::optional<std::filesystem::path> m_realListFolder;
+    bool m_listFolderKnown = false;
 };
 
 // The selected rows of the folder `sourceFolder` (ending in '/'), in row order whatever

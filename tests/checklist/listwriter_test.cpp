@@ -309,6 +309,29 @@ INSTANTIATE_TEST_SUITE_P(
                                 "a.bin"}),
     RowName());
 
+// A walk names its files from the walked folder's real path and the path below it: the
+// same names as the system's answer file by file, wherever the list lies and whatever
+// link leads to the walked folder.
+TEST(EntryNamerBelowAWalkedFolder, NamesAsEntryNameForListDoes)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.Path() / "data/cd1/deep");
+    std::filesystem::create_directories(dir.Path() / "data/cd2");
+    std::filesystem::create_directories(dir.Path() / "lists");
+    std::filesystem::create_directory_symlink(dir.Path() / "data", dir.Path() / "lists/via-link");
+    const std::vector<std::string> below = {"top.bin", "cd1/a.bin", "cd1/deep/b.bin", "cd2/c.bin", "cd1/d.bin"};
+    for (const std::string list : {"lists/new.md5", "new.md5", "data/cd1/new.md5", "data/new.md5"}) {
+        for (const std::string root : {"data/", "lists/via-link/", "lists/../data/cd1/../"}) {
+            EntryNamer namer(dir.Folder() + list);
+            for (const std::string& relative : below) {
+                const std::string path = dir.Folder() + root + relative;
+                EXPECT_EQ(namer.NameBelow(dir.Folder() + root, relative), EntryNameForList(dir.Folder() + list, path))
+                    << list << " " << root << relative;
+            }
+        }
+    }
+}
+
 TEST(ChooseFiles, SelectedRowsComeInRowOrderWithTheirTotal)
 {
     std::vector<FileRecordInfo> records;
