@@ -98,6 +98,7 @@ ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept
         m_preReadResult = other.m_preReadResult;
         m_preReadServed = other.m_preReadServed;
         m_preReadTrusted = other.m_preReadTrusted;
+        m_contentBlake3 = std::move(other.m_contentBlake3);
     }
     return *this;
 }
@@ -159,6 +160,14 @@ void ReadOnlyFile::Revalidate(AnchoredPath path) noexcept
         }
     }
     *this = ReadOnlyFile(path);
+}
+
+std::span<const unsigned char> ReadOnlyFile::WholeContent() const noexcept
+{
+    if (!m_preRead || m_preReadServed != 0 || m_preReadResult.error != 0 || m_preReadResult.bytes != m_size) {
+        return {};
+    }
+    return {m_preRead.get(), m_preReadResult.bytes};
 }
 
 ReadOnlyFile::FillResult ReadOnlyFile::FillFromMemory(unsigned char* buffer, std::size_t capacity) noexcept

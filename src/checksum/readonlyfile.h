@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <ctime>
 #include <memory>
+#include <span>
 #include <string>
 
 // A regular file opened for reading by the engines and by QueryFileSize, closed on
@@ -68,6 +69,15 @@ public:
     // files ahead while another hashes. False when the file does not qualify.
     bool PreRead(std::size_t limit);
 
+    // What a file read whole holds, while Fill has handed none of it out; empty for
+    // any other file (not read whole, or its read ended in an error).
+    [[nodiscard]] std::span<const unsigned char> WholeContent() const noexcept;
+    // The BLAKE3 digest (64 upper-case hex digits) of a file read whole, when it was
+    // worked out together with other files' (Blake3OfWholeFiles); empty otherwise. It
+    // goes with the content: a file opened again has none.
+    [[nodiscard]] const std::string& ContentBlake3() const noexcept { return m_contentBlake3; }
+    void SetContentBlake3(std::string digest) noexcept { m_contentBlake3 = std::move(digest); }
+
     // For a file opened or read ahead, at its turn: makes what Fill hands out the file
     // at `path` as it is now. When `path` no longer names the file that was opened, or
     // a file read ahead has a different size or change time since (or had changed so
@@ -95,4 +105,5 @@ private:
     FillResult m_preReadResult;                  // what was read ahead, and its error
     std::size_t m_preReadServed = 0;             // bytes handed out from m_preRead
     bool m_preReadTrusted = false;  // any later change shows in the change time
+    std::string m_contentBlake3;    // see ContentBlake3
 };

@@ -1,6 +1,7 @@
 #include "generationinflight.h"
 
 #include "abortflag.h"
+#include "blake3wholefiles.h"
 #include "crc32engine.h"
 #include "filebatchreader.h"
 #include "filesinflight.h"
@@ -150,6 +151,13 @@ private:
             }
         }
         std::vector<ReadOnlyFile> files = reader.Open(paths);
+        if (m_kind == ListKind::Blake3) {
+            std::vector<ReadOnlyFile*> batch;
+            for (ReadOnlyFile& file : files) {
+                batch.push_back(&file);
+            }
+            Blake3OfWholeFiles(batch);
+        }
         std::vector<FileResult> results;
         results.reserve(chosen.size());
         std::size_t next = 0;

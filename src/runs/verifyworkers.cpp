@@ -1,6 +1,8 @@
 #include "verifyworkers.h"
 
+#include "blake3wholefiles.h"
 #include "checksumlist.h"
+#include "entrytraits.h"
 #include "filebatchreader.h"
 #include "filesize.h"
 #include "filesinflight.h"
@@ -93,6 +95,13 @@ void VerifyWorkers::WorkOnRows(RowsInFlight& rows, SharedProgress& shared)
             }
             continue;
         }
+        std::vector<ReadOnlyFile*> blake3Files;
+        for (std::size_t i = 0; i < runOfRows.size(); ++i) {
+            if (entrytraits::Algorithm(m_run.List().RowTraits(runOfRows[i])) == DigestAlgorithm::Blake3) {
+                blake3Files.push_back(&files[i]);
+            }
+        }
+        Blake3OfWholeFiles(blake3Files);
         for (std::size_t i = 0; i < runOfRows.size(); ++i) {
             if (!VerifyOne(runOfRows[i], files[i], worker, progress, rows)) {
                 // The rest of the batch stays in flight and shows it, as every file in flight does.

@@ -1,6 +1,7 @@
 #include "blake3.h"
 #include "blake3file.h"
 #include "blake3testhelpers.h"
+#include "blake3wholefiles.h"
 #include "checksumtesthelpers.h"
 #include "md5file.h"
 #include "readbuffer.h"
@@ -12,6 +13,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -66,6 +68,61 @@ TEST_F(Blake3FileTest, AbortStopsTheReportsAtOnceWithADigestOfTheSpanHashed)
     EXPECT_EQ(Blake3File(file, path, 1, m_sink, 0, m_done), UpperBlake3(ReadBytes(path).substr(0, kBlake3FileSpan)));
     EXPECT_EQ(m_sink.positions.size(), 1u);
     EXPECT_EQ(m_done, kBlake3ProgressStep);
+}
+
+// Files read whole, hashed side by side: every size around the chunk edges in one batch
+// with files that were not read whole, on every SIMD path the CPU has; each file's digest
+// and progress are those of the file hashed alone.
+TEST_F(Blake3FileTest, FilesReadWholeHashedSideBySideGiveEachFilesDigestAndProgress)
+{
+    const std::size_t sizes[] = {1, 1023, 1024, 1025, 2048, 3071, 4096, 4097, 16 * 1024, 65535, 65536};
+    for (const Blake3Path simd : {Blake3Path::Portable, Blake3Path::Sse41, Blake3Path::Avx2, Blake3Path::Avx512}) {
+        if (!Blake3PathSupported(simd)) {
+            continue;
+        }
+        std::vector<std::string> paths;
+        std::vector<ReadOnlyFile> files;
+        for (std::size_t i = 0; i < std::size(sizes); ++i) {
+            paths.push_back(m_dir.WritePatternFile("f" + std::to_string(i), sizes[i], static_cast<unsigned>(i + 7)));
+            files.emplace_back(paths.back());
+            ASSERT_TRUE(files.back().PreRead(65536));
+        }
+        paths.push_back(m_dir.WritePatternFile("opened only", 3000));
+        files.emplace_back(paths.back());
+        std::vector<ReadOnlyFile*> batch;
+        for (ReadOnlyFile& file : files) {
+            batch.push_back(&file);
+        }
+        Blake3OfWholeFiles(batch, simd);
+        EXPECT_TRUE(files.back().ContentBlake3().empty()) << Blake3PathName(simd);
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            const std::string expected = UpperBlake3(ReadBytes(paths[i]));
+            if (i < std::size(sizes)) {
+                EXPECT_EQ(files[i].ContentBlake3(), expected) << Blake3PathName(simd) << " " << sizes[i];
+            }
+            m_done = 0;
+            m_sink.positions.clear();
+            EXPECT_EQ(Blake3File(files[i], paths[i], m_sink, 0, m_done), expected) << i;
+            EXPECT_EQ(m_done, ReadBytes(paths[i]).size()) << i;
+            EXPECT_EQ(m_sink.positions.size(), (m_done + kBlake3ProgressStep - 1) / kBlake3ProgressStep) << i;
+        }
+    }
+}
+
+// A digest worked out from what was read belongs to that content: a file that changed
+// and is opened again at its turn is hashed as it is now.
+TEST_F(Blake3FileTest, DigestOfAFileReadWholeGoesWhenTheFileIsOpenedAgain)
+{
+    const std::string path = m_dir.WritePatternFile("changes", 4096, 1);
+    ReadOnlyFile file(path);
+    ASSERT_TRUE(file.PreRead(65536));
+    ReadOnlyFile* batch[] = {&file};
+    Blake3OfWholeFiles(batch);
+    ASSERT_FALSE(file.ContentBlake3().empty());
+    m_dir.WritePatternFile("changes", 5000, 2);
+    file.Revalidate(path);
+    EXPECT_TRUE(file.ContentBlake3().empty());
+    EXPECT_EQ(Blake3File(file, path, m_sink, 0, m_done), UpperBlake3(ReadBytes(path)));
 }
 
 TEST_F(Blake3FileTest, FileThatDidNotOpenRaisesFileError)

@@ -13,7 +13,8 @@
 
 namespace {
 
-// Large and small files in turn, so that later files finish first; some changed or gone.
+// Large and small files in turn, so that later files finish first (the small ones of
+// one to five BLAKE3 chunks); some changed or gone.
 struct Files {
     TempDir dir;
     std::vector<std::string> paths;
@@ -21,7 +22,7 @@ struct Files {
     Files()
     {
         for (int i = 0; i < 40; ++i) {
-            const std::size_t size = i % 5 == 0 ? (2 << 20) : static_cast<std::size_t>(10 * i);
+            const std::size_t size = i % 5 == 0 ? (2 << 20) : static_cast<std::size_t>(10 * i + 1100 * (i % 4));
             paths.push_back(dir.WritePatternFile("f" + std::to_string(i) + ".bin", size, static_cast<unsigned>(i)));
         }
     }
@@ -56,9 +57,9 @@ TEST_P(ToolsInFlight, OutputInListOrderAsWithOneFileAtATime)
 {
     const std::string jobs = GetParam();
     Files files;
-    for (const char* kind : {"--sfv", "--md5"}) {
-        const std::string list = files.dir.Folder() + (std::string(kind) == "--sfv" ? "set.sfv" : "set.md5");
-        std::vector<std::string> args = {kind, "-o", list};
+    for (const std::string kind : {"sfv", "md5", "b3"}) {
+        const std::string list = files.dir.Folder() + "set." + kind;
+        std::vector<std::string> args = {kind == "b3" ? "--blake3" : "--" + kind, "-o", list};
         args.insert(args.end(), files.paths.begin(), files.paths.end());
         ASSERT_EQ(RunTool(TALLYFOX_CREATE_PATH, files.dir, "1", args).exitCode, 0);
         const std::string single = Entries(list);
@@ -67,15 +68,17 @@ TEST_P(ToolsInFlight, OutputInListOrderAsWithOneFileAtATime)
     }
 
     // Change one file and remove another, then check the list both ways.
-    files.dir.WritePatternFile("f7.bin", 70, 99);
+    files.dir.WritePatternFile("f7.bin", 70 + 1100 * 3, 99);  // its size kept
     std::filesystem::remove(files.paths[15]);
-    const std::string list = files.dir.Folder() + "set.sfv";
-    const Outcome single = RunTool(TALLYFOX_CHECK_PATH, files.dir, "1", {list});
-    const Outcome several = RunTool(TALLYFOX_CHECK_PATH, files.dir, jobs, {list});
-    EXPECT_EQ(several.out, single.out);
-    EXPECT_EQ(several.exitCode, 1);
-    EXPECT_NE(single.out.find("f6.bin: OK\nf7.bin: BAD\nf8.bin: OK\n"), std::string::npos) << single.out;
-    EXPECT_NE(single.out.find("f14.bin: OK\nf15.bin: MISSING\nf16.bin: OK\n"), std::string::npos) << single.out;
+    for (const char* name : {"set.sfv", "set.b3"}) {
+        const std::string list = files.dir.Folder() + name;
+        const Outcome single = RunTool(TALLYFOX_CHECK_PATH, files.dir, "1", {list});
+        const Outcome several = RunTool(TALLYFOX_CHECK_PATH, files.dir, jobs, {list});
+        EXPECT_EQ(several.out, single.out) << name;
+        EXPECT_EQ(several.exitCode, 1) << name;
+        EXPECT_NE(single.out.find("f6.bin: OK\nf7.bin: BAD\nf8.bin: OK\n"), std::string::npos) << single.out;
+        EXPECT_NE(single.out.find("f14.bin: OK\nf15.bin: MISSING\nf16.bin: OK\n"), std::string::npos) << single.out;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Jobs, ToolsInFlight, testing::Values("2", "8", "auto"),
