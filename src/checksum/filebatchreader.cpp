@@ -3,6 +3,7 @@
 #include "filebatchring.h"
 #include "filesize.h"
 
+#include <algorithm>
 #include <optional>
 
 FileBatchReader::FileBatchReader(std::size_t contentLimit) : m_contentLimit(contentLimit), m_ring(Ring::Create()) {}
@@ -16,12 +17,22 @@ void FileBatchReader::UseOneAtATime() noexcept
 
 std::vector<ReadOnlyFile> FileBatchReader::Open(std::span<const AnchoredPath> paths)
 {
-    if (m_ring == nullptr || paths.size() > kMaxBatch) {
-        return OpenOneAtATime(paths);
-    }
-    std::vector<ReadOnlyFile> files = m_ring->Open(paths, m_contentLimit);
-    if (m_ring->Broken()) {
-        m_ring.reset();
+    std::vector<ReadOnlyFile> files;
+    files.reserve(paths.size());
+    for (std::size_t first = 0; first < paths.size(); first += kMaxBatch) {
+        const std::span<const AnchoredPath> batch = paths.subspan(first, std::min(kMaxBatch, paths.size() - first));
+        if (m_ring == nullptr) {
+            for (ReadOnlyFile& file : OpenOneAtATime(batch)) {
+                files.push_back(std::move(file));
+            }
+            continue;
+        }
+        for (ReadOnlyFile& file : m_ring->Open(batch, m_contentLimit)) {
+            files.push_back(std::move(file));
+        }
+        if (m_ring->Broken()) {
+            m_ring.reset();
+        }
     }
     return files;
 }

@@ -32,7 +32,7 @@ public:
     FileBatchReader(const FileBatchReader&) = delete;
     FileBatchReader& operator=(const FileBatchReader&) = delete;
 
-    // The files at `paths` (at most kMaxBatch), in the same order.
+    // The files at `paths`, in the same order; one submission per kMaxBatch of them.
     [[nodiscard]] std::vector<ReadOnlyFile> Open(std::span<const AnchoredPath> paths);
     // Each path's status as stat gives it (links followed; no time of last access), or
     // none where stat fails;

@@ -7,7 +7,10 @@
 #include "readbuffer.h"
 #include "readonlyfile.h"
 
+#include <algorithm>
 #include <array>
+#include <numeric>
+#include <vector>
 #include <cerrno>
 #include <cstddef>
 
@@ -21,6 +24,12 @@ public:
     LaneFeeder(std::span<ReadOnlyFile* const> files, std::vector<LaneFileDigest>& results, Md5LanesPath path)
         : m_files(files), m_results(results), m_lanes(path), m_chunk(ReadBuffer::kCapacity / m_lanes.LaneCount())
     {
+        // The largest files first: the small ones fill the lanes around them, so few
+        // lanes run on alone at the end of the batch.
+        m_order.resize(files.size());
+        std::iota(m_order.begin(), m_order.end(), std::size_t{0});
+        std::stable_sort(m_order.begin(), m_order.end(),
+                         [&files](std::size_t a, std::size_t b) { return files[a]->Size() > files[b]->Size(); });
         m_owner.fill(kNoFile);
         for (std::size_t lane = 0; lane < m_lanes.LaneCount(); ++lane) {
             StartNextFile(lane);
@@ -65,7 +74,7 @@ private:
     {
         m_owner[lane] = kNoFile;
         while (m_next < m_files.size()) {
-            const std::size_t index = m_next++;
+            const std::size_t index = m_order[m_next++];
             ReadOnlyFile& file = *m_files[index];
             if (!file.IsOpen()) {
                 m_results[index].error = file.OpenError() != 0 ? file.OpenError() : EBADF;
@@ -96,6 +105,7 @@ private:
     Md5Lanes m_lanes;
     ReadBuffer m_buffer;
     std::size_t m_chunk;
+    std::vector<std::size_t> m_order;  // the files in the order the lanes take them
     std::size_t m_next = 0;
     std::array<std::size_t, kMd5MaxLanes> m_owner{};
     std::array<int, kMd5MaxLanes> m_readError{};

@@ -90,7 +90,9 @@ private:
                 }
                 index = m_nextToTake;
                 if (m_laneCount > 1) {
-                    length = std::max<std::size_t>(LaneBatchLength(std::span(files).subspan(index), m_laneCount), 1);
+                    const std::size_t maxFiles =
+                        LaneBatchMaxFiles(m_laneCount, files.size() - index, static_cast<std::size_t>(workers));
+                    length = std::max<std::size_t>(LaneBatchLength(std::span(files).subspan(index), maxFiles), 1);
                 }
                 inLanes = length > 1;
                 if (!inLanes) {

@@ -1,10 +1,13 @@
 #include "lanebatches.h"
 
 #include "chosenfiles.h"
+#include "filebatchreader.h"
 #include "hashfilesinlanes.h"
 #include "listformats.h"
 #include "md5lanes.h"
 #include "readonlyfile.h"
+
+#include <algorithm>
 
 std::size_t Md5LaneCountThatPays()
 {
@@ -12,16 +15,30 @@ std::size_t Md5LaneCountThatPays()
     return lanes.ActivePath() == Md5LanesPath::Scalar ? 0 : lanes.LaneCount();
 }
 
-std::size_t LaneBatchLength(std::span<const ChosenFile> files, std::size_t laneCount) noexcept
+bool LaneBatchLimits::Add(std::uint64_t size) noexcept
 {
+    const bool open = size > FileBatchReader::kSmallFileBytes;
+    if (m_files == m_maxFiles || (m_files > 0 && m_bytes + size > kLaneBatchBytes) ||
+        (open && m_openFiles == kLaneBatchOpenFiles)) {
+        return false;
+    }
+    ++m_files;
+    m_openFiles += open ? 1 : 0;
+    m_bytes += size;
+    return true;
+}
+
+std::size_t LaneBatchMaxFiles(std::size_t laneCount, std::size_t filesLeft, std::size_t workers) noexcept
+{
+    const std::size_t share = filesLeft / std::max<std::size_t>(workers, 1);
+    return std::clamp(share, laneCount, laneCount * kLaneBatchFilesPerLane);
+}
+
+std::size_t LaneBatchLength(std::span<const ChosenFile> files, std::size_t maxFiles) noexcept
+{
+    LaneBatchLimits limits(maxFiles);
     std::size_t length = 0;
-    std::uint64_t bytes = 0;
-    while (length < files.size() && length < laneCount) {
-        const ChosenFile& file = files[length];
-        if (file.size > kLaneFileLimit || bytes + file.size > kLaneBatchBytes) {
-            break;
-        }
-        bytes += file.size;
+    while (length < files.size() && files[length].size <= kLaneFileLimit && limits.Add(files[length].size)) {
         ++length;
     }
     return length;

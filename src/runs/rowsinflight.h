@@ -73,6 +73,8 @@ public:
     [[nodiscard]] int Lowest() const noexcept { return m_inFlight.empty() ? -1 : m_inFlight.front(); }
     // Where the run goes on after an interruption: the lowest row still in flight, else
     // the first row not handed out yet.
+    // Rows not yet offered (eligible or not).
+    [[nodiscard]] std::size_t RowsLeft() const noexcept { return m_end > m_next ? static_cast<std::size_t>(m_end - m_next) : 0; }
     [[nodiscard]] int ResumePoint() const noexcept { return m_inFlight.empty() ? m_next : m_inFlight.front(); }
     // Every row was handed out (or passed over) and none is in flight.
     [[nodiscard]] bool AllFinished() const noexcept { return m_inFlight.empty() && m_next >= m_end; }

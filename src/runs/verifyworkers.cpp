@@ -6,6 +6,7 @@
 #include "filebatchreader.h"
 #include "filesize.h"
 #include "filesinflight.h"
+#include "lanebatches.h"
 #include "lanebatchverifier.h"
 #include "rowsinflight.h"
 #include "runobserver.h"
@@ -13,6 +14,7 @@
 
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -52,7 +54,13 @@ void VerifyWorkers::WorkOnRows(RowsInFlight& rows, SharedProgress& shared)
     FileBatchReader reader(FileBatchReader::kSmallFileBytes);
     std::mutex& mutex = m_run.Mutex();
     const auto eligible = [this](int candidate) { return m_run.Eligible(candidate); };
-    const auto joinsLanes = [this](int candidate) { return m_run.JoinsLanes(candidate); };
+    std::optional<LaneBatchLimits> laneLimits;
+    // Rows of MD5 files join a lane batch while it stays within its limits (by the sizes
+    // at the list's load).
+    const auto joinsLanes = [this, &laneLimits](int candidate) {
+        const std::uint64_t size = m_run.List().RowSize(candidate);
+        return m_run.JoinsLanes(candidate) && laneLimits->Add(size == kSizeNotFound ? 0 : size);
+    };
     // Rows of small files (by their size at the list's load) are opened and read as a batch.
     const auto joinsBatch = [this](int candidate) {
         const std::uint64_t size = m_run.List().RowSize(candidate);
@@ -65,7 +73,10 @@ void VerifyWorkers::WorkOnRows(RowsInFlight& rows, SharedProgress& shared)
             if (m_run.Interrupted()) {
                 return;
             }
-            runOfRows = rows.TakeRun(eligible, joinsLanes, m_run.LaneCount());
+            const std::size_t maxFiles =
+                LaneBatchMaxFiles(m_run.LaneCount(), rows.RowsLeft(), static_cast<std::size_t>(m_workers));
+            laneLimits.emplace(maxFiles);
+            runOfRows = rows.TakeRun(eligible, joinsLanes, maxFiles);
             if (runOfRows.empty()) {
                 return;
             }

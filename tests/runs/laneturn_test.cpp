@@ -1,7 +1,10 @@
-// MD5 rows taken together for the lanes: a file removed or replaced while a row
-// ahead of it in the same batch is read is judged as it is at its turn, as the one
-// file at a time run judges it, never from the descriptor opened with the batch.
+// MD5 rows taken together for the lanes: how many go in one batch, and a file removed
+// or replaced while a row ahead of it in the same batch is read is judged as it is at
+// its turn, as the one file at a time run judges it, never from the descriptor opened
+// with the batch.
 
+#include "chosenfiles.h"
+#include "filebatchreader.h"
 #include "lanebatches.h"
 #include "md5.h"
 #include "runfixture.h"
@@ -20,6 +23,38 @@ std::string Md5Of(const std::string& bytes)
     Md5 md5;
     md5.Update(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
     return md5.Final();
+}
+
+std::vector<ChosenFile> FilesOfSizes(std::size_t count, std::uint64_t size)
+{
+    std::vector<ChosenFile> files(count);
+    for (ChosenFile& file : files) {
+        file.size = size;
+    }
+    return files;
+}
+
+// A batch ends at the first limit it meets: its files (at most kLaneBatchFilesPerLane
+// per lane, an even share of what is left among the workers, at least one per lane),
+// bytes, files that stay open (larger than those read whole), or a file too large for
+// the lanes.
+TEST(LaneBatchLength, StopsAtTheFirstLimit)
+{
+    EXPECT_EQ(LaneBatchMaxFiles(16, 100000, 2), 16 * kLaneBatchFilesPerLane);
+    EXPECT_EQ(LaneBatchMaxFiles(16, 96, 2), 48u);
+    EXPECT_EQ(LaneBatchMaxFiles(16, 20, 2), 16u);
+    EXPECT_EQ(LaneBatchMaxFiles(8, 100000, 8), 8 * kLaneBatchFilesPerLane);
+
+    EXPECT_EQ(LaneBatchLength(FilesOfSizes(500, 100), 128), 128u);
+    EXPECT_EQ(LaneBatchLength(FilesOfSizes(5, 100), 128), 5u);
+    EXPECT_EQ(LaneBatchLength(FilesOfSizes(500, FileBatchReader::kSmallFileBytes), 128), 128u);
+    EXPECT_EQ(LaneBatchLength(FilesOfSizes(500, FileBatchReader::kSmallFileBytes + 1), 128), kLaneBatchOpenFiles);
+    EXPECT_EQ(LaneBatchLength(FilesOfSizes(50, 3 << 20), 128), kLaneBatchBytes / (3 << 20));
+    std::vector<ChosenFile> files = FilesOfSizes(20, 100);
+    files[7].size = kLaneFileLimit + 1;
+    EXPECT_EQ(LaneBatchLength(files, 128), 7u);
+    files[0].size = kLaneFileLimit + 1;
+    EXPECT_EQ(LaneBatchLength(files, 128), 0u);
 }
 
 struct TurnCase {
