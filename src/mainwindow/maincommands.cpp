@@ -109,11 +109,6 @@ void MainWindow::OpenRecentFile(int n)
     m_opener->OpenRecentFile(n);
 }
 
-void MainWindow::SetSplitterPos(int x)
-{
-    m_views->SetSplitterPos(x);
-}
-
 const ChecksumList& MainWindow::List() const noexcept { return m_run->List(); }
 const RecentFiles& MainWindow::Recent() const noexcept { return m_opener->Recent(); }
 const Settings& MainWindow::CurrentSettings() const noexcept { return m_settings->Current(); }
@@ -128,10 +123,6 @@ ProgressPanel* MainWindow::Panel() const noexcept { return m_run->Panel(); }
 QAction* MainWindow::SaveReportAction() const noexcept { return m_run->SaveReportAction(); }
 FolderBrowser* MainWindow::Browser() const noexcept { return m_views->Browser(); }
 bool MainWindow::IsLoading() const noexcept { return m_opener != nullptr && m_opener->IsLoading(); }
-bool MainWindow::ChecksumViewShown() const noexcept { return m_views->ChecksumViewShown(); }
-bool MainWindow::PanelShown() const noexcept { return m_run->PanelShown(); }
-int MainWindow::SplitterPos() const noexcept { return m_views->SplitterPos(); }
 int MainWindow::FinishedRuns() const noexcept { return m_run->FinishedRuns(); }
 GenerateDialog* MainWindow::OpenGenerateDialog() const noexcept { return m_creator->OpenDialog(); }
 int MainWindow::FinishedGenerations() const noexcept { return m_creator->FinishedGenerations(); }
-const QFont& MainWindow::HeaderFont() const noexcept { return m_settings->HeaderFont(); }

@@ -74,8 +74,6 @@ public:
     void OpenAndVerifyChecksumList(const QString& path);
     void OpenFolderOfLists(const QString& folder);
     void OpenRecentFile(int n);
-    // Moves the browser view's splitter, within its limits.
-    void SetSplitterPos(int x);
 
     // The collaborators.
     [[nodiscard]] ListOpener& Opener() const noexcept { return *m_opener; }
@@ -103,15 +101,11 @@ public:
     [[nodiscard]] FolderBrowser* Browser() const noexcept;
     [[nodiscard]] bool IsLoading() const noexcept;
     [[nodiscard]] bool StartupTimerActive() const noexcept { return m_startupTimer.isActive(); }
-    [[nodiscard]] bool ChecksumViewShown() const noexcept;
-    [[nodiscard]] bool PanelShown() const noexcept;
     [[nodiscard]] bool AlwaysOnTop() const noexcept { return m_alwaysOnTop; }
-    [[nodiscard]] int SplitterPos() const noexcept;
     [[nodiscard]] int FinishedRuns() const noexcept;
     // The progress dialog of the generation run under way, or null.
     [[nodiscard]] GenerateDialog* OpenGenerateDialog() const noexcept;
     [[nodiscard]] int FinishedGenerations() const noexcept;
-    [[nodiscard]] const QFont& HeaderFont() const noexcept;
 
 signals:
     // A list read ended (loaded or failed).

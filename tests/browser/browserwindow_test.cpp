@@ -23,7 +23,7 @@ TEST(BrowserWindow, FolderOnTheCommandLineOpensTheBrowserThere)
     MainWindow& window = harness.Start(harness.Path("Downloads"));
     ASSERT_TRUE(QTest::qWaitFor([&window] { return !window.StartupTimerActive(); }, 10000));
 
-    EXPECT_FALSE(window.ChecksumViewShown());
+    EXPECT_FALSE(window.Views().ChecksumViewShown());
     EXPECT_EQ(harness.State(CommandId::Generate), ButtonState::Enabled);
     FolderBrowser& browser = *window.Browser();
     EXPECT_EQ(browser.CurrentFolder(), harness.Dir().Folder() + "Downloads/");
@@ -58,11 +58,11 @@ TEST(BrowserWindow, CtrlOSwitchesToTheListViewAndAsksForAList)
     harness.Click(CommandId::ViewToggle);
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    ASSERT_FALSE(window.ChecksumViewShown());
+    ASSERT_FALSE(window.Views().ChecksumViewShown());
     harness.dialogs.openAnswer = harness.WriteSmallList();
 
     QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
-    EXPECT_TRUE(window.ChecksumViewShown());
+    EXPECT_TRUE(window.Views().ChecksumViewShown());
     EXPECT_EQ(harness.dialogs.openAsked, 1);
     ASSERT_TRUE(harness.WaitForLoad());
     EXPECT_EQ(window.List().RowCount(), 3);

@@ -7,24 +7,31 @@
 #include "checksumlist.h"
 #include "checksumlistproxy.h"
 #include "generatedialog.h"
+#include "iniprofile.h"
 #include "mainwindow.h"
 #include "maintoolbar.h"
 #include "modaldialogs.h"
 #include "recentfiles.h"
+#include "runpresenter.h"
 #include "settings.h"
 #include "settingsdialog.h"
+#include "settingsstore.h"
 #include "tempdir.h"
 #include "toolbarstates.h"
+#include "windowviews.h"
 
 #include <QAction>
 #include <QFile>
 #include <QStringList>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class RecordingDialogs final : public ModalDialogs {
 public:
@@ -216,3 +223,33 @@ private:
     QByteArray m_oldDataHome;
     QByteArray m_oldConfigHome;
 };
+
+// Writes `settings` where the harness's window reads them at its start.
+inline void StoreSettings(const WindowHarness& harness, const Settings& settings)
+{
+    IniProfile profile(harness.IniPath().toStdString());
+    ASSERT_TRUE(SaveSettings(profile, settings, false));
+}
+
+// The names in the order the view shows them.
+inline std::vector<std::string> ShownNames(const MainWindow& window)
+{
+    std::vector<std::string> names;
+    const ChecksumListProxy& proxy = *window.ListProxy();
+    for (int row = 0; row < proxy.rowCount(); ++row) {
+        names.emplace_back(window.List().RowName(proxy.ListRow(row)));
+    }
+    return names;
+}
+
+// good.txt, bad.txt and missing.txt of the harness's small list, plus z1.txt (OK)
+// and a2.txt (bad), in the order z1, bad, good, missing, a2.
+inline QString WriteMixedList(const WindowHarness& harness)
+{
+    harness.Dir().WriteFile("good.txt", "123456789");
+    harness.Dir().WriteFile("z1.txt", "123456789");
+    harness.Dir().WriteFile("bad.txt", "abc");
+    harness.Dir().WriteFile("a2.txt", "abc");
+    return QString::fromStdString(harness.Dir().WriteFile(
+        "mixed.sfv", "z1.txt CBF43926\nbad.txt 00000000\ngood.txt CBF43926\nmissing.txt 00000000\na2.txt 11111111\n"));
+}

@@ -76,9 +76,9 @@ TEST(Keyboard, KeysRunTheCommands)
     EXPECT_EQ(harness.State(CommandId::Open), ButtonState::Enabled);
 
     QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
-    EXPECT_FALSE(window.ChecksumViewShown());
+    EXPECT_FALSE(window.Views().ChecksumViewShown());
     QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
-    EXPECT_TRUE(window.ChecksumViewShown());
+    EXPECT_TRUE(window.Views().ChecksumViewShown());
 
     QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(harness.dialogs.openAsked, 1);

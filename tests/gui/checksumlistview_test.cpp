@@ -1,6 +1,6 @@
-// The checksum list as the user sorts, filters and inspects it: the order the view
+// The checksum list view as the user sorts, filters and inspects it: the order the view
 // shows against the list's own, the row menu's copies, the tooltip and checksum
-// column, auto-scroll that yields to the user, and the words of the verdict.
+// column, and auto-scroll that yields to the user.
 
 #include "windowharness.h"
 
@@ -10,7 +10,6 @@
 #include "checksumrowmenu.h"
 #include "desktopservices.h"
 #include "listfilterbar.h"
-#include "verdictbar.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +18,6 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QScrollBar>
 
 #include <filesystem>
@@ -54,17 +52,6 @@ QString WriteSortList(const WindowHarness& harness)
     harness.Dir().WriteFile("sub/b.txt", "1234567");
     return QString::fromStdString(harness.Dir().WriteFile(
         "sort.sfv", "f10.txt 352441C2\nF2.txt 00000000\nf1.txt 11111111\nsub/b.txt 22222222\ngone.txt 33333333\n"));
-}
-
-// The names in the order the view shows them.
-std::vector<std::string> ShownNames(const MainWindow& window)
-{
-    std::vector<std::string> names;
-    const ChecksumListProxy& proxy = *window.ListProxy();
-    for (int row = 0; row < proxy.rowCount(); ++row) {
-        names.emplace_back(window.List().RowName(proxy.ListRow(row)));
-    }
-    return names;
 }
 
 std::vector<std::string> ListNames(const MainWindow& window)
@@ -127,7 +114,7 @@ TEST_P(ListSort, ShowsTheRowsInOrderAndLeavesTheListAsItWas)
     EXPECT_EQ(ShownNames(window), listOrder);
 }
 
-INSTANTIATE_TEST_SUITE_P(ResultsView, ListSort, ::testing::ValuesIn(kSortCases),
+INSTANTIATE_TEST_SUITE_P(ChecksumListView, ListSort, ::testing::ValuesIn(kSortCases),
                          [](const auto& row) { return std::string(row.param.name); });
 
 struct FilterCase {
@@ -159,10 +146,10 @@ TEST_P(ListFilter, ShowsTheMatchingRowsInListOrder)
     EXPECT_EQ(ShownNames(window), c.shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(ResultsView, ListFilter, ::testing::ValuesIn(kFilterCases),
+INSTANTIATE_TEST_SUITE_P(ChecksumListView, ListFilter, ::testing::ValuesIn(kFilterCases),
                          [](const auto& row) { return std::string(row.param.name); });
 
-TEST(ResultsView, RowColoursAlternateByTheirPlaceOnScreen)
+TEST(ChecksumListView, RowColoursAlternateByTheirPlaceOnScreen)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();
@@ -177,7 +164,7 @@ TEST(ResultsView, RowColoursAlternateByTheirPlaceOnScreen)
     }
 }
 
-TEST(ResultsView, SelectionReachesTheListRowsThroughTheSort)
+TEST(ChecksumListView, SelectionReachesTheListRowsThroughTheSort)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();
@@ -233,10 +220,10 @@ TEST_P(RowMenuCopy, PutsOneLinePerSelectedRowInTheOrderShown)
     menu.LastMenu()->close();
 }
 
-INSTANTIATE_TEST_SUITE_P(ResultsView, RowMenuCopy, ::testing::ValuesIn(kCopyCases),
+INSTANTIATE_TEST_SUITE_P(ChecksumListView, RowMenuCopy, ::testing::ValuesIn(kCopyCases),
                          [](const auto& row) { return std::string(row.param.name); });
 
-TEST(ResultsView, OpenContainingFolderOpensEachFolderOnce)
+TEST(ChecksumListView, OpenContainingFolderOpensEachFolderOnce)
 {
     WindowHarness harness;
     RecordingDesktop desktop;
@@ -250,7 +237,7 @@ TEST(ResultsView, OpenContainingFolderOpensEachFolderOnce)
     EXPECT_EQ(desktop.opened, (QStringList{folder.chopped(1), harness.Path("sub")}));
 }
 
-TEST(ResultsView, OpenContainingFolderWithoutAFileManagerSaysSo)
+TEST(ChecksumListView, OpenContainingFolderWithoutAFileManagerSaysSo)
 {
     WindowHarness harness;
     RecordingDesktop desktop;
@@ -267,7 +254,7 @@ TEST(ResultsView, OpenContainingFolderWithoutAFileManagerSaysSo)
 }
 
 // Ctrl+C copies what the menu's "Copy name" copies; Shift+F10 and the menu key open the menu.
-TEST(ResultsView, KeyboardCopiesEverySelectedRowAndOpensTheRowMenu)
+TEST(ChecksumListView, KeyboardCopiesEverySelectedRowAndOpensTheRowMenu)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();
@@ -293,7 +280,7 @@ TEST(ResultsView, KeyboardCopiesEverySelectedRowAndOpensTheRowMenu)
     }
 }
 
-TEST(ResultsView, TypingInTheNameBoxPicksTheNameFilter)
+TEST(ChecksumListView, TypingInTheNameBoxPicksTheNameFilter)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();
@@ -311,7 +298,7 @@ TEST(ResultsView, TypingInTheNameBoxPicksTheNameFilter)
     EXPECT_EQ(bar.TextEdit()->text(), QStringLiteral("f1"));
 }
 
-TEST(ResultsView, TheRowMenuNeedsASelection)
+TEST(ChecksumListView, TheRowMenuNeedsASelection)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();
@@ -329,7 +316,7 @@ TEST(ResultsView, TheRowMenuNeedsASelection)
     }
 }
 
-TEST(ResultsView, TooltipAndChecksumColumnShowTheRowsDetails)
+TEST(ChecksumListView, TooltipAndChecksumColumnShowTheRowsDetails)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();
@@ -386,10 +373,10 @@ TEST_P(FoundChecksum, ShowsInItsColumnAndTheTooltipAfterARun)
     EXPECT_EQ(model.headerData(ChecksumListModel::kFoundColumn, Qt::Horizontal).toString(), QStringLiteral("Found"));
 }
 
-INSTANTIATE_TEST_SUITE_P(ResultsView, FoundChecksum, ::testing::ValuesIn(kFoundCases),
+INSTANTIATE_TEST_SUITE_P(ChecksumListView, FoundChecksum, ::testing::ValuesIn(kFoundCases),
                          [](const auto& row) { return std::string(row.param.name); });
 
-TEST(ResultsView, UnreadableFileShowsWhyInTheTooltipAndTheRowDetails)
+TEST(ChecksumListView, UnreadableFileShowsWhyInTheTooltipAndTheRowDetails)
 {
     WindowHarness harness;
     std::filesystem::create_directory(harness.Dir().Path() / "folder");
@@ -426,7 +413,7 @@ bool Visible(const ChecksumListView& view, int listRow)
     return row >= view.TopRow() && row < view.TopRow() + view.RowsPerPage();
 }
 
-TEST(ResultsView, AutoScrollYieldsToTheUserAndResumesWhenTheRowIsBackInView)
+TEST(ChecksumListView, AutoScrollYieldsToTheUserAndResumesWhenTheRowIsBackInView)
 {
     WindowHarness harness;
     MainWindow& window = StartWithManyRows(harness);
@@ -457,7 +444,7 @@ TEST(ResultsView, AutoScrollYieldsToTheUserAndResumesWhenTheRowIsBackInView)
     EXPECT_TRUE(Visible(view, 150));
 }
 
-TEST(ResultsView, AutoScrollFollowsTheRowToItsSortedPlace)
+TEST(ChecksumListView, AutoScrollFollowsTheRowToItsSortedPlace)
 {
     WindowHarness harness;
     MainWindow& window = StartWithManyRows(harness);
@@ -469,36 +456,5 @@ TEST(ResultsView, AutoScrollFollowsTheRowToItsSortedPlace)
     view.ScrollToRunRow(150);
     EXPECT_TRUE(Visible(view, 150));
 }
-
-struct VerdictCase {
-    const char* name;
-    Counters counters;
-    int total;
-    bool stopped;
-    const char* text;
-};
-
-const VerdictCase kVerdicts[] = {
-    {"AllOK", {3000, 0, 0, 0}, 3000, false, "All 3,000 files OK."},
-    {"OneFileOK", {1, 0, 0, 0}, 1, false, "The file is OK."},
-    {"BadAndMissing", {2997, 2, 1, 0}, 3000, false, "2 bad, 1 missing of 3,000 files."},
-    {"OnlyMissing", {0, 0, 1, 0}, 1, false, "1 missing of 1 file."},
-    {"NoChecksumLines", {0, 0, 0, 0}, 0, false, "The list holds no checksum lines: nothing to verify."},
-    {"NothingChecked", {0, 0, 0, 3}, 3, false, "No files were checked."},
-    {"StoppedClean", {1200, 0, 0, 1800}, 3000, true, "Stopped after 1,200 of 3,000 files: all OK so far."},
-    {"StoppedWithProblems", {10, 1, 0, 89}, 100, true, "Stopped after 11 of 100 files: 1 bad so far."},
-    {"StoppedAtOnce", {0, 0, 0, 5}, 5, true, "Stopped before any file was checked."},
-};
-
-class Verdict : public ::testing::TestWithParam<VerdictCase> {};
-
-TEST_P(Verdict, SaysWhatTheRunFound)
-{
-    const VerdictCase& c = GetParam();
-    EXPECT_EQ(VerdictBar::VerdictText(c.counters, c.total, c.stopped).toStdString(), c.text);
-}
-
-INSTANTIATE_TEST_SUITE_P(ResultsView, Verdict, ::testing::ValuesIn(kVerdicts),
-                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -40,7 +40,7 @@ TEST(Startup, WithoutAnArgumentTheWindowWaitsWithAnEmptyList)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyfox 1.3"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.StartupTimerActive(); }, 5000));
     EXPECT_EQ(window.ListModel()->rowCount(), 0);
-    EXPECT_TRUE(window.ChecksumViewShown());
+    EXPECT_TRUE(window.Views().ChecksumViewShown());
     EXPECT_EQ(StatusTexts(window), (QStringList{"OK: 0", "Bad: 0", "Missing: 0", "Unchecked: 0"}));
     EXPECT_TRUE(window.Recent().Entries().isEmpty());
     EXPECT_EQ(window.FinishedRuns(), 0);
@@ -71,7 +71,7 @@ TEST(Startup, TheCommandLineStartShowsStartPausePressedWhileRunning)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start(harness.WriteLongList());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.PanelShown(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Run().PanelShown(); }, 10000));
     EXPECT_EQ(harness.State(CommandId::StartPause), ButtonState::EnabledChecked);
     EXPECT_EQ(harness.State(CommandId::Open), ButtonState::Disabled);
     harness.Click(CommandId::Stop);
@@ -87,7 +87,7 @@ TEST(Startup, AnUnknownTypeIsReportedAndTheEmptyRunGivesTheToolbarBack)
     EXPECT_EQ(harness.dialogs.errors, QStringList{QStringLiteral("Unknow file type: [%1].").arg(notAList)});
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallyfox 1.3"));
     EXPECT_TRUE(window.Recent().Entries().isEmpty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.PanelShown(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Run().PanelShown(); }, 5000));
     for (CommandId id : {CommandId::Open, CommandId::ViewToggle, CommandId::Properties, CommandId::StartPause}) {
         EXPECT_EQ(harness.State(id), ButtonState::Enabled) << static_cast<int>(id);
     }
@@ -150,7 +150,7 @@ TEST(Close, ClosingDuringARunStopsTheWorkerAndSaves)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start(harness.WriteLongList());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.PanelShown(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Run().PanelShown(); }, 10000));
     EXPECT_TRUE(window.close());
     EXPECT_TRUE(QFile::exists(harness.IniPath()));
     // The worker has been joined: the huge file's row was left unfinished.

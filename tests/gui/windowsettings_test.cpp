@@ -1,5 +1,6 @@
-// Settings through the real window: what one run of the program saves, the next one
-// shows; a damaged settings file never stops it.
+// WindowSettings: what the window saves is what the next start shows, the stored
+// colours, fonts and place applied at start-up, and a settings file that is damaged
+// or cannot be written.
 
 #include "windowharness.h"
 
@@ -7,16 +8,72 @@
 #include "checksumlistview.h"
 #include "iniprofile.h"
 #include "settingshost.h"
-#include "settingsstore.h"
 
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
-#include <QScreen>
+#include <QHeaderView>
 
 #include <cstring>
 
 namespace {
+
+TEST(WindowSettings, StoredColoursFontAndSelectionStyleApplyAtStartUp)
+{
+    WindowHarness harness;
+    Settings stored;
+    stored.rowColours = {0x0000FF, 0x00FF00};
+    stored.fullRowSelect = 0;
+    stored.listFont = DefaultFontRecord(96);
+    stored.listFont.colour = 0xFF0000;  // blue text
+    stored.listFont.logFont.lfHeight = -20;
+    stored.listFont.logFont.lfWeight = 700;
+    StoreSettings(harness, stored);
+
+    MainWindow& window = harness.Start();
+    window.OpenChecksumList(harness.WriteSmallList());
+    ASSERT_TRUE(harness.WaitForLoad());
+    const ChecksumListModel& model = *window.ListModel();
+    EXPECT_EQ(model.data(model.index(0, 0), Qt::BackgroundRole).value<QColor>(), QColor(0, 255, 0));
+    EXPECT_EQ(model.data(model.index(1, 0), Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
+    EXPECT_EQ(model.data(model.index(1, 0), Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
+    EXPECT_FALSE(window.ListView()->FullRowSelect());
+    EXPECT_TRUE(window.ListView()->showGrid());
+    EXPECT_EQ(window.ListView()->font().pixelSize(), 20);
+    EXPECT_EQ(window.ListView()->font().weight(), QFont::Bold);
+    // The header keeps the default font (9 points) whatever the list's font.
+    const QFont header = window.ListView()->horizontalHeader()->font();
+    EXPECT_EQ(header.pixelSize(), 12);
+    EXPECT_EQ(header.weight(), QFont::Normal);
+    EXPECT_GE(window.ListView()->verticalHeader()->defaultSectionSize(), 24);
+}
+
+TEST(WindowSettings, StoredPlaceAndSizeModeApplyAtStartUp)
+{
+    WindowHarness harness;
+    Settings stored;
+    stored.sizeType = 2;  // Bytes
+    stored.windowPos = {0, 1, 60, 70, 560, 400};
+    StoreSettings(harness, stored);
+    MainWindow& window = harness.Start();
+    EXPECT_EQ(window.geometry(), QRect(60, 70, 500, 330));
+    window.OpenChecksumList(harness.WriteSmallList());
+    ASSERT_TRUE(harness.WaitForLoad());
+    EXPECT_EQ(window.ListModel()->data(window.ListModel()->index(0, 1)).toString(), QStringLiteral("9"));
+
+    // Without the save-position flag the stored place is ignored; with the maximized
+    // flag as well the window starts maximized.
+    for (const auto& [savePosition, maximized] : {std::pair{0, 0}, std::pair{1, 1}}) {
+        WindowHarness other;
+        stored.windowPos = {maximized, savePosition, 60, 70, 560, 400};
+        StoreSettings(other, stored);
+        MainWindow& next = other.Start();
+        EXPECT_EQ(next.isMaximized(), maximized != 0);
+        if (savePosition == 0) {
+            EXPECT_NE(next.geometry(), QRect(60, 70, 500, 330));
+        }
+    }
+}
 
 QString SizeCell(const MainWindow& window, int row)
 {
@@ -46,7 +103,7 @@ void ConfirmSettings(WindowHarness& harness, const Settings& changed)
     harness.dialogs.onSettings = nullptr;
 }
 
-TEST(SettingsRoundTrip, WhatTheWindowSavesTheNextStartShows)
+TEST(WindowSettings, WhatTheWindowSavesTheNextStartShows)
 {
     WindowHarness harness;
     const QString first = harness.WriteSmallList("first.sfv");
@@ -91,7 +148,7 @@ TEST(SettingsRoundTrip, WhatTheWindowSavesTheNextStartShows)
     EXPECT_EQ(model.data(model.index(0, 0), Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
 }
 
-TEST(SettingsRoundTrip, SizeCellsChangeOnlyWhenTheSizeDisplayChanges)
+TEST(WindowSettings, SizeCellsChangeOnlyWhenTheSizeDisplayChanges)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();
@@ -110,7 +167,7 @@ TEST(SettingsRoundTrip, SizeCellsChangeOnlyWhenTheSizeDisplayChanges)
     EXPECT_EQ(SizeCell(window, 2), QStringLiteral("Not Found."));
 }
 
-TEST(SettingsRoundTrip, DamagedSettingsFileNeverStopsStartUp)
+TEST(WindowSettings, DamagedSettingsFileNeverStopsStartUp)
 {
     WindowHarness harness;
     std::string damaged = "[Setup]\r\nSizeType=020000\r\nListViewColor=ZZ\r\nAutoScroll=0000000000\r\n";
@@ -130,7 +187,7 @@ TEST(SettingsRoundTrip, DamagedSettingsFileNeverStopsStartUp)
     EXPECT_TRUE(saved.windowPosStored);
 }
 
-TEST(SettingsRoundTrip, StoredPlaceOffEveryScreenComesBackOnTheScreen)
+TEST(WindowSettings, StoredPlaceOffEveryScreenComesBackOnTheScreen)
 {
     WindowHarness harness;
     {
@@ -145,7 +202,7 @@ TEST(SettingsRoundTrip, StoredPlaceOffEveryScreenComesBackOnTheScreen)
     EXPECT_EQ(window.size(), QSize(500, 300));
 }
 
-TEST(SettingsRoundTrip, ClosingWhileMinimizedKeepsTheStoredPlace)
+TEST(WindowSettings, ClosingWhileMinimizedKeepsTheStoredPlace)
 {
     WindowHarness harness;
     {
@@ -169,7 +226,7 @@ TEST(SettingsRoundTrip, ClosingWhileMinimizedKeepsTheStoredPlace)
 
 // Settings beside the program that cannot be written there are read from where they
 // are, the first save elsewhere starts from them, and the window says so once.
-TEST(SettingsRoundTrip, SettingsThatCannotBeSavedWhereTheyAreMoveWithNothingLost)
+TEST(WindowSettings, SettingsThatCannotBeSavedWhereTheyAreMoveWithNothingLost)
 {
     WindowHarness harness;
     const std::string beside = "[Recent Files]\nMenu0=/lists/kept.sfv\n[Other]\nkept=1\n";
@@ -195,5 +252,6 @@ TEST(SettingsRoundTrip, SettingsThatCannotBeSavedWhereTheyAreMoveWithNothingLost
     EXPECT_EQ(window.Recent().Entries(), (QStringList{QStringLiteral("/lists/kept.sfv")}));
     EXPECT_TRUE(harness.dialogs.notes.isEmpty());
 }
+
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Creating lists from the window: the browser's selection, the Save dialog's answer,
+// ListCreator: creating lists from the window: the browser's selection, the Save dialog's answer,
 // the head, and the generation run behind its window-modal progress dialog.
 
 #include "windowharness.h"
@@ -193,7 +193,7 @@ TEST_P(SelectedFilesList, HoldsExactlyTheSelectedFiles)
     EXPECT_EQ(window.List().GetCounters(), (Counters{3, 0, 0, 0}));
 }
 
-INSTANTIATE_TEST_SUITE_P(GenerateWindow, SelectedFilesList, ::testing::ValuesIn(kListCases), RowName());
+INSTANTIATE_TEST_SUITE_P(ListCreator, SelectedFilesList, ::testing::ValuesIn(kListCases), RowName());
 
 // Rows 0, 3 and 7 give their names in row order, whatever order they were selected in.
 struct OrderCase {
@@ -233,7 +233,7 @@ TEST_P(SelectionOrder, GivesNamesInRowOrder)
     EXPECT_EQ(harness.dialogs.saveFilters[0], QStringList{QStringLiteral("MD5 (*.md5)")});
 }
 
-INSTANTIATE_TEST_SUITE_P(GenerateWindow, SelectionOrder, ::testing::ValuesIn(kOrderCases), RowName());
+INSTANTIATE_TEST_SUITE_P(ListCreator, SelectionOrder, ::testing::ValuesIn(kOrderCases), RowName());
 
 // The kind and extension follow the command and the Save dialog's answer.
 struct ExtensionCase {
@@ -294,11 +294,11 @@ TEST_P(SaveAnswer, DecidesKindAndName)
     EXPECT_EQ(harness.dialogs.saveNames, QStringList{QString::fromLatin1(row.suggested)});
 }
 
-INSTANTIATE_TEST_SUITE_P(GenerateWindow, SaveAnswer, ::testing::ValuesIn(kExtensionCases), RowName());
+INSTANTIATE_TEST_SUITE_P(ListCreator, SaveAnswer, ::testing::ValuesIn(kExtensionCases), RowName());
 
 // The drop-down offers every kind a list can be made of: SFV and MD5 first as they were,
 // then one item per newer kind, each carrying its command.
-TEST(GenerateWindow, TheDropDownOffersEveryKindAfterSfvAndMd5)
+TEST(ListCreator, TheDropDownOffersEveryKindAfterSfvAndMd5)
 {
     WindowHarness harness;
     StartInData(harness, {{"a.txt", "abc"}});
@@ -318,7 +318,7 @@ TEST(GenerateWindow, TheDropDownOffersEveryKindAfterSfvAndMd5)
 
 // The open drop-down as the user sees it, saved only when TALLYFOX_SCREENSHOT_DIR names
 // a folder, e.g. TALLYFOX_SCREENSHOT_DIR=build/shots ctest -R tallyfox_browser_tests
-TEST(GenerateWindow, ScreenshotOfTheOpenDropDown)
+TEST(ListCreator, ScreenshotOfTheOpenDropDown)
 {
     const QString folder = qEnvironmentVariable("TALLYFOX_SCREENSHOT_DIR");
     if (folder.isEmpty()) {
@@ -340,7 +340,7 @@ TEST(GenerateWindow, ScreenshotOfTheOpenDropDown)
 }
 
 // A list that cannot be created is reported with the system's reason, for either kind.
-TEST(GenerateWindow, AListThatCannotBeCreatedSaysWhy)
+TEST(ListCreator, AListThatCannotBeCreatedSaysWhy)
 {
     for (const CommandId command : {CommandId::GenerateSfv, CommandId::GenerateMd5}) {
         WindowHarness harness;
@@ -360,7 +360,7 @@ TEST(GenerateWindow, AListThatCannotBeCreatedSaysWhy)
 
 // A name that gained its extension after the dialog may name an existing file: the user
 // is asked, and "No" leaves that file alone and starts nothing.
-TEST(GenerateWindow, AnExistingFileNamedByTheAddedExtensionIsAskedAbout)
+TEST(ListCreator, AnExistingFileNamedByTheAddedExtensionIsAskedAbout)
 {
     WindowHarness harness;
     MainWindow& window = StartInData(harness, {{"a.txt", "abc"}});
@@ -377,7 +377,7 @@ TEST(GenerateWindow, AnExistingFileNamedByTheAddedExtensionIsAskedAbout)
 
 // A list saved over one of the selected files would replace it: refused, said, and
 // nothing is written or started.
-TEST(GenerateWindow, AListSavedOverASelectedFileIsRefused)
+TEST(ListCreator, AListSavedOverASelectedFileIsRefused)
 {
     for (const CommandId command : {CommandId::GenerateSfv, CommandId::GenerateMd5}) {
         WindowHarness harness;
@@ -396,7 +396,7 @@ TEST(GenerateWindow, AListSavedOverASelectedFileIsRefused)
 }
 
 // Folder on the command line, Ctrl+A, Ctrl+G, a name, Enter: a new list.
-TEST(GenerateWindow, KeyboardAloneMakesAList)
+TEST(ListCreator, KeyboardAloneMakesAList)
 {
     WindowHarness harness;
     MainWindow& window = StartInData(harness, {{"a.txt", "abc"}, {"b.txt", "123456789"}});
@@ -414,7 +414,7 @@ TEST(GenerateWindow, KeyboardAloneMakesAList)
 
 // The window takes no input while the run goes on, its progress dialog does, and both
 // are back to normal after it: the window enabled, no dialog or pop-up left up.
-TEST(GenerateWindow, WindowIsDisabledDuringTheRunAndEnabledAfter)
+TEST(ListCreator, WindowIsDisabledDuringTheRunAndEnabledAfter)
 {
     WindowHarness harness;
     MainWindow& window = StartInData(harness, {{"a.txt", "abc"}});
@@ -454,7 +454,7 @@ Files LongSecondFile(WindowHarness& harness)
         30000);
 }
 
-TEST(GenerateWindow, CancelKeepsTheHeadAndTheFinishedLinesAndSaysSoOnce)
+TEST(ListCreator, CancelKeepsTheHeadAndTheFinishedLinesAndSaysSoOnce)
 {
     WindowHarness harness;
     MainWindow& window = StartInData(harness, LongSecondFile(harness));
@@ -486,7 +486,7 @@ TEST(GenerateWindow, CancelKeepsTheHeadAndTheFinishedLinesAndSaysSoOnce)
 
 // The dialog is a window of its own with a title, shows the figures of the verify
 // panel, blocks no close request to the window, and Escape is Cancel.
-TEST(GenerateWindow, DialogHasATitleLiveFiguresAndEscapeCancels)
+TEST(ListCreator, DialogHasATitleLiveFiguresAndEscapeCancels)
 {
     WindowHarness harness;
     MainWindow& window = StartInData(harness, LongSecondFile(harness));
@@ -521,7 +521,7 @@ TEST(GenerateWindow, DialogHasATitleLiveFiguresAndEscapeCancels)
     EXPECT_TRUE(window.isEnabled());
 }
 
-TEST(GenerateWindow, ClosingTheWindowDuringARunStopsItAndKeepsTheList)
+TEST(ListCreator, ClosingTheWindowDuringARunStopsItAndKeepsTheList)
 {
     WindowHarness harness;
     MainWindow& window = StartInData(harness, LongSecondFile(harness));
