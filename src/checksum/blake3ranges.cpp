@@ -12,12 +12,17 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <thread>
 #include <vector>
 
 namespace {
 
 constexpr std::uint64_t kSegmentChunks = kBlake3SegmentBytes / kBlake3ChunkBytes;
+// The file is cut into this many pieces per thread, which the threads take in turn: the
+// calling thread, which also reports every thread's progress, takes fewer, and no
+// thread waits on another at the end.
+constexpr int kPiecesPerThread = 16;
 
 // One thread's run of whole segments and how far it got.
 struct Range {
@@ -121,36 +126,39 @@ int Blake3HashInRanges(ReadOnlyFile& file, int rangeCount, Blake3& hasher, Progr
     // The last segment (1 to 64 KiB) may be the root's only child: the calling thread
     // hashes it after the ranges, with whatever was appended.
     const std::uint64_t wholeSegmentsEnd = size == 0 ? 0 : (size - 1) / kBlake3SegmentBytes * kBlake3SegmentBytes;
-    std::vector<Range> ranges = SplitIntoRanges(wholeSegmentsEnd, rangeCount, hasher.ActivePath());
+    std::vector<Range> ranges = SplitIntoRanges(wholeSegmentsEnd, rangeCount * kPiecesPerThread, hasher.ActivePath());
     RangeThreadsShared shared;
     RangeProgressReporter reporter(shared, kBlake3ProgressStep, progress, totalBytes, bytesDone);
+    std::atomic<std::size_t> nextPiece{0};
 
-    const auto hashRange = [&](std::size_t index) {
-        Range& range = ranges[index];
-        FileChunks chunks(file, range.begin, range.end);
-        auto hash = [&range](const unsigned char* data, std::size_t length) noexcept { range.Hash(data, length); };
-        auto after = [&shared](std::size_t length) noexcept { return RangeWorkerBlockDone(shared, length); };
-        range.error = ReadFileBlocks(chunks, kBlake3FileSpan, hash, after);
-        if (range.error != 0) {
-            shared.stop.store(true, std::memory_order_relaxed);
+    // Hashes the pieces not yet taken, one after another, until none is left.
+    const auto hashPieces = [&](const auto& after) {
+        for (;;) {
+            const std::size_t index = nextPiece.fetch_add(1, std::memory_order_relaxed);
+            if (index >= ranges.size() || RangesMustStop(shared)) {
+                return;
+            }
+            Range& range = ranges[index];
+            FileChunks chunks(file, range.begin, range.end);
+            auto hash = [&range](const unsigned char* data, std::size_t length) noexcept { range.Hash(data, length); };
+            range.error = ReadFileBlocks(chunks, kBlake3FileSpan, hash, after);
+            if (range.error != 0) {
+                shared.stop.store(true, std::memory_order_relaxed);
+            }
         }
     };
-    // The first range here, reporting the other threads' blocks between its own.
+    const auto hashRange = [&](std::size_t /*thread*/) {
+        hashPieces([&shared](std::size_t length) noexcept { return RangeWorkerBlockDone(shared, length); });
+    };
+    // Here, reporting the other threads' blocks between its own.
     const auto hashFirst = [&] {
-        Range& first = ranges.front();
-        FileChunks chunks(file, first.begin, first.end);
-        auto hash = [&first](const unsigned char* data, std::size_t length) noexcept { first.Hash(data, length); };
         auto step = [&reporter](std::size_t length) { return reporter.Block(length); };
-        auto after = [&](std::size_t length) {
+        hashPieces([&](std::size_t length) {
             return ReportInSteps(length, step) && reporter.Drain(false) && !RangesMustStop(shared);
-        };
-        first.error = ReadFileBlocks(chunks, kBlake3FileSpan, hash, after);
-        if (first.error != 0) {
-            shared.stop.store(true, std::memory_order_relaxed);
-        }
+        });
     };
     if (!ranges.empty()) {
-        RunRangesOnThreads(ranges.size(), shared, reporter, hashRange, hashFirst);
+        RunRangesOnThreads(static_cast<std::size_t>(rangeCount), shared, reporter, hashRange, hashFirst);
     }
 
     const bool stopped = reporter.Aborted() || AbortRequested() || shared.stop.load(std::memory_order_relaxed);
