@@ -28,6 +28,7 @@
 #include "maintoolbar.h"
 #include "modaldialogs.h"
 #include "progresspanel.h"
+#include "runpresenter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,6 +56,10 @@ public:
     {
         std::fprintf(stderr, "message: %s\n", text.toLocal8Bit().constData());
     }
+    void ShowErrorWithDetail(QWidget*, const QString& text, const QString& detail) override
+    {
+        std::fprintf(stderr, "message: %s (%s)\n", text.toLocal8Bit().constData(), detail.toLocal8Bit().constData());
+    }
     void ShowCaptionedError(QWidget*, const QString& caption, const QString& text) override
     {
         std::fprintf(stderr, "message: %s: %s\n", caption.toLocal8Bit().constData(), text.toLocal8Bit().constData());
@@ -70,7 +75,7 @@ public:
     bool RunSettingsDialog(QWidget*, SettingsHost&) override { return false; }
     std::optional<FontChoice> AskListFont(QWidget*, const FontChoice&) override { return std::nullopt; }
     void ShowNote(QWidget*, const QString&) override {}
-    std::optional<SaveListAnswer> AskListToSave(QWidget*, const QString&, const QStringList&) override
+    std::optional<SaveListAnswer> AskListToSave(QWidget*, const QString&, const QString&, const QStringList&) override
     {
         return saveAnswer;
     }
@@ -123,7 +128,9 @@ std::unique_ptr<MainWindow> MakeWindow(SilentDialogs& dialogs, const QString& ar
     auto window = std::make_unique<MainWindow>(options);
     window->resize(800, 600);
     window->show();
-    QTest::qWaitFor([&] { return !window->StartupTimerActive(); }, 5000);
+    if (!QTest::qWaitFor([&] { return !window->StartupTimerActive(); }, 5000)) {
+        std::fprintf(stderr, "the window's start-up did not end within 5 s\n");
+    }
     return window;
 }
 
@@ -164,7 +171,7 @@ int TimeRuns(const QString& list, int runs)
         watcher.setInterval(10);
         QObject::connect(&watcher, &QTimer::timeout, [&] {
             const QString figures = window->Panel()->FiguresText();
-            if (window->PanelShown() && figures != shown) {
+            if (window->Run().PanelShown() && figures != shown) {
                 shown = figures;
                 ++updates;
             }
