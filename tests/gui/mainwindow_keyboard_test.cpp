@@ -56,10 +56,10 @@ TEST_P(ToolbarShortcut, IsOnTheActionAndInItsTooltip)
     EXPECT_TRUE(shown.contains(keys.toString(QKeySequence::NativeText))) << shown.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Keyboard, ToolbarShortcut, ::testing::ValuesIn(kShortcuts),
+INSTANTIATE_TEST_SUITE_P(MainWindow, ToolbarShortcut, ::testing::ValuesIn(kShortcuts),
                          [](const auto& row) { return std::string(row.param.name); });
 
-TEST(Keyboard, KeysRunTheCommands)
+TEST(MainWindow, KeysRunTheCommands)
 {
     WindowHarness harness;
     MainWindow& window = StartActive(harness);
@@ -84,7 +84,7 @@ TEST(Keyboard, KeysRunTheCommands)
     EXPECT_EQ(harness.dialogs.openAsked, 1);
 }
 
-TEST(Keyboard, EscapeKeepsTheWindowAndCtrlQCloses)
+TEST(MainWindow, EscapeKeepsTheWindowAndCtrlQCloses)
 {
     WindowHarness harness;
     MainWindow& window = StartActive(harness);
@@ -95,7 +95,7 @@ TEST(Keyboard, EscapeKeepsTheWindowAndCtrlQCloses)
     EXPECT_TRUE(QFile::exists(harness.IniPath()));  // closed the ordinary way: settings saved
 }
 
-TEST(Keyboard, TabReachesTheToolbarButtons)
+TEST(MainWindow, TabReachesTheToolbarButtons)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();
@@ -115,7 +115,7 @@ TEST(Keyboard, TabReachesTheToolbarButtons)
     EXPECT_EQ(reachable, 8);  // every button but the four separators
 }
 
-TEST(Accessibility, EveryControlHasAName)
+TEST(MainWindow, EveryControlHasAName)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();
@@ -152,10 +152,10 @@ TEST_P(StateWord, NamesTheRowState)
     EXPECT_EQ(ChecksumListModel::StatusWord(GetParam().status), QString::fromLatin1(GetParam().word));
 }
 
-INSTANTIATE_TEST_SUITE_P(Accessibility, StateWord, ::testing::ValuesIn(kWords),
+INSTANTIATE_TEST_SUITE_P(MainWindow, StateWord, ::testing::ValuesIn(kWords),
                          [](const auto& row) { return std::string(row.param.name); });
 
-TEST(Accessibility, RowsGiveTheirStateAsAWord)
+TEST(MainWindow, RowsGiveTheirStateAsAWord)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();
@@ -172,7 +172,7 @@ TEST(Accessibility, RowsGiveTheirStateAsAWord)
     EXPECT_EQ(model.data(model.index(0, 0), Qt::AccessibleTextRole).toString(), QStringLiteral("good.txt, OK"));
 }
 
-TEST(AboutBox, IsWideEnoughForItsCaptionAndTexts)
+TEST(MainWindow, AboutBoxIsWideEnoughForItsCaptionAndTexts)
 {
     AboutBox box;
     box.show();

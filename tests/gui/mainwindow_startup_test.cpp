@@ -33,7 +33,7 @@ std::vector<EntryStatus> Statuses(const MainWindow& window)
     return statuses;
 }
 
-TEST(Startup, WithoutAnArgumentTheWindowWaitsWithAnEmptyList)
+TEST(MainWindow, WithoutAnArgumentTheWindowWaitsWithAnEmptyList)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();
@@ -47,7 +47,7 @@ TEST(Startup, WithoutAnArgumentTheWindowWaitsWithAnEmptyList)
     EXPECT_TRUE(harness.dialogs.errors.isEmpty());
 }
 
-TEST(Startup, AListOnTheCommandLineIsVerifiedAtOnce)
+TEST(MainWindow, AListOnTheCommandLineIsVerifiedAtOnce)
 {
     for (const char* name : {"start.sfv", "start.md5"}) {
         SCOPED_TRACE(name);
@@ -67,7 +67,7 @@ TEST(Startup, AListOnTheCommandLineIsVerifiedAtOnce)
     }
 }
 
-TEST(Startup, TheCommandLineStartShowsStartPausePressedWhileRunning)
+TEST(MainWindow, TheCommandLineStartShowsStartPausePressedWhileRunning)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start(harness.WriteLongList());
@@ -78,7 +78,7 @@ TEST(Startup, TheCommandLineStartShowsStartPausePressedWhileRunning)
     EXPECT_EQ(harness.State(CommandId::StartPause), ButtonState::Enabled);
 }
 
-TEST(Startup, AnUnknownTypeIsReportedAndTheEmptyRunGivesTheToolbarBack)
+TEST(MainWindow, AnUnknownTypeIsReportedAndTheEmptyRunGivesTheToolbarBack)
 {
     WindowHarness harness;
     const QString notAList = QString::fromStdString(harness.Dir().WriteFile("notes.txt", "x"));
@@ -93,7 +93,7 @@ TEST(Startup, AnUnknownTypeIsReportedAndTheEmptyRunGivesTheToolbarBack)
     }
 }
 
-TEST(Startup, AListThatCannotBeReadIsReportedAndTheEmptyListRun)
+TEST(MainWindow, AListThatCannotBeReadIsReportedAndTheEmptyListRun)
 {
     WindowHarness harness;
     const QString gone = harness.Path("gone.sfv");
@@ -106,7 +106,7 @@ TEST(Startup, AListThatCannotBeReadIsReportedAndTheEmptyListRun)
     EXPECT_EQ(window.ListModel()->rowCount(), 0);
 }
 
-TEST(Close, TheCloseBoxSavesTheSettings)
+TEST(MainWindow, TheCloseBoxSavesTheSettings)
 {
     WindowHarness harness;
     {
@@ -131,7 +131,7 @@ TEST(Close, TheCloseBoxSavesTheSettings)
     EXPECT_EQ(saved.windowPos.bottom - saved.windowPos.top, 320);
 }
 
-TEST(Close, EnterAndEscapeDoNotEndTheProgram)
+TEST(MainWindow, EnterAndEscapeDoNotEndTheProgram)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();
@@ -146,7 +146,7 @@ TEST(Close, EnterAndEscapeDoNotEndTheProgram)
     EXPECT_FALSE(QFile::exists(harness.IniPath()));
 }
 
-TEST(Close, ClosingDuringARunStopsTheWorkerAndSaves)
+TEST(MainWindow, ClosingDuringARunStopsTheWorkerAndSaves)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start(harness.WriteLongList());
@@ -158,7 +158,7 @@ TEST(Close, ClosingDuringARunStopsTheWorkerAndSaves)
     EXPECT_NE(window.List().GetRunState(), RunState::Running);
 }
 
-TEST(Close, ClosingWhileAListIsReadWaitsForItAndLeavesNoWaitCursor)
+TEST(MainWindow, ClosingWhileAListIsReadWaitsForItAndLeavesNoWaitCursor)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();
@@ -171,7 +171,7 @@ TEST(Close, ClosingWhileAListIsReadWaitsForItAndLeavesNoWaitCursor)
     EXPECT_TRUE(harness.dialogs.errors.isEmpty());
 }
 
-TEST(Startup, RegistersTheProgramWithTheDesktopInTheUsersDataFolder)
+TEST(MainWindow, RegistersTheProgramWithTheDesktopInTheUsersDataFolder)
 {
     WindowHarness harness;
     harness.Start();
@@ -185,7 +185,7 @@ TEST(Startup, RegistersTheProgramWithTheDesktopInTheUsersDataFolder)
     EXPECT_TRUE(harness.dialogs.errors.isEmpty());
 }
 
-TEST(Startup, ADocumentTypeThatCannotBeWrittenIsReportedAndTheWindowStarts)
+TEST(MainWindow, ADocumentTypeThatCannotBeWrittenIsReportedAndTheWindowStarts)
 {
     WindowHarness harness;
     harness.Dir().WriteFile("xdg-data/applications", "in the way");

@@ -26,7 +26,7 @@ std::string ReadAll(const std::filesystem::path& path)
     return text.str();
 }
 
-TEST(LiveProgressWindow, ALongRunNamesItsFileAndItsStateAndAPauseSaysSo)
+TEST(RunPresenter, ALongRunNamesItsFileAndItsStateAndAPauseSaysSo)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();
@@ -50,7 +50,7 @@ TEST(LiveProgressWindow, ALongRunNamesItsFileAndItsStateAndAPauseSaysSo)
     EXPECT_EQ(panel.StateText(), QStringLiteral("Stopped"));
 }
 
-TEST(LiveProgressWindow, ARunThatEndsSaysFinished)
+TEST(RunPresenter, ARunThatEndsSaysFinished)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();
@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SaveCase{"OtherExtensionKeptFilterDecides", "out.log", 2, "out.log", kCsvReport}),
     [](const testing::TestParamInfo<SaveCase>& row) { return std::string(row.param.name); });
 
-TEST(SaveReportWindowFailure, AFailedWriteSaysWhy)
+TEST(RunPresenter, AFailedWriteSaysWhy)
 {
     WindowHarness harness;
     MainWindow& window = RunSmallList(harness);
@@ -147,7 +147,7 @@ TEST(SaveReportWindowFailure, AFailedWriteSaysWhy)
     EXPECT_TRUE(harness.dialogs.errors.isEmpty());
 }
 
-TEST(SaveReportWindowAction, CtrlSAndTheTotalsMenuSaveOnceThereAreResults)
+TEST(RunPresenter, CtrlSAndTheTotalsMenuSaveOnceThereAreResults)
 {
     WindowHarness harness;
     MainWindow& window = harness.Start();

@@ -5,6 +5,7 @@
 // blocking.
 
 #include "checksumlist.h"
+#include "checksumlistmodel.h"
 #include "checksumlistproxy.h"
 #include "generatedialog.h"
 #include "iniprofile.h"
@@ -21,6 +22,7 @@
 #include "windowviews.h"
 
 #include <QAction>
+#include <QColor>
 #include <QFile>
 #include <QStringList>
 #include <QTest>
@@ -252,4 +254,17 @@ inline QString WriteMixedList(const WindowHarness& harness)
     harness.Dir().WriteFile("a2.txt", "abc");
     return QString::fromStdString(harness.Dir().WriteFile(
         "mixed.sfv", "z1.txt CBF43926\nbad.txt 00000000\ngood.txt CBF43926\nmissing.txt 00000000\na2.txt 11111111\n"));
+}
+
+// What the list shows in row `row`: the size cell, and the background colour.
+inline QString SizeCell(const MainWindow& window, int row)
+{
+    const ChecksumListModel& model = *window.ListModel();
+    return model.data(model.index(row, 1)).toString();
+}
+
+inline QColor Background(const MainWindow& window, int row)
+{
+    const ChecksumListModel& model = *window.ListModel();
+    return model.data(model.index(row, 0), Qt::BackgroundRole).value<QColor>();
 }

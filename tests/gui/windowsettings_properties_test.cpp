@@ -28,18 +28,6 @@
 
 namespace {
 
-QString SizeCell(const MainWindow& window, int row)
-{
-    const ChecksumListModel& model = *window.ListModel();
-    return model.data(model.index(row, 1)).toString();
-}
-
-QColor Background(const MainWindow& window, int row)
-{
-    const ChecksumListModel& model = *window.ListModel();
-    return model.data(model.index(row, 0), Qt::BackgroundRole).value<QColor>();
-}
-
 QColor TextColour(const MainWindow& window)
 {
     const ChecksumListModel& model = *window.ListModel();

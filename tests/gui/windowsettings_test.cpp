@@ -75,18 +75,6 @@ TEST(WindowSettings, StoredPlaceAndSizeModeApplyAtStartUp)
     }
 }
 
-QString SizeCell(const MainWindow& window, int row)
-{
-    const ChecksumListModel& model = *window.ListModel();
-    return model.data(model.index(row, 1)).toString();
-}
-
-QColor Background(const MainWindow& window, int row)
-{
-    const ChecksumListModel& model = *window.ListModel();
-    return model.data(model.index(row, 0), Qt::BackgroundRole).value<QColor>();
-}
-
 // Properties, then OK on `changed`, given through the window's side of the dialog.
 void ConfirmSettings(WindowHarness& harness, const Settings& changed)
 {
