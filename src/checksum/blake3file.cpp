@@ -13,38 +13,27 @@
 
 namespace {
 
-int HashOnThisThread(ReadOnlyFile& file, Blake3& hasher, ProgressSink& progress, std::int64_t totalBytes,
-                     std::uint64_t& bytesDone)
+// Reports `length` bytes hashed (or known) in progress steps; false on an abort.
+bool ReportSteps(std::uint64_t length, ProgressSink& progress, std::int64_t totalBytes, std::uint64_t& bytesDone)
 {
-    FileChunks chunks(file);
-    auto hash = [&hasher](const unsigned char* data, std::size_t length) noexcept { hasher.Update(data, length); };
-    auto after = [&](std::size_t length) {
-        for (std::size_t reported = 0; reported < length; reported += kBlake3ProgressStep) {
-            PumpMessages();
-            bytesDone += std::min(kBlake3ProgressStep, length - reported);
-            progress.Report(bytesDone, totalBytes);
-            if (AbortRequested()) {
-                return false;
-            }
-        }
-        return true;
-    };
-    return ReadFileBlocks(chunks, kBlake3FileSpan, hash, after);
-}
-
-// A digest worked out with other files' (Blake3OfWholeFiles): the progress its bytes
-// would have given. False on an abort.
-bool ReportKnownDigest(std::uint64_t size, ProgressSink& progress, std::int64_t totalBytes, std::uint64_t& bytesDone)
-{
-    for (std::uint64_t reported = 0; reported < size; reported += kBlake3ProgressStep) {
+    for (std::uint64_t reported = 0; reported < length; reported += kBlake3ProgressStep) {
         PumpMessages();
-        bytesDone += std::min<std::uint64_t>(kBlake3ProgressStep, size - reported);
+        bytesDone += std::min<std::uint64_t>(kBlake3ProgressStep, length - reported);
         progress.Report(bytesDone, totalBytes);
         if (AbortRequested()) {
             return false;
         }
     }
     return true;
+}
+
+int HashOnThisThread(ReadOnlyFile& file, Blake3& hasher, ProgressSink& progress, std::int64_t totalBytes,
+                     std::uint64_t& bytesDone)
+{
+    FileChunks chunks(file);
+    auto hash = [&hasher](const unsigned char* data, std::size_t length) noexcept { hasher.Update(data, length); };
+    auto after = [&](std::size_t length) { return ReportSteps(length, progress, totalBytes, bytesDone); };
+    return ReadFileBlocks(chunks, kBlake3FileSpan, hash, after);
 }
 
 }  // namespace
@@ -62,7 +51,8 @@ std::string Blake3File(ReadOnlyFile& file, const std::string& path, int threads,
         throw FileError(path, file.OpenError());
     }
     if (const std::string& known = file.ContentBlake3(); !known.empty() && !file.WholeContent().empty()) {
-        (void)ReportKnownDigest(file.Size(), progress, totalBytes, bytesDone);  // an abort is the caller's to see
+        // The progress its bytes would have given; an abort is the caller's to see.
+        (void)ReportSteps(file.Size(), progress, totalBytes, bytesDone);
         return known;
     }
     Blake3 hasher;

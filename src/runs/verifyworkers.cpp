@@ -14,7 +14,6 @@
 
 #include <cstdint>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -54,13 +53,6 @@ void VerifyWorkers::WorkOnRows(RowsInFlight& rows, SharedProgress& shared)
     FileBatchReader reader(FileBatchReader::kSmallFileBytes);
     std::mutex& mutex = m_run.Mutex();
     const auto eligible = [this](int candidate) { return m_run.Eligible(candidate); };
-    std::optional<LaneBatchLimits> laneLimits;
-    // Rows of MD5 files join a lane batch while it stays within its limits (by the sizes
-    // at the list's load).
-    const auto joinsLanes = [this, &laneLimits](int candidate) {
-        const std::uint64_t size = m_run.List().RowSize(candidate);
-        return m_run.JoinsLanes(candidate) && laneLimits->Add(size == kSizeNotFound ? 0 : size);
-    };
     // Rows of small files (by their size at the list's load) are opened and read as a batch.
     const auto joinsBatch = [this](int candidate) {
         const std::uint64_t size = m_run.List().RowSize(candidate);
@@ -75,7 +67,13 @@ void VerifyWorkers::WorkOnRows(RowsInFlight& rows, SharedProgress& shared)
             }
             const std::size_t maxFiles =
                 LaneBatchMaxFiles(m_run.LaneCount(), rows.RowsLeft(), static_cast<std::size_t>(m_workers));
-            laneLimits.emplace(maxFiles);
+            // Rows of MD5 files join a lane batch while it stays within its limits (by
+            // the sizes at the list's load).
+            LaneBatchLimits limits(maxFiles);
+            const auto joinsLanes = [this, &limits](int candidate) {
+                const std::uint64_t size = m_run.List().RowSize(candidate);
+                return m_run.JoinsLanes(candidate) && limits.Add(size == kSizeNotFound ? 0 : size);
+            };
             runOfRows = rows.TakeRun(eligible, joinsLanes, maxFiles);
             if (runOfRows.empty()) {
                 return;
